@@ -1,0 +1,49 @@
+// Number semantics of the program: single-precision storage, 16-bit counts, text <-> number conversions.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavrel {
+
+// Rounds a value computed in double to the single precision in which every result is stored.
+// The next formula reads the stored (rounded) value.
+float toSingle(double value);
+
+// True when a double fits single precision without overflowing to infinity.
+bool fitsSingle(double value);
+
+// Rounds to the nearest whole number, halves to the even one (14.5 -> 14, 15.5 -> 16, 2.5 -> 2), for the
+// 16-bit fields nBars, sv, fcuk, fsv. Empty when the result lies outside -32768..32767 or is not finite.
+std::optional<std::int16_t> toInt16HalfEven(double value);
+
+// Strict conversion used by the input checks and the snapshot. Accepted: optional blanks (space, tab)
+// around the number; an optional sign; decimal digits with at most one period as the decimal separator
+// (".5" and "5." included); an optional exponent "e"/"E" with optional sign and digits. Refused (empty):
+// empty or blank text, letters, thousands separators ("1,000"), a comma as decimal separator, anything
+// after the number, "inf"/"nan", and magnitudes beyond double range.
+std::optional<double> parseStrict(std::string_view text);
+
+// Lenient leading-number conversion of the derived-span rule: blanks anywhere are ignored, the leading
+// numeric part (sign, digits, one period, exponent) is taken and the rest ignored; no number gives 0.
+double parseLenient(std::string_view text);
+
+// General form of a stored single: the shortest text of up to 7 significant digits, no trailing zeros,
+// no exponent for the magnitudes met here (3 -> "3", 0.5 -> "0.5", 1.0392f -> "1.0392").
+std::string formatGeneral(float value);
+
+// General form of a double: up to 15 significant digits (3.5 + 0.3 -> "3.8").
+std::string formatGeneral(double value);
+
+// Fixed-decimals patterns "0.00", "0.000", "0.0000", "0.000000": at least one integer digit and exactly
+// `decimals` decimals. The number's general form is rounded half away from zero, so the single 1.0365
+// (stored as 1.03649997...) shows "1.037" and the double 0.285 shows "0.29". Zero never shows a sign.
+std::string formatFixed(float value, int decimals);
+std::string formatFixed(double value, int decimals);
+
+// "0.00", the pattern of every number on the windows.
+inline std::string formatTwoDecimals(float value) { return formatFixed(value, 2); }
+
+}  // namespace tavrel

@@ -1,0 +1,58 @@
+// Stirrup shear check of JTG D62-2004 5.2.7: the state and rules of the stirrup dialog, without widgets.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "calc/calculation_results.h"
+
+namespace tavrel {
+
+// Vcs = α1·α2·α3·0.45e-3·b·h0·((2 + 0.6 P)·sqrt(fcu,k)·ρsv·fsv)^(1/2), in kN with b, h0 in mm.
+// P is the main reinforcement percentage, capped at 2.5.
+float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv, std::int16_t fsv);
+
+inline constexpr float kStirrupPercentageCap = 2.5f;  // JTG D62-2004 5.2.7: P > 2.5 is taken as 2.5
+
+struct StirrupPressOutcome {
+    std::optional<std::string> refusal;  // the spacing message; nothing was computed
+    std::string vcsText;                 // "0.00" text of Vcs for the dialog's txtJLKL
+};
+
+// What closing the dialog writes into the main window.
+struct StirrupClosingUpdate {
+    bool passed = false;                      // Label34's verdict
+    std::string caption;                      // Label34's caption
+    std::optional<std::string> mainJLKLText;  // new text of the main window's txtJLKL, if it changes
+    std::optional<std::string> mainZDJLText;  // new text of the main window's txtZDJL, if it changes
+};
+
+// The dialog's own state (the stirrup strength of the selected grade) and its handlers; the dialog's
+// widgets call these and show what they return.
+class StirrupDesign {
+public:
+    explicit StirrupDesign(CalculationResults& results) : m_results(results) {}
+
+    // Load step: selects "R235" and "10", sets the strength to 195 and stirrupGrade, dSv, sv; returns the
+    // text of the design shear for the dialog's txtZDJL.
+    std::string load();
+    void selectGrade(const std::string& grade);
+    void selectDiameter(const std::string& diameterText);
+    // The button: spacing check, then sv, fcuk (from the main window's concrete grade), Asv, rhoSv, fsv, Vcs.
+    StirrupPressOutcome press(const std::string& spacingText, const std::string& mainConcreteGrade);
+    // Closing rule, with the Vcs stored by the last press (0 before the first press).
+    StirrupClosingUpdate close(const std::string& dialogJLKLText) const;
+
+    std::int16_t strength() const { return m_strength; }
+    const std::string& selectedDiameter() const { return m_diameterText; }
+
+private:
+    CalculationResults& m_results;
+    std::int16_t m_strength = 195;
+    std::string m_diameterText = "10";
+};
+
+inline constexpr const char* kStirrupSpacingMessage = "箍筋间距应大于0,请重新输入";
+
+}  // namespace tavrel
