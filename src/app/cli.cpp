@@ -1,0 +1,349 @@
+// The command-line front end: runs the calculate command (and the report) on an input file, headless.
+#include "app/cli.h"
+
+#include <array>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <sstream>
+
+#include "calc/calculate.h"
+#include "calc/numbers.h"
+#include "calc/stirrup.h"
+#include "calc/tables.h"
+#include "model/tvrl.h"
+#ifdef TAVREL_HAVE_REPORT
+#include "report/report.h"
+#endif
+
+namespace tavrel::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr const char* kVersion = "0.2";
+
+constexpr const char* kHelp =
+    "用法 / usage:\n"
+    "  tavrel-cli calc FILE.tvrl [--json] [--stirrup GRADE,DIAMETER,SPACING]\n"
+    "      Reads FILE as the open command does and runs the calculate command: input checks, loads,\n"
+    "      section design, the five checks. Prints the six results, the five verdicts and the messages\n"
+    "      in order; --json prints one JSON object instead. --stirrup runs the stirrup dialog when the\n"
+    "      shear check fails: GRADE R235 or HRB335, DIAMETER in mm (8..20), SPACING in cm, e.g.\n"
+    "      --stirrup R235,10,10; closing the dialog then updates the shear result and verdict.\n"
+    "  tavrel-cli report FILE.tvrl -o OUT.docx [--stirrup GRADE,DIAMETER,SPACING]\n"
+    "      Calculates as above and writes the calculation report (计算书) to OUT.docx.\n"
+    "  tavrel-cli --help      this text\n"
+    "  tavrel-cli --version   the program version\n"
+    "Exit codes: 0 calculated (whatever the verdicts), 1 file error, 2 usage, 3 input refused.\n";
+
+struct StirrupRequest {
+    std::string grade;
+    std::string diameter;
+    std::string spacing;
+};
+
+struct Options {
+    std::string command;
+    std::string file;
+    std::string output;
+    bool json = false;
+    std::optional<StirrupRequest> stirrup;
+};
+
+// The stirrup dialog as it stands when it is closed.
+struct StirrupState {
+    std::string txtZDJL;
+    std::string txtJLKL;
+    std::optional<std::string> message;
+};
+
+// The main window as it stands after the calculate command (and the stirrup dialog, if it ran).
+struct Session {
+    DesignInput input;
+    CalculationResults results;
+    CalculateOutcome outcome;
+    ResultTexts display;
+    std::vector<std::string> messages;
+    std::optional<StirrupState> stirrup;
+};
+
+struct ResultBox {
+    const char* caption;
+    std::string ResultTexts::*text;
+    const char* name;
+};
+constexpr std::array kResultBoxes{
+    ResultBox{"跨中弯矩     (kNm)", &ResultTexts::txtKZWJ, "txtKZWJ"},
+    ResultBox{"正截面抗弯承载力(kNm)", &ResultTexts::txtWJKL, "txtWJKL"},
+    ResultBox{"边墙内侧边缘处剪力(kN)", &ResultTexts::txtZDJL, "txtZDJL"},
+    ResultBox{"斜截面抗剪承载力(kN)", &ResultTexts::txtJLKL, "txtJLKL"},
+    ResultBox{"允许裂缝宽度(mm)", &ResultTexts::txtWfk1, "txtWfk1"},
+    ResultBox{"最大裂缝宽度(mm)", &ResultTexts::txtWfk, "txtWfk"},
+};
+
+bool isStirrupGrade(const std::string& text) { return findStirrupStrength(text).has_value(); }
+
+bool isStirrupDiameter(const std::string& text) {
+    for (const StirrupSize& size : stirrupSizes()) {
+        if (formatGeneral(size.diameter) == text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<StirrupRequest> parseStirrup(const std::string& text, std::ostream& err) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, ',');) {
+        parts.push_back(part);
+    }
+    if (parts.size() != 3) {
+        err << "--stirrup expects GRADE,DIAMETER,SPACING, e.g. R235,10,10\n";
+        return std::nullopt;
+    }
+    if (!isStirrupGrade(parts[0]) || !isStirrupDiameter(parts[1])) {
+        err << "--stirrup: the grade must be R235 or HRB335 and the diameter one of 8, 10, 12, 14, 16, 18, 20\n";
+        return std::nullopt;
+    }
+    return StirrupRequest{parts[0], parts[1], parts[2]};
+}
+
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::ostream& err) {
+    Options options;
+    options.command = args.at(0);
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--json" && options.command == "calc") {
+            options.json = true;
+        } else if (arg == "--stirrup" && hasValue) {
+            auto stirrup = parseStirrup(args[++i], err);
+            if (!stirrup) {
+                return std::nullopt;
+            }
+            options.stirrup = std::move(stirrup);
+        } else if ((arg == "-o" || arg == "--output") && hasValue && options.command == "report") {
+            options.output = args[++i];
+        } else if (!arg.starts_with("-") && options.file.empty()) {
+            options.file = arg;
+        } else {
+            err << "unknown or incomplete argument: " << arg << "\n";
+            return std::nullopt;
+        }
+    }
+    if (options.file.empty() || (options.command == "report" && options.output.empty())) {
+        err << "missing " << (options.file.empty() ? "input file" : "-o OUT.docx") << "\n";
+        return std::nullopt;
+    }
+    return options;
+}
+
+// The stirrup dialog: load, pick grade and diameter, type the spacing, press, close.
+void runStirrupDialog(Session& session, const StirrupRequest& request) {
+    StirrupDesign design(session.results);
+    StirrupState state;
+    state.txtZDJL = design.load();
+    design.selectGrade(request.grade);
+    design.selectDiameter(request.diameter);
+    const StirrupPressOutcome pressed = design.press(request.spacing, session.input.CboHNTDJ);
+    if (pressed.refusal) {
+        state.message = pressed.refusal;
+        session.messages.push_back(*pressed.refusal);
+    } else {
+        state.txtJLKL = pressed.vcsText;
+    }
+    const StirrupClosingUpdate update = design.close(state.txtJLKL);
+    if (update.mainJLKLText) {
+        session.display.txtJLKL = *update.mainJLKLText;
+    }
+    if (update.mainZDJLText) {
+        session.display.txtZDJL = *update.mainZDJLText;
+    }
+    Verdict& shear = session.outcome.verdicts.back();
+    shear.passed = update.passed;
+    shear.caption = update.caption;
+    shear.colour = verdictColour(update.passed);
+    session.stirrup = std::move(state);
+}
+
+// Reads the file into the default record as the open command does; empty with a message on failure.
+std::optional<DesignInput> readInput(const std::string& path, std::ostream& err) {
+    const tvrl::ReadResult read = tvrl::readFile(path);
+    if (read.error != tvrl::ReadError::None) {
+        err << tvrl::describe(read.error, path) << "\n";
+        return std::nullopt;
+    }
+    DesignInput input;
+    DesignInputTarget target(input);
+    tvrl::apply(read.values, target);
+    return input;
+}
+
+Session calculateInput(const DesignInput& input, const Options& options) {
+    Session session;
+    session.input = input;
+    initialiseCrackWidthFactors(session.results);
+    recordConcreteGrade(session.results, input.CboHNTDJ);
+    session.outcome = runCalculateCommand(input, session.results);
+    session.display = session.outcome.texts;
+    session.messages = session.outcome.messages();
+    if (session.outcome.opensStirrupDialog && options.stirrup) {
+        runStirrupDialog(session, *options.stirrup);
+    }
+    return session;
+}
+
+// A stored single with 9 significant digits, so that the value read back is the same single.
+Json singleJson(float value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
+    return Json(std::strtod(buffer, nullptr));
+}
+
+Json resultsJson(const CalculationResults& r) {
+    Json j;
+    j["loadLevel"] = r.loadLevel;
+    j["concreteGrade"] = r.concreteGrade;
+    j["barGrade"] = r.barGrade;
+    j["envClass"] = r.envClass;
+    j["stirrupGrade"] = r.stirrupGrade;
+    j["isBuried"] = r.isBuried;
+    j["isOpen"] = r.isOpen;
+    j["isCustom"] = r.isCustom;
+    const std::pair<const char*, float> singles[] = {
+        {"H", r.H},           {"L0", r.L0},       {"L", r.L},         {"Lseat", r.Lseat},
+        {"d1", r.d1},         {"d2", r.d2},       {"b", r.b},         {"c", r.c},
+        {"dBar", r.dBar},     {"fcd", r.fcd},     {"ftd", r.ftd},     {"gammaSlab", r.gammaSlab},
+        {"gammaSoil", r.gammaSoil}, {"H1", r.H1}, {"H2", r.H2},       {"gammaPave", r.gammaPave},
+        {"gammaSurf", r.gammaSurf}, {"qK", r.qK}, {"qKc", r.qKc},     {"PK", r.PK},
+        {"dOut", r.dOut},     {"aBar", r.aBar},   {"fsd", r.fsd},     {"xiB", r.xiB},
+        {"C1", r.C1},         {"Es", r.Es},       {"C2", r.C2},       {"C3", r.C3},
+        {"Wlim", r.Wlim},     {"q", r.q},         {"g", r.g},         {"M1", r.M1},
+        {"V1", r.V1},         {"La", r.La},       {"Lb", r.Lb},       {"P", r.P},
+        {"p", r.p},           {"M2", r.M2},       {"V2", r.V2},       {"M3", r.M3},
+        {"V3", r.V3},         {"gamma0Md", r.gamma0Md}, {"gamma0Vd", r.gamma0Vd}, {"h0", r.h0},
+        {"x0", r.x0},         {"As0", r.As0},     {"As", r.As},       {"x", r.x},
+        {"Mu", r.Mu},         {"Vc", r.Vc},       {"rhoPct", r.rhoPct}, {"rho", r.rho},
+        {"sigmaSs", r.sigmaSs}, {"Wfk", r.Wfk},   {"dSv", r.dSv},     {"Asv", r.Asv},
+        {"rhoSv", r.rhoSv},   {"Vcs", r.Vcs},
+    };
+    for (const auto& [name, value] : singles) {
+        j[name] = singleJson(value);
+    }
+    j["nBars"] = r.nBars;
+    j["sv"] = r.sv;
+    j["fcuk"] = r.fcuk;
+    j["fsv"] = r.fsv;
+    return j;
+}
+
+Json sessionJson(const Session& session) {
+    const auto& refusal = session.outcome.refusal;
+    Json j;
+    j["valid"] = !refusal.has_value();
+    j["error"] = nullptr;
+    if (refusal) {
+        j["error"] = {{"field", refusal->field ? Json(std::string(controlName(*refusal->field))) : Json(nullptr)},
+                      {"message", refusal->message}};
+    }
+    j["results"] = refusal ? Json(nullptr) : resultsJson(session.results);
+    Json display = Json::object();
+    for (const ResultBox& box : kResultBoxes) {
+        display[box.name] = session.display.*box.text;
+    }
+    j["display"] = display;
+    Json verdictsJson = Json::object();
+    for (const Verdict& verdict : session.outcome.verdicts) {
+        verdictsJson[std::string(verdict.label)] = {{"caption", verdict.caption}, {"passed", verdict.passed}};
+    }
+    j["verdicts"] = verdictsJson;
+    j["messages"] = session.messages;
+    j["stirrupDialogOpened"] = session.outcome.opensStirrupDialog;
+    j["stirrup"] = nullptr;
+    if (session.stirrup) {
+        j["stirrup"] = {{"txtZDJL", session.stirrup->txtZDJL},
+                        {"txtJLKL", session.stirrup->txtJLKL},
+                        {"message", session.stirrup->message ? Json(*session.stirrup->message) : Json(nullptr)}};
+    }
+    return j;
+}
+
+void printPlain(const Session& session, std::ostream& out) {
+    for (const ResultBox& box : kResultBoxes) {
+        out << box.caption << "\t" << session.display.*box.text << "\n";
+    }
+    for (const Verdict& verdict : session.outcome.verdicts) {
+        out << verdict.caption << "\n";
+    }
+    for (const std::string& message : session.messages) {
+        out << message << "\n";
+    }
+}
+
+int writeReport(const Session& session, const Options& options, std::ostream& err) {
+#ifdef TAVREL_HAVE_REPORT
+    const report::WriteResult written = report::writeReportFile(session.results, options.output);
+    if (!written.ok) {
+        err << written.error << "\n";
+        return kFileError;
+    }
+    return kCalculated;
+#else
+    (void)session;
+    (void)options;
+    err << "this build has no report writer\n";
+    return kFileError;
+#endif
+}
+
+int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
+    const auto input = readInput(options.file, err);
+    if (!input) {
+        return kFileError;
+    }
+    const Session session = calculateInput(*input, options);
+    if (options.json) {
+        out << sessionJson(session).dump(2) << "\n";
+        return session.outcome.calculated() ? kCalculated : kInputRefused;
+    }
+    if (!session.outcome.calculated()) {
+        err << session.outcome.refusal->message << "\n";
+        return kInputRefused;
+    }
+    if (options.command == "report") {
+        return writeReport(session, options, err);
+    }
+    printPlain(session, out);
+    return kCalculated;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kHelp;
+        return kUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        out << kHelp;
+        return kCalculated;
+    }
+    if (args[0] == "--version") {
+        out << "tavrel-cli " << kVersion << "\n";
+        return kCalculated;
+    }
+    if (args[0] != "calc" && args[0] != "report") {
+        err << "unknown command: " << args[0] << "\n" << kHelp;
+        return kUsage;
+    }
+    const auto options = parseOptions(args, err);
+    if (!options) {
+        return kUsage;
+    }
+    return runCommand(*options, out, err);
+}
+
+}  // namespace tavrel::cli

@@ -1,0 +1,101 @@
+// Stirrup shear check of JTG D62-2004 5.2.7: the state and rules of the stirrup dialog, without widgets.
+#include "calc/stirrup.h"
+
+#include <cmath>
+
+#include "calc/numbers.h"
+#include "calc/presentation.h"
+#include "calc/tables.h"
+
+namespace tavrel {
+
+namespace {
+
+// α1·α2·α3·0.45e-3 with α1 = 1 (simply supported), α2 = 1 (no prestress), α3 = 1.1 (compression flange).
+constexpr double kStirrupShearCoefficient = 1 * 1 * 1.1 * 0.00045;
+constexpr double kMmPerM = 1000;
+constexpr const char* kDefaultStirrupGrade = "R235";
+constexpr const char* kDefaultStirrupDiameter = "10";
+constexpr std::int16_t kDefaultStirrupSpacingCm = 10;
+constexpr const char* kSpacingOutOfRangeMessage = "箍筋间距超出允许范围,请重新输入";
+
+// 2 + 0.6·P, with P capped at 2.5.
+double percentageFactor(float rhoPct) {
+    if (rhoPct > kStirrupPercentageCap) {
+        return 2 + 0.6 * kStirrupPercentageCap;
+    }
+    return 2 + 0.6 * rhoPct;
+}
+
+}  // namespace
+
+float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv, std::int16_t fsv) {
+    const double sectionTerm = bM * kStirrupShearCoefficient * kMmPerM * h0M * kMmPerM;
+    const double reinforcementTerm = percentageFactor(rhoPct) * std::sqrt(static_cast<double>(fcuk)) * rhoSv * fsv;
+    return toSingle(sectionTerm * std::sqrt(reinforcementTerm));
+}
+
+std::string StirrupDesign::load() {
+    selectGrade(kDefaultStirrupGrade);
+    selectDiameter(kDefaultStirrupDiameter);
+    m_strength = *findStirrupStrength(kDefaultStirrupGrade);
+    const std::string shearText = formatTwoDecimals(m_results.gamma0Vd);
+    m_results.stirrupGrade = kDefaultStirrupGrade;
+    m_results.dSv = toSingle(parseLenient(kDefaultStirrupDiameter));
+    m_results.sv = kDefaultStirrupSpacingCm;
+    return shearText;
+}
+
+void StirrupDesign::selectGrade(const std::string& grade) {
+    if (const auto strength = findStirrupStrength(grade)) {
+        m_strength = *strength;
+    }
+    m_results.stirrupGrade = grade;
+}
+
+void StirrupDesign::selectDiameter(const std::string& diameterText) {
+    m_diameterText = diameterText;
+    m_results.dSv = toSingle(parseLenient(diameterText));
+}
+
+StirrupPressOutcome StirrupDesign::press(const std::string& spacingText, const std::string& mainConcreteGrade) {
+    const auto spacing = parseStrict(spacingText);
+    if (!spacing) {
+        return {kStirrupSpacingMessage, {}};
+    }
+    const auto spacingCm = toInt16HalfEven(*spacing);
+    if (!spacingCm) {
+        return {*spacing > 0 ? kSpacingOutOfRangeMessage : kStirrupSpacingMessage, {}};
+    }
+    if (*spacingCm <= 0) {
+        return {kStirrupSpacingMessage, {}};
+    }
+    CalculationResults& r = m_results;
+    r.sv = *spacingCm;
+    if (const auto grade = findConcreteGrade(mainConcreteGrade)) {
+        r.fcuk = grade->fcuk;
+    }
+    if (const auto area = findStirrupArea(toSingle(parseLenient(m_diameterText)))) {
+        r.Asv = toSingle(*area / 10000.0);
+    }
+    r.rhoSv = toSingle(r.Asv / (r.sv / 100.0) / r.b);
+    r.fsv = m_strength;
+    r.Vcs = stirrupShearCapacity(r.b, r.h0, r.rhoPct, r.fcuk, r.rhoSv, r.fsv);
+    return {std::nullopt, formatTwoDecimals(r.Vcs)};
+}
+
+StirrupClosingUpdate StirrupDesign::close(const std::string& dialogJLKLText) const {
+    const CalculationResults& r = m_results;
+    StirrupClosingUpdate update;
+    update.passed = r.Vcs > r.gamma0Vd;
+    update.caption = verdictCaption(Check::Shear, update.passed);
+    if (update.passed) {
+        update.mainJLKLText = dialogJLKLText;
+        update.mainZDJLText = formatTwoDecimals(r.gamma0Vd);
+    } else if (r.Vcs > r.Vc) {
+        update.mainJLKLText = dialogJLKLText;  // the main window shows the larger of the two resistances
+    }
+    return update;
+}
+
+}  // namespace tavrel

@@ -1,0 +1,131 @@
+// The input checks of the calculate command, in their fixed order, with their messages.
+#include "calc/validation.h"
+
+#include <array>
+#include <string_view>
+
+#include "calc/numbers.h"
+#include "calc/section.h"
+#include "calc/tables.h"
+
+namespace tavrel {
+
+namespace {
+
+enum class Applies { AllTypes, Buried, Open, Custom };
+enum class Condition { Positive, AtLeastMinimumFill, NotNegative };
+
+struct Rule {
+    TextField field;
+    Applies applies;
+    Condition condition;
+    std::string_view quantity;  // the quantity's name as the messages say it
+    std::string_view message;
+};
+
+// JTG D60-2004 4.3.4 spreads the wheel load through at least this much fill, m.
+constexpr double kMinimumFillM = 0.5;
+
+// The soil unit weight is tested for every slab type, although only the buried slab uses it.
+constexpr std::array kRules{
+    Rule{TextField::txtHNTKY, Applies::AllTypes, Condition::Positive, "混凝土抗压强度", "混凝土抗压强度应大于0,请重新输入"},
+    Rule{TextField::txtHNTKL, Applies::AllTypes, Condition::Positive, "混凝土抗拉强度", "混凝土抗拉强度应大于0,请重新输入"},
+    Rule{TextField::txtZJGS, Applies::AllTypes, Condition::Positive, "主筋根数", "主筋根数应大于0,请重新输入"},
+    Rule{TextField::txtTRZ, Applies::AllTypes, Condition::Positive, "土容重", "土容重应大于0,请重新输入"},
+    Rule{TextField::txtGBRZ, Applies::AllTypes, Condition::Positive, "盖板容重", "盖板容重应大于0,请重新输入"},
+    Rule{TextField::txtTTG, Applies::Buried, Condition::AtLeastMinimumFill, "暗盖板涵填土高",
+         "暗盖板涵填土高应大于0.5,请重新输入"},
+    Rule{TextField::txtBDH, Applies::AllTypes, Condition::Positive, "板端厚", "板端厚应大于0,请重新输入"},
+    Rule{TextField::txtBZH, Applies::AllTypes, Condition::Positive, "板中厚", "板中厚应大于0,请重新输入"},
+    Rule{TextField::txtGBK, Applies::AllTypes, Condition::Positive, "盖板宽", "盖板宽应大于0,请重新输入"},
+    Rule{TextField::txtJKJ, Applies::AllTypes, Condition::Positive, "净跨径", "净跨径应大于0,请重新输入"},
+    Rule{TextField::txtGZCD, Applies::AllTypes, Condition::Positive, "单侧搁置长度", "单侧搁置长度应大于0,请重新输入"},
+    Rule{TextField::txtJSKJ, Applies::AllTypes, Condition::Positive, "计算跨径", "计算跨径应大于0,请重新输入"},
+    Rule{TextField::txtBHC, Applies::AllTypes, Condition::Positive, "保护层厚度", "保护层厚度应大于0,请重新输入"},
+    Rule{TextField::txtPZH, Applies::Open, Condition::Positive, "涵顶铺装厚", "涵顶铺装厚应大于0,请重新输入"},
+    Rule{TextField::txtBCH, Applies::Open, Condition::Positive, "涵顶表处厚", "涵顶表处厚应大于0,请重新输入"},
+    Rule{TextField::txtPZRZ, Applies::Open, Condition::Positive, "涵顶铺装容重", "涵顶铺装容重应大于0,请重新输入"},
+    Rule{TextField::txtBCRZ, Applies::Open, Condition::Positive, "涵顶表处容重", "涵顶表处容重应大于0,请重新输入"},
+    Rule{TextField::txtJBHZ, Applies::Custom, Condition::NotNegative, "均布荷载", "均布荷载应大于0,请重新输入"},
+    Rule{TextField::txtJBHZKD, Applies::Custom, Condition::NotNegative, "均布荷载宽度", "均布荷载宽度应大于0,请重新输入"},
+    Rule{TextField::txtJZL, Applies::Custom, Condition::NotNegative, "集中力", "集中力应大于0,请重新输入"},
+};
+
+constexpr std::string_view kBarCountMessage = "主筋根数应大于0,请重新输入";
+constexpr std::string_view kEffectiveDepthMessage = "板端厚应大于保护层厚度与主筋外径一半之和,请重新输入";
+
+bool applies(Applies scope, SlabType type) {
+    switch (scope) {
+        case Applies::AllTypes:
+            return true;
+        case Applies::Buried:
+            return type == SlabType::Buried;
+        case Applies::Open:
+            return type == SlabType::Open;
+        case Applies::Custom:
+            return type == SlabType::Custom;
+    }
+    return false;
+}
+
+bool satisfies(Condition condition, double value) {
+    switch (condition) {
+        case Condition::Positive:
+            return value > 0;
+        case Condition::AtLeastMinimumFill:
+            return value >= kMinimumFillM;
+        case Condition::NotNegative:
+            return value >= 0;
+    }
+    return false;
+}
+
+// The bar count is stored in 16 bits, every other quantity in single precision.
+bool storable(TextField field, double value) {
+    if (field == TextField::txtZJGS) {
+        return toInt16HalfEven(value).has_value();
+    }
+    return fitsSingle(value);
+}
+
+std::optional<Refusal> checkRule(const Rule& rule, const DesignInput& input) {
+    const auto value = parseStrict(input.text(rule.field));
+    if (!value || !satisfies(rule.condition, *value)) {
+        return Refusal{rule.field, std::string(rule.message)};
+    }
+    if (!storable(rule.field, *value)) {
+        return Refusal{rule.field, std::string(rule.quantity) + "超出允许范围,请重新输入"};
+    }
+    return std::nullopt;
+}
+
+// Beyond the value checks: a bar count below 0.5 rounds to no bar at all, and cover plus half the bar
+// reaching the end thickness leaves no effective depth; either makes the steel stress meaningless.
+std::optional<Refusal> checkSection(const DesignInput& input) {
+    if (*toInt16HalfEven(*parseStrict(input.txtZJGS)) == 0) {
+        return Refusal{TextField::txtZJGS, std::string(kBarCountMessage)};
+    }
+    const auto barSize = findBarSize(toSingle(parseLenient(input.CboZJZJ)));
+    const float dOut = barSize ? barSize->dOut : 0.0f;
+    const float h0 = effectiveDepth(toSingle(*parseStrict(input.txtBDH)), toSingle(*parseStrict(input.txtBHC)), dOut);
+    if (h0 <= 0) {
+        return Refusal{TextField::txtBHC, std::string(kEffectiveDepthMessage)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Refusal> validateInput(const DesignInput& input) {
+    for (const Rule& rule : kRules) {
+        if (!applies(rule.applies, input.slabType)) {
+            continue;
+        }
+        if (auto refusal = checkRule(rule, input)) {
+            return refusal;
+        }
+    }
+    return checkSection(input);
+}
+
+}  // namespace tavrel
