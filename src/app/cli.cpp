@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
@@ -283,21 +284,29 @@ void printPlain(const Session& session, std::ostream& out) {
     }
 }
 
-int writeReport(const Session& session, const Options& options, std::ostream& err) {
 #ifdef TAVREL_HAVE_REPORT
-    const report::WriteResult written = report::writeReportFile(session.results, options.output);
-    if (!written.ok) {
-        err << written.error << "\n";
+// The folder of this executable: the figures of the report lie beside the program.
+std::filesystem::path programFolder() {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path() : self.parent_path();
+}
+
+int writeReport(const Session& session, const Options& options, std::ostream& err) {
+    const std::string figures = (programFolder() / kFigureFolderName).string();
+    const WriteResult written = writeDocx(buildReport(session.results, figures), options.output);
+    if (!written.ok()) {
+        err << written.message << "\n";
         return kFileError;
     }
     return kCalculated;
+}
 #else
-    (void)session;
-    (void)options;
+int writeReport(const Session&, const Options&, std::ostream& err) {
     err << "this build has no report writer\n";
     return kFileError;
-#endif
 }
+#endif
 
 int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     const auto input = readInput(options.file, err);

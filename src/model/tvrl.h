@@ -24,7 +24,7 @@ struct Values {
 };
 
 // The file's bytes for a record: 47 lines, GBK, CR LF after every line. Empty when a text cannot be
-// written in GBK.
+// written in GBK or holds a line break (it would shift every later line on reading).
 std::optional<std::string> write(const DesignInput& input);
 
 // Reads at most 47 lines from a stream. Line ends CR LF, bare LF and bare CR are all accepted. Only the

@@ -1,0 +1,323 @@
+// Writing, reading and applying the 47-line input file.
+#include "model/tvrl.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+
+#include "calc/numbers.h"
+#include "model/gbk.h"
+
+namespace tavrel::tvrl {
+
+namespace {
+
+enum class LineKind { Heading, Empty, SlabType, List, Check, Text };
+
+// One line of the file: what it holds and its fixed text (the whole heading, or the term after a value).
+struct LineSpec {
+    LineKind kind;
+    int field;  // the SlabType, ListField, CheckField or TextField of a value line
+    std::string_view text;
+};
+
+constexpr LineSpec heading(std::string_view text) {
+    return {LineKind::Heading, 0, text};
+}
+constexpr LineSpec emptyLine() {
+    return {LineKind::Empty, 0, {}};
+}
+constexpr LineSpec slabLine(SlabType type, std::string_view term) {
+    return {LineKind::SlabType, static_cast<int>(type), term};
+}
+constexpr LineSpec listLine(ListField field, std::string_view term) {
+    return {LineKind::List, static_cast<int>(field), term};
+}
+constexpr LineSpec checkLine(CheckField field, std::string_view term) {
+    return {LineKind::Check, static_cast<int>(field), term};
+}
+constexpr LineSpec textLine(TextField field, std::string_view term) {
+    return {LineKind::Text, static_cast<int>(field), term};
+}
+
+// Lines 1..47. The reader goes by position alone; headings and empty lines are never looked at. The grade
+// (line 8) comes before the strengths (lines 9..12) and the slab type before chkTRZ (line 18), so that
+// the side effects of applying the earlier lines are overridden by the file's own later values.
+constexpr std::array<LineSpec, kLineCount> kLines = {
+    heading("判断盖板类型"),
+    slabLine(SlabType::Buried, "判断是否为暗涵盖板"),
+    slabLine(SlabType::Open, "判断是否为明涵盖板"),
+    slabLine(SlabType::Custom, "判断是否为自定义荷载盖板"),
+    emptyLine(),
+    heading("计算公共参数"),
+    listLine(ListField::CboSJHZ, "汽车荷载等级"),
+    listLine(ListField::CboHNTDJ, "混凝土强度等级"),
+    checkLine(CheckField::chkHNTKY, "判断混凝土抗压强度是否可编辑"),
+    textLine(TextField::txtHNTKY, "混凝土抗压强度(Mpa)"),
+    checkLine(CheckField::chkHNTKL, "判断混凝土抗拉强度是否可编辑"),
+    textLine(TextField::txtHNTKL, "混凝土抗拉强度(Mpa)"),
+    listLine(ListField::CboZJDJ, "主筋等级"),
+    listLine(ListField::CboZJZJ, "主筋直径"),
+    textLine(TextField::txtZJGS, "主筋根数"),
+    checkLine(CheckField::chkGBRZ, "判断盖板容重是否可编辑"),
+    textLine(TextField::txtGBRZ, "盖板容重(KN/m^3)"),
+    checkLine(CheckField::chkTRZ, "判断土容重是否可编辑"),
+    textLine(TextField::txtTRZ, "土容重(KN/m^3)"),
+    listLine(ListField::CboHJLB, "环境类别"),
+    emptyLine(),
+    heading("暗涵盖板参数"),
+    textLine(TextField::txtTTG, "填土高(m)"),
+    emptyLine(),
+    heading("明涵盖板参数"),
+    textLine(TextField::txtPZH, "涵顶铺装厚(cm)"),
+    textLine(TextField::txtBCH, "涵顶表处厚(cm)"),
+    checkLine(CheckField::chkPZRZ, "判断涵顶铺装容重是否可编辑"),
+    textLine(TextField::txtPZRZ, "涵顶铺装容重(KN/m^3)"),
+    checkLine(CheckField::chkBCRZ, "判断涵顶表处容重是否可编辑"),
+    textLine(TextField::txtBCRZ, "涵顶表处容重(KN/m^3)"),
+    emptyLine(),
+    heading("自定义荷载盖板参数"),
+    textLine(TextField::txtJBHZ, "均布荷载(KN/m)"),
+    textLine(TextField::txtJBHZKD, "均布荷载宽度(m)"),
+    textLine(TextField::txtJZL, "集中力(KN)"),
+    emptyLine(),
+    heading("盖板尺寸"),
+    textLine(TextField::txtBDH, "板端厚(cm)"),
+    textLine(TextField::txtBZH, "板中厚(cm)"),
+    checkLine(CheckField::chkGBK, "判断盖板宽是否可编辑"),
+    textLine(TextField::txtGBK, "盖板宽(m)"),
+    textLine(TextField::txtJKJ, "净跨径(m)"),
+    textLine(TextField::txtGZCD, "单侧搁置长度(m)"),
+    checkLine(CheckField::chkJSKJ, "判断计算跨径是否可编辑"),
+    textLine(TextField::txtJSKJ, "计算跨径(m)"),
+    textLine(TextField::txtBHC, "保护层厚度(cm)"),
+};
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// A GBK character takes at most two bytes, and an invalid byte decodes to one character, so the first
+// 20 bytes of a line always hold its first ten characters.
+constexpr std::size_t kKeptBytesPerLine = 2 * kValueWidth;
+
+// A real record is about 2 KB; beyond 1 MiB the file is not read further, and the lines it has not
+// delivered by then count as missing.
+constexpr std::size_t kReadBudgetBytes = std::size_t{1} << 20;
+
+// Size of the default record's file, to reserve the writer's buffer at once.
+constexpr std::size_t kTypicalFileBytes = 2048;
+
+// The value a value line writes: "1"/"0" for a slab type or check box, else the field's text.
+std::string_view valueText(const LineSpec& line, const DesignInput& input) {
+    switch (line.kind) {
+        case LineKind::SlabType:
+            return input.slabType == static_cast<SlabType>(line.field) ? "1" : "0";
+        case LineKind::List:
+            return input.list(static_cast<ListField>(line.field));
+        case LineKind::Check:
+            return input.check(static_cast<CheckField>(line.field)) ? "1" : "0";
+        case LineKind::Text:
+            return input.text(static_cast<TextField>(line.field));
+        case LineKind::Heading:
+        case LineKind::Empty:
+            break;
+    }
+    return {};
+}
+
+bool holdsLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Appends one line, without its line end, in UTF-8; false when a value would break the line in two.
+bool appendLine(const LineSpec& line, const DesignInput& input, std::string& utf8) {
+    if (line.kind == LineKind::Heading || line.kind == LineKind::Empty) {
+        utf8.append(line.text);
+        return true;
+    }
+    const std::string_view value = valueText(line, input);
+    if (holdsLineBreak(value)) {
+        return false;
+    }
+    utf8.append(value);
+    utf8.append(kSpacesBeforeTerm, ' ');
+    utf8.append(line.text);
+    return true;
+}
+
+// Reads one line and keeps its first bytes; the rest of the line is skipped. CR LF, bare LF and bare CR
+// all end a line. Empty when the stream ends before the line starts or the byte budget ends inside it;
+// a last line without a line end is delivered.
+std::optional<std::string> readLineStart(std::streambuf& in, std::size_t& budget) {
+    using Traits = std::streambuf::traits_type;
+    std::string kept;
+    bool started = false;
+    while (budget > 0) {
+        const Traits::int_type c = in.sbumpc();
+        if (Traits::eq_int_type(c, Traits::eof())) {
+            return started ? std::optional<std::string>(kept) : std::nullopt;
+        }
+        --budget;
+        started = true;
+        if (c == '\n') {
+            return kept;
+        }
+        if (c == '\r') {
+            if (budget > 0 && Traits::eq_int_type(in.sgetc(), Traits::to_int_type('\n'))) {
+                in.sbumpc();
+                --budget;
+            }
+            return kept;
+        }
+        if (kept.size() < kKeptBytesPerLine) {
+            kept.push_back(Traits::to_char_type(c));
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view trimSpaces(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The value of a line: its first ten decoded characters without leading and trailing spaces.
+std::string lineValue(std::string_view lineStart) {
+    return std::string(trimSpaces(gbk::decode(lineStart, static_cast<int>(kValueWidth))));
+}
+
+// A check state from a whole number: the value is parsed strictly and rounded half to even, 0 unchecks
+// and 1 checks. Anything else (empty, 2, letters) is no check state and leaves the box as it is.
+std::optional<bool> checkState(const std::string& value) {
+    const auto number = parseStrict(value);
+    if (!number) {
+        return std::nullopt;
+    }
+    const auto whole = toInt16HalfEven(*number);
+    if (whole == 0 || whole == 1) {
+        return whole == 1;
+    }
+    return std::nullopt;
+}
+
+// Only a value starting with "1" selects a slab type; the exclusive option buttons then deselect the
+// others. "0", another digit, a non-digit or an empty line changes nothing, so the record always keeps
+// exactly one type: a file in which no line says 1 keeps the current type, and when several say 1 the
+// last one wins.
+void applySlabType(SlabType type, const std::string& value, InputTarget& target) {
+    if (!value.empty() && value.front() == '1') {
+        target.selectSlabType(type);
+    }
+}
+
+// Exact, case-sensitive comparison with the list's entries in order; a match selects the entry by its
+// position (which runs the list's selection handling), no match keeps the current selection.
+void applyListEntry(ListField field, const std::string& value, InputTarget& target) {
+    const auto entries = listEntries(field);
+    const auto match = std::find(entries.begin(), entries.end(), value);
+    if (match != entries.end()) {
+        target.selectListEntry(field, static_cast<int>(match - entries.begin()));
+    }
+}
+
+void applyCheckState(CheckField field, const std::string& value, InputTarget& target) {
+    if (const auto checked = checkState(value)) {
+        target.setCheckState(field, *checked);
+    }
+}
+
+void applyLine(const LineSpec& line, const std::string& value, InputTarget& target) {
+    switch (line.kind) {
+        case LineKind::SlabType:
+            applySlabType(static_cast<SlabType>(line.field), value, target);
+            break;
+        case LineKind::List:
+            applyListEntry(static_cast<ListField>(line.field), value, target);
+            break;
+        case LineKind::Check:
+            applyCheckState(static_cast<CheckField>(line.field), value, target);
+            break;
+        case LineKind::Text:
+            target.setText(static_cast<TextField>(line.field), value);
+            break;
+        case LineKind::Heading:
+        case LineKind::Empty:
+            break;
+    }
+}
+
+// The path as the file system names it; the program's texts, paths included, are UTF-8.
+std::filesystem::path fromUtf8(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+}  // namespace
+
+std::optional<std::string> write(const DesignInput& input) {
+    std::string utf8;
+    utf8.reserve(kTypicalFileBytes);
+    for (const LineSpec& line : kLines) {
+        if (!appendLine(line, input, utf8)) {
+            return std::nullopt;
+        }
+        utf8.append(kLineEnd);
+    }
+    return gbk::encode(utf8);
+}
+
+Values read(std::istream& in) {
+    Values values;
+    std::streambuf* buffer = in.rdbuf();
+    if (buffer == nullptr) {
+        return values;
+    }
+    std::size_t budget = kReadBudgetBytes;
+    while (values.linesRead < kLineCount) {
+        const auto lineStart = readLineStart(*buffer, budget);
+        if (!lineStart) {
+            break;
+        }
+        values.lines[static_cast<std::size_t>(values.linesRead++)] = lineValue(*lineStart);
+    }
+    return values;
+}
+
+ReadResult readFile(const std::string& path) {
+    const std::filesystem::path filePath = fromUtf8(path);
+    std::error_code error;
+    if (std::filesystem::is_directory(filePath, error)) {
+        return {{}, ReadError::CannotOpen};
+    }
+    std::ifstream in(filePath, std::ios::binary);
+    if (!in.is_open()) {
+        return {{}, ReadError::CannotOpen};
+    }
+    ReadResult result{read(in), ReadError::None};
+    if (!result.values.complete()) {
+        result.error = ReadError::TooShort;
+    }
+    return result;
+}
+
+std::string describe(ReadError error, const std::string& path) {
+    switch (error) {
+        case ReadError::CannotOpen:
+            return "无法打开文件：" + path;
+        case ReadError::TooShort:
+            return "文件不完整（不足47行），未能读入：" + path;
+        case ReadError::None:
+            break;
+    }
+    return {};
+}
+
+void apply(const Values& values, InputTarget& target) {
+    for (std::size_t line = 1; line < kLines.size(); ++line) {
+        applyLine(kLines[line], values.lines[line], target);
+    }
+}
+
+}  // namespace tavrel::tvrl

@@ -1,0 +1,171 @@
+// The frame of the calculation report: page set-up, styles, header, footer, title, then the six sections.
+#include "report/report_builder.h"
+
+#include <cmath>
+
+#include "calc/numbers.h"
+#include "report/report_sections.h"
+
+namespace tavrel {
+
+namespace {
+
+// A4 portrait with the margins of the report, in cm.
+constexpr double kPageWidthCm = 21.0;
+constexpr double kPageHeightCm = 29.7;
+constexpr double kMarginTopCm = 2.5;
+constexpr double kMarginBottomCm = 2.5;
+constexpr double kMarginLeftCm = 3.0;
+constexpr double kMarginRightCm = 2.0;
+constexpr double kGutterCm = 0.0;
+constexpr double kHeaderDistanceCm = 2.1;
+constexpr double kFooterDistanceCm = 2.1;
+
+constexpr const char* kReportFont = "仿宋_GB2312";
+constexpr int kTitleSizeHalfPoints = 32;         // 16 pt
+constexpr int kBodySizeHalfPoints = 24;          // 12 pt
+constexpr int kHeaderFooterSizeHalfPoints = 18;  // 9 pt, the word processor's header and footer size
+constexpr double kTitleLineSpacing = 1.5;
+constexpr double kSingleLineSpacing = 1.0;
+
+constexpr const char* kCreator = "Tavrel";
+
+// What distinguishes the three slab types in the title and the figure.
+struct SlabTypeTexts {
+    const char* titleEnding;  // after " {L0}米净跨径" (the buried type puts "{H}米填土" before it)
+    const char* figureFile;
+};
+
+SlabTypeTexts slabTypeTexts(SlabKind kind) {
+    switch (kind) {
+        case SlabKind::Buried:
+            return {"暗涵盖板计算", "暗涵盖板.JPG"};
+        case SlabKind::Open:
+            return {"明涵盖板计算", "明涵盖板.JPG"};
+        case SlabKind::Custom:
+            break;
+    }
+    return {"自定义荷载盖板计算", "自定义荷载.JPG"};
+}
+
+int twipsFromCentimetres(double centimetres) {
+    constexpr double kTwipsPerInch = 1440;
+    constexpr double kCentimetresPerInch = 2.54;
+    return static_cast<int>(std::lround(centimetres * kTwipsPerInch / kCentimetresPerInch));
+}
+
+PageSetup reportPage() {
+    PageSetup page;
+    page.width = twipsFromCentimetres(kPageWidthCm);
+    page.height = twipsFromCentimetres(kPageHeightCm);
+    page.marginTop = twipsFromCentimetres(kMarginTopCm);
+    page.marginBottom = twipsFromCentimetres(kMarginBottomCm);
+    page.marginLeft = twipsFromCentimetres(kMarginLeftCm);
+    page.marginRight = twipsFromCentimetres(kMarginRightCm);
+    page.gutter = twipsFromCentimetres(kGutterCm);
+    page.headerDistance = twipsFromCentimetres(kHeaderDistanceCm);
+    page.footerDistance = twipsFromCentimetres(kFooterDistanceCm);
+    page.lineGrid = true;
+    return page;
+}
+
+ReportRun textRun(std::string text) {
+    ReportRun run;
+    run.text = std::move(text);
+    return run;
+}
+
+ReportRun fieldRun(ReportRun::Field field) {
+    ReportRun run;
+    run.field = field;
+    return run;
+}
+
+// The title, then the date pushed to the right-hand end of the header line.
+ReportParagraph headerParagraph(const CalculationResults& r) {
+    ReportParagraph header;
+    header.style = ReportParagraph::Style::Header;
+    header.rightTabAtMargin = true;
+    header.runs = {textRun(reportTitle(r) + "  \t"), fieldRun(ReportRun::Field::Date)};
+    return header;
+}
+
+// "第 X 页 共 Y 页" with the page number and the page count as fields.
+ReportParagraph footerParagraph() {
+    ReportParagraph footer;
+    footer.style = ReportParagraph::Style::Footer;
+    footer.alignment = ReportParagraph::Alignment::Centre;
+    footer.runs = {textRun("第 "), fieldRun(ReportRun::Field::PageNumber), textRun(" 页 共 "),
+                   fieldRun(ReportRun::Field::PageCount), textRun(" 页")};
+    return footer;
+}
+
+ReportParagraph titleParagraph(const CalculationResults& r) {
+    ReportParagraph title;
+    title.style = ReportParagraph::Style::Title;
+    title.alignment = ReportParagraph::Alignment::Centre;
+    title.runs = {textRun(reportTitle(r))};
+    return title;
+}
+
+std::string joinPath(const std::string& folder, const std::string& file) {
+    if (!folder.empty() && folder.back() == '/') {
+        return folder + file;
+    }
+    return folder + "/" + file;
+}
+
+}  // namespace
+
+SlabKind slabKind(const CalculationResults& r) {
+    if (r.isBuried) {
+        return SlabKind::Buried;
+    }
+    if (r.isOpen) {
+        return SlabKind::Open;
+    }
+    return SlabKind::Custom;
+}
+
+std::string reportTitle(const CalculationResults& r) {
+    const SlabKind kind = slabKind(r);
+    std::string title = " ";
+    title += formatGeneral(r.L0);
+    title += "米净跨径";
+    if (kind == SlabKind::Buried) {
+        title += formatGeneral(r.H) + "米填土";
+    }
+    return title + slabTypeTexts(kind).titleEnding;
+}
+
+std::string figureFileName(const CalculationResults& r) {
+    return slabTypeTexts(slabKind(r)).figureFile;
+}
+
+ReportDocument buildReport(const CalculationResults& r, const std::string& figureFolder) {
+    ReportDocument document;
+    document.title = reportTitle(r);
+    document.creator = kCreator;
+    document.page = reportPage();
+    document.titleStyle = {kReportFont, kTitleSizeHalfPoints, kTitleLineSpacing, true};
+    document.bodyStyle = {kReportFont, kBodySizeHalfPoints, kSingleLineSpacing, false};
+    document.headerFooterStyle = {kReportFont, kHeaderFooterSizeHalfPoints, kSingleLineSpacing, false};
+    document.header = headerParagraph(r);
+    document.footer = footerParagraph();
+    document.paragraphs.push_back(titleParagraph(r));
+
+    std::optional<ReportPicture> figure;
+    if (!figureFolder.empty()) {
+        figure = ReportPicture{joinPath(figureFolder, figureFileName(r))};
+    }
+    ReportComposer out(document.paragraphs);
+    composeDesignData(out, r, figure ? &*figure : nullptr);
+    composeExternalForces(out, r);
+    composeInternalForces(out, r);
+    composeSectionDesign(out, r);
+    composeUltimateLimitState(out, r);
+    composeCrackWidth(out, r);
+    return document;
+}
+
+}  // namespace tavrel

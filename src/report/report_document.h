@@ -1,0 +1,89 @@
+// The calculation report as data: page set-up, paragraph styles, header, footer and body paragraphs of
+// formatted runs. The report builder fills it; the .docx writer turns it into a file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrel {
+
+// One piece of text with uniform formatting, or a field the word processor computes when it opens the file.
+struct ReportRun {
+    enum class Script { Normal, Subscript, Superscript };
+    enum class Field { None, Date, PageNumber, PageCount };
+
+    std::string text;  // UTF-8; a tab character becomes a tab; ignored for fields
+    Script script = Script::Normal;
+    bool bold = false;
+    bool red = false;
+    Field field = Field::None;
+
+    bool operator==(const ReportRun&) const = default;
+};
+
+// A picture file placed inline at the end of a paragraph. A file that cannot be read or is not a JPEG
+// leaves the paragraph without a picture.
+struct ReportPicture {
+    std::string path;
+
+    bool operator==(const ReportPicture&) const = default;
+};
+
+struct ReportParagraph {
+    enum class Style { Title, Body, Header, Footer };  // Heading 2, Normal, header, footer
+    enum class Alignment { Justify, Centre };
+
+    Style style = Style::Body;
+    Alignment alignment = Alignment::Justify;
+    bool rightTabAtMargin = false;  // a right-aligned tab stop at the right edge of the text area
+    std::vector<ReportRun> runs;
+    std::optional<ReportPicture> picture;
+
+    // All text of the runs, fields left out.
+    std::string text() const;
+    bool operator==(const ReportParagraph&) const = default;
+};
+
+// Page geometry in twips (1/1440 inch).
+struct PageSetup {
+    int width = 0;
+    int height = 0;
+    int marginTop = 0;
+    int marginBottom = 0;
+    int marginLeft = 0;
+    int marginRight = 0;
+    int gutter = 0;
+    int headerDistance = 0;
+    int footerDistance = 0;
+    bool lineGrid = false;  // lines snap to the document grid
+
+    int textWidth() const { return width - marginLeft - marginRight - gutter; }
+    bool operator==(const PageSetup&) const = default;
+};
+
+// Font and line spacing of one paragraph style.
+struct StyleFormat {
+    std::string font;
+    int sizeHalfPoints = 0;
+    double lineSpacing = 1.0;  // multiple of single spacing
+    bool bold = false;
+
+    bool operator==(const StyleFormat&) const = default;
+};
+
+struct ReportDocument {
+    std::string title;    // document property
+    std::string creator;  // document property
+    PageSetup page;
+    StyleFormat titleStyle;
+    StyleFormat bodyStyle;
+    StyleFormat headerFooterStyle;
+    ReportParagraph header;
+    ReportParagraph footer;
+    std::vector<ReportParagraph> paragraphs;
+
+    bool operator==(const ReportDocument&) const = default;
+};
+
+}  // namespace tavrel

@@ -1,0 +1,24 @@
+// The six sections of the report body, each composed from the results record.
+#pragma once
+
+#include "calc/calculation_results.h"
+#include "report/report_composer.h"
+
+namespace tavrel {
+
+enum class SlabKind { Buried, Open, Custom };
+
+// The flags are tested in the order isBuried, isOpen, isCustom; a record without a flag counts as custom.
+SlabKind slabKind(const CalculationResults& r);
+
+// 1 design data (with the figure paragraph), 2 external forces, 3 internal forces and load combination.
+void composeDesignData(ReportComposer& out, const CalculationResults& r, const ReportPicture* figure);
+void composeExternalForces(ReportComposer& out, const CalculationResults& r);
+void composeInternalForces(ReportComposer& out, const CalculationResults& r);
+
+// 4 section design, 5 ultimate limit state checks, 6 crack width; the same for every slab type.
+void composeSectionDesign(ReportComposer& out, const CalculationResults& r);
+void composeUltimateLimitState(ReportComposer& out, const CalculationResults& r);
+void composeCrackWidth(ReportComposer& out, const CalculationResults& r);
+
+}  // namespace tavrel

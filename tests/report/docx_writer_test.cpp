@@ -1,0 +1,243 @@
+// The .docx package: parts, relationships, page set-up, fields, formatting, the embedded picture, and
+// writing that never leaves a damaged or partial file.
+#include "report/docx_writer.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "report/report_builder.h"
+#include "temporary_folder.h"
+#include "test_support.h"
+#include "worked_results.h"
+
+namespace tavrel {
+namespace {
+
+using Package = std::map<std::string, std::string>;
+
+// Every entry of a zip file by name; empty when the file is no zip archive.
+Package unzip(const std::string& path) {
+    Package package;
+    int error = 0;
+    zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (archive == nullptr) {
+        return package;
+    }
+    for (zip_int64_t index = 0; index < zip_get_num_entries(archive, 0); ++index) {
+        zip_stat_t stat;
+        zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat);
+        std::string content(stat.size, '\0');
+        zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0);
+        zip_fread(file, content.data(), stat.size);
+        zip_fclose(file);
+        package[stat.name] = content;
+    }
+    zip_close(archive);
+    return package;
+}
+
+bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+const std::string kFigures = test::sourcePath("tests/report/data/计算书图例");
+
+class DocxPackage : public ::testing::Test {
+  protected:
+    Package write(const ReportDocument& document) {
+        const std::string path = m_folder.file("report.docx");
+        const WriteResult result = writeDocx(document, path);
+        EXPECT_TRUE(result.ok()) << result.message;
+        EXPECT_EQ(result.path, path);
+        return unzip(path);
+    }
+
+    test::TemporaryFolder m_folder;
+};
+
+TEST_F(DocxPackage, HoldsThePartsOfAWordDocumentWithTheirContentTypes) {
+    Package package = write(buildReport(test::buriedWorkedExample(), kFigures));
+    for (const char* part :
+         {"[Content_Types].xml", "_rels/.rels", "word/document.xml", "word/_rels/document.xml.rels",
+          "word/styles.xml", "word/settings.xml", "word/header1.xml", "word/footer1.xml",
+          "word/media/image1.jpeg", "docProps/core.xml", "docProps/app.xml"}) {
+        EXPECT_TRUE(package.count(part)) << part;
+    }
+    const std::string& types = package["[Content_Types].xml"];
+    EXPECT_TRUE(has(types, "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"));
+    EXPECT_TRUE(has(types, "<Default Extension=\"jpeg\" ContentType=\"image/jpeg\"/>"));
+    EXPECT_TRUE(has(types,
+                    "PartName=\"/word/document.xml\" ContentType=\"application/vnd.openxmlformats-"
+                    "officedocument.wordprocessingml.document.main+xml\""));
+    EXPECT_TRUE(has(types,
+                    "PartName=\"/word/header1.xml\" ContentType=\"application/vnd.openxmlformats-"
+                    "officedocument.wordprocessingml.header+xml\""));
+    EXPECT_TRUE(has(types,
+                    "PartName=\"/word/footer1.xml\" ContentType=\"application/vnd.openxmlformats-"
+                    "officedocument.wordprocessingml.footer+xml\""));
+    EXPECT_TRUE(
+        has(package["_rels/.rels"],
+            "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+            "Target=\"word/document.xml\""));
+    const std::string& relationships = package["word/_rels/document.xml.rels"];
+    EXPECT_TRUE(has(relationships, "relationships/header\" Target=\"header1.xml\""));
+    EXPECT_TRUE(has(relationships, "relationships/footer\" Target=\"footer1.xml\""));
+    EXPECT_TRUE(has(relationships, "relationships/image\" Target=\"media/image1.jpeg\""));
+}
+
+TEST_F(DocxPackage, PageIsA4PortraitWithTheMarginsHeaderFooterAndLineGrid) {
+    const std::string document = write(buildReport(test::buriedWorkedExample(), ""))["word/document.xml"];
+    EXPECT_TRUE(has(document, "<w:pgSz w:w=\"11906\" w:h=\"16838\"/>"));
+    EXPECT_TRUE(
+        has(document,
+            "<w:pgMar w:top=\"1417\" w:right=\"1134\" w:bottom=\"1417\" w:left=\"1701\" w:header=\"1191\" "
+            "w:footer=\"1191\" w:gutter=\"0\"/>"));
+    EXPECT_TRUE(has(document, "<w:docGrid w:type=\"lines\""));
+    EXPECT_TRUE(has(document, "<w:headerReference w:type=\"default\" r:id=\"rId3\"/>"));
+    EXPECT_TRUE(has(document, "<w:footerReference w:type=\"default\" r:id=\"rId4\"/>"));
+}
+
+TEST_F(DocxPackage, HeaderRightAlignsTheDateFieldAtTheTextWidthAndFooterCountsPages) {
+    Package package = write(buildReport(test::buriedWorkedExample(), ""));
+    const std::string& header = package["word/header1.xml"];
+    EXPECT_TRUE(
+        has(header, "<w:pStyle w:val=\"Header\"/><w:tabs><w:tab w:val=\"right\" w:pos=\"9071\"/></w:tabs>"));
+    EXPECT_TRUE(has(header, " 3.5米净跨径22米填土暗涵盖板计算  </w:t><w:tab/>"));
+    EXPECT_TRUE(
+        has(header, "<w:instrText xml:space=\"preserve\"> DATE \\@ &quot;yyyy-MM-dd&quot; </w:instrText>"));
+    const std::string& footer = package["word/footer1.xml"];
+    EXPECT_TRUE(has(footer, "<w:jc w:val=\"center\"/>"));
+    EXPECT_TRUE(has(footer, "<w:t xml:space=\"preserve\">第 </w:t>"));
+    EXPECT_TRUE(has(footer, "<w:instrText xml:space=\"preserve\"> PAGE </w:instrText>"));
+    EXPECT_TRUE(has(footer, "<w:t xml:space=\"preserve\"> 页 共 </w:t>"));
+    EXPECT_TRUE(has(footer, "<w:instrText xml:space=\"preserve\"> NUMPAGES </w:instrText>"));
+    for (const std::string* part : {&header, &footer}) {
+        EXPECT_TRUE(has(*part, "<w:fldChar w:fldCharType=\"begin\"/>"));
+        EXPECT_TRUE(has(*part, "<w:fldChar w:fldCharType=\"separate\"/>"));
+        EXPECT_TRUE(has(*part, "<w:fldChar w:fldCharType=\"end\"/>"));
+    }
+}
+
+TEST_F(DocxPackage, StylesAreHeadingTwoAndNormalInTheReportFont) {
+    const std::string styles = write(buildReport(test::buriedWorkedExample(), ""))["word/styles.xml"];
+    EXPECT_TRUE(has(styles, "w:styleId=\"Heading2\"><w:name w:val=\"heading 2\"/>"));
+    EXPECT_TRUE(has(styles, "w:styleId=\"Normal\"><w:name w:val=\"Normal\"/>"));
+    EXPECT_TRUE(has(styles, "w:eastAsia=\"仿宋_GB2312\""));
+    EXPECT_TRUE(has(styles, "w:line=\"360\" w:lineRule=\"auto\"/><w:outlineLvl w:val=\"1\"/>"));
+    EXPECT_TRUE(has(styles, "<w:b/><w:bCs/><w:sz w:val=\"32\"/>"));
+    EXPECT_TRUE(has(styles, "<w:sz w:val=\"24\"/>"));
+}
+
+TEST_F(DocxPackage, FigureIsEmbeddedInlineAtItsResolution) {
+    Package package = write(buildReport(test::buriedWorkedExample(), kFigures));
+    EXPECT_EQ(package["word/media/image1.jpeg"], test::readFile(kFigures + "/暗涵盖板.JPG"));
+    const std::string& document = package["word/document.xml"];
+    // 319 x 340 pixels at 96 dpi, 9525 EMU a pixel.
+    EXPECT_TRUE(has(document, "<w:jc w:val=\"center\"/></w:pPr><w:r><w:drawing><wp:inline"));
+    EXPECT_TRUE(has(document, "<wp:extent cx=\"3038475\" cy=\"3238500\"/>"));
+    EXPECT_TRUE(has(document, "<a:blip r:embed=\"rId5\"/>"));
+    EXPECT_TRUE(has(document, "name=\"暗涵盖板.JPG\""));
+}
+
+TEST_F(DocxPackage, MissingFigureLeavesAnEmptyCentredParagraphAndACompleteReport) {
+    Package package = write(buildReport(test::openWorkedExample(), m_folder.file("no such folder")));
+    EXPECT_FALSE(package.count("word/media/image1.jpeg"));
+    EXPECT_FALSE(has(package["[Content_Types].xml"], "jpeg"));
+    EXPECT_FALSE(has(package["word/_rels/document.xml.rels"], "image"));
+    const std::string& document = package["word/document.xml"];
+    EXPECT_FALSE(has(document, "<w:drawing>"));
+    EXPECT_TRUE(has(document,
+                    "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr></w:p><w:p><w:pPr><w:jc w:val=\"both\"/>"
+                    "</w:pPr><w:r><w:rPr><w:b/><w:bCs/></w:rPr><w:t xml:space=\"preserve\">2.外力计算"));
+    EXPECT_TRUE(has(document, "裂缝宽度满足规范要求"));
+}
+
+TEST_F(DocxPackage, FileThatIsNoJpegIsLeftOut) {
+    const std::string fake = m_folder.file("暗涵盖板.JPG");
+    test::writeFile(fake, "this is not a picture");
+    Package package = write(buildReport(test::buriedWorkedExample(), m_folder.path()));
+    EXPECT_FALSE(package.count("word/media/image1.jpeg"));
+    EXPECT_TRUE(has(package["word/document.xml"], "裂缝宽度满足规范要求"));
+}
+
+// The writer knows nothing of culverts: a small hand-made document shows how runs are written.
+ReportDocument smallDocument() {
+    ReportDocument document;
+    document.page = {11906, 16838, 1417, 1417, 1701, 1134, 0, 1191, 1191, true};
+    document.bodyStyle = {"仿宋_GB2312", 24, 1.0, false};
+    ReportParagraph paragraph;
+    ReportRun plain;
+    plain.text = "x<y & \"z\"";
+    ReportRun sub;
+    sub.text = "0";
+    sub.script = ReportRun::Script::Subscript;
+    ReportRun sup;
+    sup.text = "2";
+    sup.script = ReportRun::Script::Superscript;
+    ReportRun red;
+    red.text = "不满足";
+    red.red = true;
+    ReportRun bold;
+    bold.text = "标题";
+    bold.bold = true;
+    paragraph.runs = {plain, sub, sup, red, bold};
+    document.paragraphs.push_back(paragraph);
+    return document;
+}
+
+TEST_F(DocxPackage, RunsCarryTheirSubscriptSuperscriptRedAndBold) {
+    const std::string document = write(smallDocument())["word/document.xml"];
+    EXPECT_TRUE(has(document, "<w:t xml:space=\"preserve\">x&lt;y &amp; &quot;z&quot;</w:t>"));
+    EXPECT_TRUE(has(document,
+                    "<w:rPr><w:vertAlign w:val=\"subscript\"/></w:rPr><w:t xml:space=\"preserve\">0</w:t>"));
+    EXPECT_TRUE(
+        has(document, "<w:rPr><w:vertAlign w:val=\"superscript\"/></w:rPr><w:t xml:space=\"preserve\">2"));
+    EXPECT_TRUE(
+        has(document, "<w:rPr><w:color w:val=\"FF0000\"/></w:rPr><w:t xml:space=\"preserve\">不满足"));
+    EXPECT_TRUE(has(document, "<w:rPr><w:b/><w:bCs/></w:rPr><w:t xml:space=\"preserve\">标题"));
+}
+
+TEST_F(DocxPackage, PictureWiderThanTheTextIsScaledToTheTextWidth) {
+    ReportDocument document = smallDocument();
+    document.paragraphs.front().picture = ReportPicture{test::sourcePath("tests/report/data/wide.jpg")};
+    const std::string xml = write(document)["word/document.xml"];
+    // 2000 x 100 pixels at 96 dpi is 20.8 cm wide; the text is 9071 twips = 5760085 EMU wide.
+    EXPECT_TRUE(has(xml, "<wp:extent cx=\"5760085\" cy=\"288004\"/>"));
+}
+
+TEST_F(DocxPackage, WritingReplacesAnExistingFileCompletely) {
+    const std::string path = m_folder.file("report.docx");
+    test::writeFile(path, std::string(200000, 'x'));
+    ASSERT_TRUE(writeDocx(buildReport(test::buriedWorkedExample(), ""), path).ok());
+    EXPECT_EQ(test::readFile(path).substr(0, 2), "PK");
+    EXPECT_FALSE(unzip(path).empty());
+    EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"report.docx"});
+}
+
+TEST_F(DocxPackage, FailedWriteReportsWhyAndLeavesNothingBehind) {
+    struct Case {
+        const char* name;
+        std::string path;
+    };
+    std::filesystem::create_directory(m_folder.file("a folder"));
+    const Case cases[] = {
+        {"folder missing", m_folder.file("missing/report.docx")},
+        {"target is a folder", m_folder.file("a folder")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WriteResult result = writeDocx(buildReport(test::buriedWorkedExample(), ""), c.path);
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.error, WriteResult::Error::File);
+        EXPECT_NE(result.message.find("计算书文件"), std::string::npos) << result.message;
+        EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"a folder"});
+        EXPECT_TRUE(std::filesystem::is_empty(m_folder.file("a folder")));
+    }
+}
+
+}  // namespace
+}  // namespace tavrel

@@ -1,0 +1,47 @@
+// Writes the report of a worked example, for the checks by independent readers:
+//   tavrel_report_sample passing|failing|open|custom OUT.docx [FIGURE_FOLDER]
+// "failing" is the buried example with every check failing (stirrups included).
+#include <iostream>
+#include <string>
+
+#include "report/report.h"
+#include "worked_results.h"
+
+namespace {
+
+bool sampleResults(const std::string& name, tavrel::CalculationResults& r) {
+    if (name == "passing") {
+        r = tavrel::test::buriedWorkedExample();
+    } else if (name == "open") {
+        r = tavrel::test::openWorkedExample();
+    } else if (name == "custom") {
+        r = tavrel::test::customWorkedExample();
+    } else if (name == "failing") {
+        r = tavrel::test::buriedWithStirrups();
+        r.x = 0.6f;
+        r.Mu = 800;
+        r.Vcs = 900;
+        r.Wfk = 0.25f;
+        r.As = 0.0015f;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    tavrel::CalculationResults r;
+    if (argc < 3 || !sampleResults(argv[1], r)) {
+        std::cerr << "usage: tavrel_report_sample passing|failing|open|custom OUT.docx [FIGURE_FOLDER]\n";
+        return 2;
+    }
+    const std::string figures = argc > 3 ? argv[3] : "";
+    const tavrel::WriteResult result = tavrel::writeDocx(tavrel::buildReport(r, figures), argv[2]);
+    if (!result.ok()) {
+        std::cerr << result.message << '\n';
+        return 1;
+    }
+    return 0;
+}
