@@ -124,27 +124,46 @@ std::string roundDecimalText(const std::string& text, int decimals) {
     return result;
 }
 
-// The numeric prefix grammar shared by both conversions: sign, digits with one period, exponent.
-// Returns the length of the prefix, 0 when it holds no digit.
-size_t numericPrefixLength(std::string_view text) {
+// The numeric prefix of a text: sign, digits with one period, exponent. Short plain decimals also carry
+// their digits as an integer, so that they convert without the general conversion.
+struct NumericPrefix {
+    size_t length = 0;  // 0 when the text starts with no number
+    bool negative = false;
+    bool hasExponent = false;
+    std::uint64_t mantissa = 0;  // the digits as an integer, while they fit
+    int digitCount = 0;
+    int fractionDigits = 0;
+};
+
+constexpr int kExactMantissaDigits = 15;  // any 15-digit integer is exact in a double
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+void scanDigits(std::string_view text, size_t& pos, NumericPrefix& prefix, bool fraction) {
+    while (pos < text.size() && isDigit(text[pos])) {
+        if (prefix.digitCount < 19) {
+            prefix.mantissa = prefix.mantissa * 10 + static_cast<std::uint64_t>(text[pos] - '0');
+        }
+        ++prefix.digitCount;
+        prefix.fractionDigits += fraction ? 1 : 0;
+        ++pos;
+    }
+}
+
+NumericPrefix scanNumericPrefix(std::string_view text) {
+    NumericPrefix prefix;
     size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        prefix.negative = text[pos] == '-';
         ++pos;
     }
-    size_t digits = 0;
-    while (pos < text.size() && isDigit(text[pos])) {
-        ++pos;
-        ++digits;
-    }
+    scanDigits(text, pos, prefix, false);
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
-        while (pos < text.size() && isDigit(text[pos])) {
-            ++pos;
-            ++digits;
-        }
+        scanDigits(text, pos, prefix, true);
     }
-    if (digits == 0) {
-        return 0;
+    if (prefix.digitCount == 0) {
+        return {};
     }
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         size_t exponentEnd = pos + 1;
@@ -157,16 +176,22 @@ size_t numericPrefixLength(std::string_view text) {
         }
         if (exponentEnd > exponentDigitsStart) {
             pos = exponentEnd;
+            prefix.hasExponent = true;
         }
     }
-    return pos;
+    prefix.length = pos;
+    return prefix;
 }
 
-// Converts a text that matches the prefix grammar exactly; empty on overflow.
-std::optional<double> convertNumber(std::string_view number) {
-    bool negative = false;
-    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
-        negative = number.front() == '-';
+// Converts the text of a scanned prefix; empty on overflow. A plain decimal of up to 15 digits is the
+// quotient of two exact doubles, which IEEE division rounds correctly; anything else goes through the
+// general conversion.
+std::optional<double> convertNumber(std::string_view number, const NumericPrefix& prefix) {
+    if (!prefix.hasExponent && prefix.digitCount <= kExactMantissaDigits) {
+        const double magnitude = static_cast<double>(prefix.mantissa) / kExactPowersOfTen[prefix.fractionDigits];
+        return prefix.negative ? -magnitude : magnitude;
+    }
+    if (number.front() == '+' || number.front() == '-') {
         number.remove_prefix(1);
     }
     std::string normalised(number);
@@ -178,14 +203,10 @@ std::optional<double> convertNumber(std::string_view number) {
     if (error != std::errc() || end != normalised.data() + normalised.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
-    return negative ? -value : value;
+    return prefix.negative ? -value : value;
 }
 
 }  // namespace
-
-float toSingle(double value) { return static_cast<float>(value); }
-
-bool fitsSingle(double value) { return std::isfinite(static_cast<float>(value)); }
 
 std::optional<std::int16_t> toInt16HalfEven(double value) {
     if (!std::isfinite(value)) {
@@ -205,11 +226,11 @@ std::optional<double> parseStrict(std::string_view text) {
     while (!text.empty() && isBlank(text.back())) {
         text.remove_suffix(1);
     }
-    const size_t length = numericPrefixLength(text);
-    if (length == 0 || length != text.size()) {
+    const NumericPrefix prefix = scanNumericPrefix(text);
+    if (prefix.length == 0 || prefix.length != text.size()) {
         return std::nullopt;
     }
-    return convertNumber(text);
+    return convertNumber(text, prefix);
 }
 
 double parseLenient(std::string_view text) {
@@ -219,11 +240,11 @@ double parseLenient(std::string_view text) {
             compact += ch;
         }
     }
-    const size_t length = numericPrefixLength(compact);
-    if (length == 0) {
+    const NumericPrefix prefix = scanNumericPrefix(compact);
+    if (prefix.length == 0) {
         return 0;
     }
-    return convertNumber(std::string_view(compact).substr(0, length)).value_or(0);
+    return convertNumber(std::string_view(compact).substr(0, prefix.length), prefix).value_or(0);
 }
 
 std::string formatGeneral(float value) { return generalForm(value, kSingleSignificantDigits); }

@@ -1,6 +1,7 @@
 // Number semantics of the program: single-precision storage, 16-bit counts, text <-> number conversions.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,10 +11,10 @@ namespace tavrel {
 
 // Rounds a value computed in double to the single precision in which every result is stored.
 // The next formula reads the stored (rounded) value.
-float toSingle(double value);
+inline float toSingle(double value) { return static_cast<float>(value); }
 
 // True when a double fits single precision without overflowing to infinity.
-bool fitsSingle(double value);
+inline bool fitsSingle(double value) { return std::isfinite(static_cast<float>(value)); }
 
 // Rounds to the nearest whole number, halves to the even one (14.5 -> 14, 15.5 -> 16, 2.5 -> 2), for the
 // 16-bit fields nBars, sv, fcuk, fsv. Empty when the result lies outside -32768..32767 or is not finite.

@@ -4,19 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "calc/calculate.h"
+#include "calculated.h"
 #include "test_support.h"
 
 namespace tavrel {
 namespace {
 
+using test::calculated;
 using test::near;
-
-CalculationResults calculated(const DesignInput& input) {
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
-    calculate(input, r);
-    return r;
-}
 
 TEST(Section, DefaultBuriedSlabMatchesTheWorkedValuesAndPassesAllChecks) {
     const auto r = calculated(DesignInput{});
