@@ -1,0 +1,89 @@
+// The About dialog frmAbout, built from its layout table; modal, closed by its one button.
+#include "ui/about_dialog.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/form_layout.h"
+#include "ui/layouts.h"
+#include "ui/stirrup_dialog.h"
+
+namespace tavrel::ui {
+
+namespace {
+
+constexpr const char* kCaption = "关于 Tavrel";
+const QColor kIconBackground{192, 192, 192};
+const QColor kSeparatorColour{128, 128, 128};
+constexpr int kIconPixels = 32;
+
+// The program icon: a cover slab resting on two side walls, seen along the culvert.
+QPixmap programIcon() {
+    QPixmap icon(kIconPixels, kIconPixels);
+    icon.fill(kIconBackground);
+    QPainter painter(&icon);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(90, 90, 90));
+    painter.drawRect(3, 9, 26, 5);    // slab
+    painter.drawRect(5, 14, 5, 14);   // left side wall
+    painter.drawRect(22, 14, 5, 14);  // right side wall
+    painter.setBrush(QColor(150, 110, 60));
+    painter.drawRect(1, 4, 30, 5);  // earth fill over the slab
+    return icon;
+}
+
+void setTextColour(QLabel& label, const QColor& colour) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
+
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget* mainWindow) : QDialog(mainWindow) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(windowFont());
+    setModal(true);
+
+    auto* surface = new FormSurface(toPixels(kAboutClientArea).size(), this);
+    createControls(*surface, aboutDialogControls());
+    const TwipsLine separator[] = {kAboutSeparator};
+    surface->addLines(separator, kSeparatorColour);
+    setFixedSize(surface->size());
+
+    auto* icon = new QLabel(surface);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setGeometry(toPixels(kAboutIcon));
+    icon->setAutoFillBackground(true);
+    QPalette iconPalette = icon->palette();
+    iconPalette.setColor(QPalette::Window, kIconBackground);
+    icon->setPalette(iconPalette);
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setPixmap(programIcon());
+
+    // The labels are black; the version keeps the system text colour.
+    for (QLabel* label : surface->findChildren<QLabel*>()) {
+        if (label != icon && label->objectName() != QStringLiteral("lblVersion")) {
+            setTextColour(*label, Qt::black);
+        }
+    }
+
+    auto& ok = control<QPushButton>(*this, "cmdOK");
+    ok.setDefault(true);  // Enter; Esc rejects the dialog, the same as the button
+    connect(&ok, &QPushButton::clicked, this, &QDialog::accept);
+    ok.setFocus();
+
+    Form_Load();
+}
+
+void AboutDialog::Form_Load() {
+    if (parentWidget()) {
+        centreOver(*this, *parentWidget());
+    }
+    control<QLabel>(*this, "lblTitle").setText(QString::fromUtf8(kProgramTitle));
+}
+
+}  // namespace tavrel::ui

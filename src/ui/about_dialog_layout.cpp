@@ -1,0 +1,32 @@
+// Layout of the About dialog frmAbout.
+#include "ui/layouts.h"
+
+namespace tavrel::ui {
+
+namespace {
+
+using enum ControlKind;
+
+// Left, top, width, height in twips. lblTitle receives the program title when the dialog loads.
+const ControlSpec kControls[] = {
+    {"cmdOK", Button, "确定", {4245, 2880, 1467, 345}},
+    {"lblTitle", Label, "", {1050, 240, 4455, 330}},
+    {"lblVersion", Label, "版本 0.2", {1050, 555, 4455, 330}},
+    {"lblDescription", Label, "公路钢筋混凝土盖板涵盖板设计与验算", {1050, 885, 4695, 330}},
+    {"Label1", Label, "荷载组合：JTG D60-2004", {1050, 1200, 4455, 330}},
+    {"Label3", Label, "构件验算：JTG D62-2004", {1050, 1515, 4455, 330}},
+    {"Label2", Label, "暗涵、明涵与自定义荷载三种盖板", {1050, 1845, 4455, 330}},
+    {"Label4", Label, "计算书以 .docx 文档输出", {1050, 2160, 4455, 330}},
+    {"lblDisclaimer",
+     Label,
+     "计算结果须由设计人员复核，并对照现行规范审定后方可使用。",
+     {240, 2760, 3870, 825}},
+};
+
+}  // namespace
+
+std::span<const ControlSpec> aboutDialogControls() {
+    return kControls;
+}
+
+}  // namespace tavrel::ui

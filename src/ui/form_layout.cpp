@@ -1,0 +1,141 @@
+// Builds fixed-layout windows from their tables and draws their outline lines and captions.
+#include "ui/form_layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextLayout>
+
+namespace tavrel::ui {
+
+namespace {
+
+QWidget* createWidget(const ControlSpec& spec, QWidget& surface) {
+    const QString caption = toQString(spec.caption);
+    switch (spec.kind) {
+        case ControlKind::Label:
+            return new CaptionLabel(caption, &surface);
+        case ControlKind::OptionButton: {
+            auto* option = new QRadioButton(caption, &surface);
+            option->setChecked((spec.state & kSelected) != 0);
+            return option;
+        }
+        case ControlKind::DropDownList:
+            return new QComboBox(&surface);
+        case ControlKind::TextBox:
+            return new QLineEdit(caption, &surface);
+        case ControlKind::ResultBox: {
+            auto* box = new QLineEdit(caption, &surface);
+            box->setReadOnly(true);
+            return box;
+        }
+        case ControlKind::CheckBox:
+            return new QCheckBox(&surface);
+        case ControlKind::Button: {
+            auto* button = new QPushButton(caption, &surface);
+            button->setAutoDefault(false);
+            return button;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(&surface);
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return picture;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<TwipsLine> outlineSegments(const GroupOutline& outline) {
+    std::vector<TwipsLine> segments;
+    const auto& corners = outline.corners;
+    if (corners.size() < 2) {
+        return segments;
+    }
+    const TwipsPoint topLeft = corners[0];
+    const TwipsPoint topRight = corners[1];
+    segments.push_back({topLeft, {outline.gapFrom, topLeft.y}});
+    segments.push_back({{outline.gapTo, topRight.y}, topRight});
+    for (std::size_t i = 1; i < corners.size(); ++i) {
+        segments.push_back({corners[i], corners[(i + 1) % corners.size()]});
+    }
+    return segments;
+}
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Zen Hei Mono")});
+    font.setPixelSize(kWindowFontPixels);
+    return font;
+}
+
+FormSurface::FormSurface(QSize clientSize, QWidget* parent) : QWidget(parent) {
+    setFixedSize(clientSize);
+}
+
+void FormSurface::addLines(std::span<const TwipsLine> lines, QColor colour) {
+    for (const TwipsLine& line : lines) {
+        m_lines.push_back({toPixels(line), colour});
+    }
+    update();
+}
+
+void FormSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (const ColouredLine& line : m_lines) {
+        painter.setPen(QPen(line.colour, 0));
+        painter.drawLine(line.line);
+    }
+}
+
+void CaptionLabel::paintEvent(QPaintEvent*) {
+    // CJK glyphs fill the em box, about 0.88 em above the baseline; the font's own line height (1.45 em
+    // for the CJK faces) would push a second caption line out of the label.
+    const int em = QFontInfo(font()).pixelSize();
+    const qreal lineAscent = 0.88 * em;
+
+    QTextOption option(alignment());
+    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    QTextLayout layout(text(), font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal baseline = lineAscent;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width());
+        line.setPosition(QPointF(0, baseline - line.ascent()));
+        baseline += em;
+    }
+    layout.endLayout();
+
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    layout.draw(&painter, QPointF(0, 0));
+}
+
+void createControls(QWidget& surface, std::span<const ControlSpec> table) {
+    for (const ControlSpec& spec : table) {
+        QWidget* widget = createWidget(spec, surface);
+        widget->setObjectName(toQString(spec.name));
+        widget->setGeometry(toPixels(spec.rect));
+        widget->setEnabled((spec.state & kDisabled) == 0);
+        widget->setHidden((spec.state & kHidden) != 0);
+        if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+        }
+    }
+}
+
+void applyTabOrder(QWidget& window, std::span<const std::string_view> names) {
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        QWidget::setTabOrder(&control<QWidget>(window, names[i - 1]), &control<QWidget>(window, names[i]));
+    }
+}
+
+}  // namespace tavrel::ui

@@ -1,0 +1,114 @@
+// Building a fixed-layout window from its table: control kinds, the table row, the drawing surface
+// with its outline lines, and the caption label that sets two-line captions one em apart.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "ui/twips.h"
+
+namespace tavrel::ui {
+
+enum class ControlKind {
+    Label,         // caption, wrapped at the label's width
+    OptionButton,  // one of an exclusive group
+    DropDownList,  // fixed-choice list, no typing
+    TextBox,       // editable text
+    ResultBox,     // read-only text written by the program
+    CheckBox,      // without caption
+    Button,
+    Picture,  // shows an image at its top-left corner, unscaled
+};
+
+// Initial states of a control; the default is enabled, visible and (for option buttons) not selected.
+enum ControlState : unsigned {
+    kNormal = 0,
+    kDisabled = 1u << 0,
+    kHidden = 1u << 1,
+    kSelected = 1u << 2,
+};
+
+// One row of a window's layout table.
+struct ControlSpec {
+    std::string_view name;  // object name: the design name of the control
+    ControlKind kind;
+    std::string_view caption;  // caption or initial text
+    TwipsRect rect;            // left, top, width, height within the client area
+    unsigned state = kNormal;
+};
+
+// A group outline: a closed polygon whose first edge is the top edge, left open under the heading
+// between x = gapFrom and x = gapTo.
+struct GroupOutline {
+    std::vector<TwipsPoint> corners;
+    int gapFrom, gapTo;
+};
+
+// The segments that draw an outline.
+std::vector<TwipsLine> outlineSegments(const GroupOutline& outline);
+
+// Default colour of the Windows system colour "application workspace" (index 12), in which the group
+// outlines are drawn.
+inline const QColor kAppWorkspaceColour{171, 171, 171};
+
+// The font of every window: a CJK face at 12 pixels whose Latin letters and blanks are half an em
+// wide, the metrics of the 9-point system font at 96 dpi for which the layouts and their blank-padded
+// two-line captions were drawn.
+QFont windowFont();
+inline constexpr int kWindowFontPixels = 12;
+
+// The client area of a fixed-layout window: holds the controls and draws the thin lines.
+class FormSurface : public QWidget {
+    Q_OBJECT
+  public:
+    explicit FormSurface(QSize clientSize, QWidget* parent = nullptr);
+    void addLines(std::span<const TwipsLine> lines, QColor colour);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    struct ColouredLine {
+        QLine line;
+        QColor colour;
+    };
+    std::vector<ColouredLine> m_lines;
+};
+
+// A label that wraps its caption at the label's width (spaces kept, CJK text breaking anywhere) and
+// sets the lines one em apart, so a two-line caption fits a label 25 pixels high.
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Creates the controls of a table as children of the surface, in table order, each named, placed,
+// captioned and in its initial state.
+void createControls(QWidget& surface, std::span<const ControlSpec> table);
+
+// Sets the focus order of the named children of a window.
+void applyTabOrder(QWidget& window, std::span<const std::string_view> names);
+
+// The UTF-8 texts of the tables and the core as Qt text.
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A child of the window by its design name; the window's layout table guarantees it exists.
+template <typename Widget>
+Widget& control(const QWidget& window, std::string_view name) {
+    auto* widget = window.findChild<Widget*>(toQString(name));
+    Q_ASSERT(widget);
+    return *widget;
+}
+
+}  // namespace tavrel::ui

@@ -1,0 +1,107 @@
+// The main window frmMain: the design input, the calculate command and the result area.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+#include "calc/calculate.h"
+#include "calc/calculation_results.h"
+#include "model/design_input.h"
+#include "ui/prompter.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tavrel {
+struct StirrupClosingUpdate;
+}
+
+namespace tavrel::ui {
+
+class StirrupDialog;
+
+// The program's title and version, the start of every caption of the main window.
+inline constexpr const char* kProgramCaption = "TavrelV0.2";
+
+// The folder of the diagrams beside the executable.
+QString defaultFigureFolder();
+
+// The one input screen. It edits the design input through its controls (and so implements InputTarget
+// with the side effects of a person's changes), runs the calculate command on the program's one results
+// record and shows the outcome.
+class MainWindow : public QMainWindow, public InputTarget {
+    Q_OBJECT
+  public:
+    MainWindow(CalculationResults& results, Prompter& prompter,
+               const QString& figureFolder = defaultFigureFolder(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The design input record as the controls hold it now.
+    DesignInput designInput() const;
+
+    // InputTarget: through the controls, so the handlers of the controls run. Like a click, selecting the
+    // slab type already selected, or setting a check box to the state it has, runs nothing.
+    void selectSlabType(SlabType type) override;
+    void selectListEntry(ListField field, int position) override;
+    void setCheckState(CheckField field, bool checked) override;
+    void setText(TextField field, const std::string& text) override;
+
+    // Empties the six result boxes, then greys the result area.
+    void resetResultArea();
+    // Greys the result captions and boxes and the report button and hides the verdicts; texts stay.
+    void greyResultArea();
+
+    // Opens the stirrup dialog without blocking; a dialog still open is only shown again.
+    void showStirrupDialog();
+
+  public slots:
+    void Command1_Click();
+    void Command2_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuHelpAbout_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Form_Load();
+    void createClientArea();
+    void createMenus();
+    void createStatusBar();
+    void placeAtDesignedPosition();
+    void loadFigure(SlabType type);
+    void connectHandlers();
+
+    void Option_Click(SlabType type);
+    void chkOverride_Click(CheckField field);
+    void CboHNTDJ_Click();
+    void calculatedSpan_LostFocus();
+    void StirrupDialog_Unload(const StirrupClosingUpdate& update);
+
+    void showRefusal(const CalculationRefusal& refusal);
+    void showResults(const CalculateOutcome& outcome);
+    void showVerdict(const Verdict& verdict, bool opensStirrupDialog);
+    void showResultArea();
+
+    QLineEdit& textBox(TextField field) const;
+    QComboBox& list(ListField field) const;
+    QCheckBox& checkBox(CheckField field) const;
+    QRadioButton& option(SlabType type) const;
+
+    CalculationResults& m_results;
+    Prompter& m_prompter;
+    QString m_figureFolder;
+    QPointer<StirrupDialog> m_stirrupDialog;
+};
+
+}  // namespace tavrel::ui

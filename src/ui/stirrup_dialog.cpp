@@ -1,0 +1,123 @@
+// The stirrup dialog Form3, built from its layout table; the check itself is StirrupDesign's.
+#include "ui/stirrup_dialog.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "calc/numbers.h"
+#include "calc/tables.h"
+#include "ui/form_layout.h"
+#include "ui/layouts.h"
+
+namespace tavrel::ui {
+
+namespace {
+
+constexpr const char* kCaption = "箍筋信息";
+constexpr const char* kDefaultGrade = "R235";
+constexpr const char* kDefaultDiameter = "10";
+
+}  // namespace
+
+// A window not yet shown has no frame; its title bar and borders are taken to be the owner's.
+void centreOver(QWidget& window, const QWidget& owner) {
+    const QRect ownerFrame = owner.frameGeometry();
+    const QSize decoration = ownerFrame.size() - owner.size();
+    const QSize outer = window.isVisible() ? window.frameGeometry().size() : window.size() + decoration;
+    window.move(ownerFrame.left() + ownerFrame.width() / 2 - outer.width() / 2,
+                ownerFrame.top() + ownerFrame.height() / 2 - outer.height() / 2);
+}
+
+StirrupDialog::StirrupDialog(CalculationResults& results, Prompter& prompter,
+                             std::function<std::string()> mainConcreteGrade, QWidget* mainWindow)
+    : QDialog(mainWindow),
+      m_design(results),
+      m_prompter(prompter),
+      m_mainConcreteGrade(std::move(mainConcreteGrade)) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setFont(windowFont());
+    setModal(false);
+
+    auto* surface = new FormSurface(toPixels(kStirrupClientArea).size(), this);
+    createControls(*surface, stirrupDialogControls());
+    for (const GroupOutline& outline : stirrupDialogOutlines()) {
+        surface->addLines(outlineSegments(outline), kAppWorkspaceColour);
+    }
+    resize(surface->size());
+    applyTabOrder(*this, stirrupDialogTabOrder());
+
+    connect(&control<QComboBox>(*this, "CboGJDJ"), &QComboBox::currentIndexChanged, this,
+            &StirrupDialog::CboGJDJ_Click);
+    connect(&control<QComboBox>(*this, "CboGJZJ"), &QComboBox::currentIndexChanged, this,
+            &StirrupDialog::CboGJZJ_Click);
+    connect(&control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
+            &StirrupDialog::Command1_Click);
+
+    Form_Load();
+}
+
+// Centre, fill the two lists, select their defaults, then the design's own load step.
+void StirrupDialog::Form_Load() {
+    if (parentWidget()) {
+        centreOverMainWindow();
+    }
+    auto& grades = control<QComboBox>(*this, "CboGJDJ");
+    auto& diameters = control<QComboBox>(*this, "CboGJZJ");
+    for (const StirrupGrade& grade : stirrupGrades()) {
+        grades.addItem(toQString(grade.name));
+    }
+    for (const StirrupSize& size : stirrupSizes()) {
+        diameters.addItem(QString::fromStdString(formatGeneral(size.diameter)));
+    }
+    grades.setCurrentIndex(grades.findText(QString::fromUtf8(kDefaultGrade)));
+    diameters.setCurrentIndex(diameters.findText(QString::fromUtf8(kDefaultDiameter)));
+    control<QLineEdit>(*this, "txtZDJL").setText(QString::fromStdString(m_design.load()));
+}
+
+void StirrupDialog::centreOverMainWindow() {
+    centreOver(*this, *parentWidget());
+}
+
+void StirrupDialog::CboGJDJ_Click() {
+    m_design.selectGrade(control<QComboBox>(*this, "CboGJDJ").currentText().toStdString());
+}
+
+void StirrupDialog::CboGJZJ_Click() {
+    m_design.selectDiameter(control<QComboBox>(*this, "CboGJZJ").currentText().toStdString());
+}
+
+void StirrupDialog::Command1_Click() {
+    QLineEdit& spacing = control<QLineEdit>(*this, "txtGJJJ");
+    const StirrupPressOutcome outcome = m_design.press(spacing.text().toStdString(), m_mainConcreteGrade());
+    if (outcome.refusal) {
+        m_prompter.message(QString::fromStdString(*outcome.refusal), QString::fromUtf8(kMessageTitle),
+                           MessageButtons::Ok);
+        spacing.setEnabled(true);
+        spacing.setFocus();
+        return;
+    }
+    control<QLineEdit>(*this, "txtJLKL").setText(QString::fromStdString(outcome.vcsText));
+}
+
+void StirrupDialog::done(int result) {
+    if (!m_unloaded) {
+        m_unloaded = true;
+        emit unloaded(m_design.close(control<QLineEdit>(*this, "txtJLKL").text().toStdString()));
+    }
+    QDialog::done(result);
+    deleteLater();
+}
+
+// The dialog has no cancel button: Esc does not close it.
+void StirrupDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace tavrel::ui

@@ -1,0 +1,52 @@
+// The stirrup dialog Form3: stirrup grade, diameter and spacing, the shear capacity Vcs of concrete and
+// stirrups, and the shear verdict it hands to the main window when it closes.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+#include "calc/calculation_results.h"
+#include "calc/stirrup.h"
+#include "ui/prompter.h"
+
+namespace tavrel::ui {
+
+class StirrupDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // mainConcreteGrade reads the grade selected on the main window when the button is pressed.
+    StirrupDialog(CalculationResults& results, Prompter& prompter,
+                  std::function<std::string()> mainConcreteGrade, QWidget* mainWindow);
+
+    // True once closed: the dialog is gone, and the next failed shear check loads a new one.
+    bool isUnloaded() const { return m_unloaded; }
+
+  public slots:
+    void Command1_Click();
+    // Every way of closing (close box, close()) ends here; the closing rule runs once.
+    void done(int result) override;
+
+  signals:
+    void unloaded(const tavrel::StirrupClosingUpdate& update);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Form_Load();
+    void centreOverMainWindow();
+    void CboGJDJ_Click();
+    void CboGJZJ_Click();
+
+    StirrupDesign m_design;
+    Prompter& m_prompter;
+    std::function<std::string()> m_mainConcreteGrade;
+    bool m_unloaded = false;
+};
+
+// Centres a window over another, by their outer sizes; it may end partly off the screen.
+void centreOver(QWidget& window, const QWidget& owner);
+
+}  // namespace tavrel::ui

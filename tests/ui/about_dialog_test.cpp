@@ -1,0 +1,80 @@
+// Widget tests of the About dialog: its texts, its place over the main window, Enter and Esc.
+#include <QDialog>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui_test_support.h"
+
+using namespace tavrel::ui;
+using namespace tavrel::ui::test;
+
+class AboutDialogTest : public QObject {
+    Q_OBJECT
+
+  private:
+    MainWindowFixture f;
+
+    // Runs the Help menu's About command; `whileOpen` sees the modal dialog and must close it.
+    void showAbout(const std::function<void(QDialog&)>& whileOpen) {
+        bool closedInTime = true;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            whileOpen(*dialog);
+            if (dialog->isVisible()) {
+                closedInTime = false;
+                dialog->reject();
+            }
+        });
+        f.window->findChild<QAction*>("mnuHelpAbout")->trigger();
+        QVERIFY2(closedInTime, "the dialog was still open");
+    }
+
+  private slots:
+    void init() {
+        f.results = {};
+        f.prompter = {};
+        QVERIFY(f.start());
+    }
+    void cleanup() { f.window.reset(); }
+
+    void theDialogShowsTitleVersionAndItsButton() {
+        showAbout([](QDialog& dialog) {
+            QCOMPARE(dialog.objectName(), QStringLiteral("frmAbout"));
+            QVERIFY(dialog.isModal());
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("关于 Tavrel"));
+            QCOMPARE(control<QLabel>(dialog, "lblTitle").text(), QStringLiteral("Tavrel"));
+            QCOMPARE(control<QLabel>(dialog, "lblVersion").text(), QStringLiteral("版本 0.2"));
+            QCOMPARE(control<QPushButton>(dialog, "cmdOK").text(), QStringLiteral("确定"));
+            QVERIFY(control<QPushButton>(dialog, "cmdOK").isDefault());
+            QCOMPARE(control<QWidget>(dialog, "cmdOK").geometry(), QRect(283, 192, 98, 23));
+            QCOMPARE(dialog.size(), QSize(397, 225));
+            dialog.accept();
+        });
+    }
+
+    void theDialogOpensCentredOverTheMovedMainWindow() {
+        const QPoint moved = f.window->pos() + QPoint(200, 60);
+        f.window->move(moved);
+        QTRY_COMPARE(f.window->pos(), moved);
+        showAbout([this](QDialog& dialog) {
+            const QPoint offset = dialog.frameGeometry().center() - f.window->frameGeometry().center();
+            QVERIFY(offset.manhattanLength() <= 2);
+            dialog.accept();
+        });
+    }
+
+    void aKeyClosesTheDialog_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void aKeyClosesTheDialog() {
+        QFETCH(int, key);
+        showAbout([key](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key(key)); });
+    }
+};
+
+QTEST_MAIN(AboutDialogTest)
+#include "about_dialog_test.moc"
