@@ -16,9 +16,9 @@ namespace {
 
 // A text that converts keeps its number; one that does not leaves the field as the last calculation left it.
 void copyNumber(const std::string& text, float& field) {
-    const auto value = parseStrict(text);
-    if (value && fitsSingle(*value)) {
-        field = toSingle(*value);
+    double value = 0;
+    if (tryParseStrict(text, value) && fitsSingle(value)) {
+        field = toSingle(value);
     }
 }
 

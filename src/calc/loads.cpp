@@ -26,8 +26,6 @@ constexpr double kImportanceFactor = 0.9;
 constexpr double kPermanentActionFactor = 1.2;
 constexpr double kVehicleActionFactor = 1.4;
 
-double sq(float value) { return std::pow(static_cast<double>(value), 2); }
-
 // Self-weight per metre of span from the mean of end and midspan thickness (cm): g = (d1 + d2)/100/2·b·γ1.
 float selfWeight(const CalculationResults& r) {
     return toSingle((static_cast<double>(r.d1) + r.d2) / 100 / 2 * r.b * r.gammaSlab);
@@ -44,7 +42,7 @@ float permanentLoad(const CalculationResults& r) {
 void computePermanentActions(CalculationResults& r) {
     r.q = permanentLoad(r);
     r.g = selfWeight(r);
-    r.M1 = toSingle((static_cast<double>(r.q) + r.g) * sq(r.L) / 8);
+    r.M1 = toSingle((static_cast<double>(r.q) + r.g) * square(r.L) / 8);
     r.V1 = toSingle((static_cast<double>(r.q) + r.g) * r.L0 / 2);
 }
 
@@ -59,7 +57,7 @@ Forces forcesOfCentredLoad(double pressure, float a, float L, float L0) {
         return {toSingle(pressure * a * (L - static_cast<double>(a) / 2) / 4),
                 toSingle(pressure * a * (L0 - static_cast<double>(a) / 2) / L0)};
     }
-    return {toSingle(pressure * sq(L) / 8), toSingle(pressure * L0 / 2)};
+    return {toSingle(pressure * square(L) / 8), toSingle(pressure * L0 / 2)};
 }
 
 void computeCustomActions(CalculationResults& r) {
@@ -69,7 +67,7 @@ void computeCustomActions(CalculationResults& r) {
     r.M2 = toSingle(static_cast<double>(r.PK) / 2 * r.L / 2);
     r.V2 = toSingle(static_cast<double>(r.PK) / 2);
     r.g = selfWeight(r);
-    r.M3 = toSingle(r.g * sq(r.L) / 8);
+    r.M3 = toSingle(r.g * square(r.L) / 8);
     r.V3 = toSingle(static_cast<double>(r.g) * r.L0 / 2);
 }
 

@@ -183,14 +183,8 @@ NumericPrefix scanNumericPrefix(std::string_view text) {
     return prefix;
 }
 
-// Converts the text of a scanned prefix; empty on overflow. A plain decimal of up to 15 digits is the
-// quotient of two exact doubles, which IEEE division rounds correctly; anything else goes through the
-// general conversion.
-std::optional<double> convertNumber(std::string_view number, const NumericPrefix& prefix) {
-    if (!prefix.hasExponent && prefix.digitCount <= kExactMantissaDigits) {
-        const double magnitude = static_cast<double>(prefix.mantissa) / kExactPowersOfTen[prefix.fractionDigits];
-        return prefix.negative ? -magnitude : magnitude;
-    }
+// The general conversion, for exponents and long digit strings; false on overflow.
+bool convertGeneral(std::string_view number, bool negative, double& result) {
     if (number.front() == '+' || number.front() == '-') {
         number.remove_prefix(1);
     }
@@ -201,9 +195,32 @@ std::optional<double> convertNumber(std::string_view number, const NumericPrefix
     double value = 0;
     const auto [end, error] = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
     if (error != std::errc() || end != normalised.data() + normalised.size() || !std::isfinite(value)) {
-        return std::nullopt;
+        return false;
     }
-    return prefix.negative ? -value : value;
+    result = negative ? -value : value;
+    return true;
+}
+
+bool isShortPlainDecimal(const NumericPrefix& prefix) {
+    return !prefix.hasExponent && prefix.digitCount <= kExactMantissaDigits;
+}
+
+// A plain decimal of up to 15 digits is the quotient of two exact doubles, which IEEE division rounds
+// correctly.
+double convertShortPlainDecimal(const NumericPrefix& prefix) {
+    const auto digits = static_cast<double>(prefix.mantissa);
+    const double magnitude = prefix.fractionDigits == 0 ? digits : digits / kExactPowersOfTen[prefix.fractionDigits];
+    return prefix.negative ? -magnitude : magnitude;
+}
+
+// Converts the text of a scanned prefix; false on overflow. Results come back through a plain double,
+// which keeps the frequent short decimals free of any detour through memory.
+bool convertNumber(std::string_view number, const NumericPrefix& prefix, double& result) {
+    if (isShortPlainDecimal(prefix)) {
+        result = convertShortPlainDecimal(prefix);
+        return true;
+    }
+    return convertGeneral(number, prefix.negative, result);
 }
 
 }  // namespace
@@ -219,7 +236,7 @@ std::optional<std::int16_t> toInt16HalfEven(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-std::optional<double> parseStrict(std::string_view text) {
+bool tryParseStrict(std::string_view text, double& value) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -227,10 +244,7 @@ std::optional<double> parseStrict(std::string_view text) {
         text.remove_suffix(1);
     }
     const NumericPrefix prefix = scanNumericPrefix(text);
-    if (prefix.length == 0 || prefix.length != text.size()) {
-        return std::nullopt;
-    }
-    return convertNumber(text, prefix);
+    return prefix.length != 0 && prefix.length == text.size() && convertNumber(text, prefix, value);
 }
 
 double parseLenient(std::string_view text) {
@@ -244,7 +258,8 @@ double parseLenient(std::string_view text) {
     if (prefix.length == 0) {
         return 0;
     }
-    return convertNumber(std::string_view(compact).substr(0, prefix.length), prefix).value_or(0);
+    double value = 0;
+    return convertNumber(std::string_view(compact).substr(0, prefix.length), prefix, value) ? value : 0;
 }
 
 std::string formatGeneral(float value) { return generalForm(value, kSingleSignificantDigits); }

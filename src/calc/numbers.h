@@ -16,6 +16,13 @@ inline float toSingle(double value) { return static_cast<float>(value); }
 // True when a double fits single precision without overflowing to infinity.
 inline bool fitsSingle(double value) { return std::isfinite(static_cast<float>(value)); }
 
+// The square of a stored single, as the formulas' power with exponent 2. In double the product of two
+// 24-bit mantissas is exact, so this is the exact square.
+inline double square(float value) {
+    const double widened = value;
+    return widened * widened;
+}
+
 // Rounds to the nearest whole number, halves to the even one (14.5 -> 14, 15.5 -> 16, 2.5 -> 2), for the
 // 16-bit fields nBars, sv, fcuk, fsv. Empty when the result lies outside -32768..32767 or is not finite.
 std::optional<std::int16_t> toInt16HalfEven(double value);
@@ -24,8 +31,17 @@ std::optional<std::int16_t> toInt16HalfEven(double value);
 // around the number; an optional sign; decimal digits with at most one period as the decimal separator
 // (".5" and "5." included); an optional exponent "e"/"E" with optional sign and digits. Refused (empty):
 // empty or blank text, letters, thousands separators ("1,000"), a comma as decimal separator, anything
-// after the number, "inf"/"nan", and magnitudes beyond double range.
-std::optional<double> parseStrict(std::string_view text);
+// after the number, "inf"/"nan", and magnitudes beyond double range. The locale's decimal separator of
+// the program's users is the period, and grouping separators are refused rather than guessed at.
+// tryParseStrict returns false on refusal; parseStrict gives the same as an optional.
+bool tryParseStrict(std::string_view text, double& value);
+inline std::optional<double> parseStrict(std::string_view text) {
+    double value = 0;
+    if (!tryParseStrict(text, value)) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 // Lenient leading-number conversion of the derived-span rule: blanks anywhere are ignored, the leading
 // numeric part (sign, digits, one period, exponent) is taken and the rest ignored; no number gives 0.

@@ -26,11 +26,9 @@ constexpr double kMinimumReinforcementFactor = 45;
 constexpr double kCm2PerM2 = 10000;
 constexpr double kMmPerM = 1000;
 
-double sq(float value) { return std::pow(static_cast<double>(value), 2); }
-
 // h0² - 2·γc·γ0Md/fcd/b/1000: negative when tension steel alone cannot carry the moment.
 double trialZoneDiscriminant(const CalculationResults& r) {
-    return sq(r.h0) - 2 * kTrialMomentFactor * r.gamma0Md / r.fcd / r.b / 1000;
+    return square(r.h0) - 2 * kTrialMomentFactor * r.gamma0Md / r.fcd / r.b / 1000;
 }
 
 // x0 = h0 - (h0² - 2·γc·γ0Md/fcd/b/1000)^(1/2) (m), and As0 = fcd·x0·b/fsd (m²).
