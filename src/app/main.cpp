@@ -1,22 +1,37 @@
-// Start of the window program: the one results record, the platform questions and the main window.
+// Start of the window program: the platform questions and the start routine, then the events until the
+// main window has gone.
 #include <QApplication>
+#include <QSessionManager>
 
 #include "app/app_screenshot.h"
+#include "app/program.h"
 #include "calc/calculation_results.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompter.h"
 
+namespace {
+
+// The documentation picture shows the defaults: no last input is restored or written.
+int drawScreenshot(tavrel::ui::Prompter& prompter, const QString& path) {
+    tavrel::CalculationResults results;
+    tavrel::ui::MainWindow window(results, prompter);
+    return tavrel::app::saveScreenshot(window, path);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrel"));
-
-    tavrel::CalculationResults results;
     tavrel::ui::QtPrompter prompter;
-    tavrel::ui::MainWindow window(results, prompter);
 
     if (const auto path = tavrel::app::screenshotPath(QApplication::arguments())) {
-        return tavrel::app::saveScreenshot(window, *path);
+        return drawScreenshot(prompter, *path);
     }
-    window.show();
+
+    tavrel::app::Program program(prompter, tavrel::app::ProgramFolders::installed());
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                     [&program](QSessionManager& manager) { program.commitData(manager); });
+    program.window().show();
     return QApplication::exec();
 }

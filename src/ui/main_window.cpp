@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -477,20 +478,61 @@ void MainWindow::StirrupDialog_Unload(const StirrupClosingUpdate& update) {
     setTextColour(label, verdictColour(update.passed));
 }
 
-// The report is written by the report work; until then the button only exists.
-void MainWindow::Command2_Click() {}
+void MainWindow::setCommandHandler(CommandHandler* handler) {
+    m_commands = handler;
+}
 
-// The file commands attach to these handlers.
-void MainWindow::mnuFileSave_Click() {}
-void MainWindow::mnuFileSaveAs_Click() {}
-void MainWindow::mnuFileOpen_Click() {}
+void MainWindow::Command2_Click() {
+    if (m_commands) {
+        m_commands->writeReport();
+    }
+}
 
+void MainWindow::mnuFileSave_Click() {
+    if (m_commands) {
+        m_commands->save();
+    }
+}
+
+void MainWindow::mnuFileSaveAs_Click() {
+    if (m_commands) {
+        m_commands->saveAs();
+    }
+}
+
+void MainWindow::mnuFileOpen_Click() {
+    if (m_commands) {
+        m_commands->open();
+    }
+}
+
+// Exactly like the close box: the request goes through closeEvent and its question.
 void MainWindow::mnuFileClose_Click() {
     close();
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_commands && !m_commands->closeRequested()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+// The About dialog is modal: while it is open no other window can have been loaded after it, so it goes
+// first, then the modeless stirrup dialog.
+void MainWindow::unloadOtherWindows() {
+    if (m_aboutDialog) {
+        m_aboutDialog->reject();
+    }
+    if (m_stirrupDialog && !m_stirrupDialog->isUnloaded()) {
+        m_stirrupDialog->reject();
+    }
+}
+
 void MainWindow::mnuHelpAbout_Click() {
     AboutDialog dialog(this);
+    m_aboutDialog = &dialog;
     dialog.exec();
 }
 

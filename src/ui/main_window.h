@@ -9,6 +9,7 @@
 #include "calc/calculate.h"
 #include "calc/calculation_results.h"
 #include "model/design_input.h"
+#include "ui/command_handler.h"
 #include "ui/prompter.h"
 
 class QAction;
@@ -25,6 +26,7 @@ struct StirrupClosingUpdate;
 
 namespace tavrel::ui {
 
+class AboutDialog;
 class StirrupDialog;
 
 // The program's title and version, the start of every caption of the main window.
@@ -61,6 +63,15 @@ class MainWindow : public QMainWindow, public InputTarget {
     // Opens the stirrup dialog without blocking; a dialog still open is only shown again.
     void showStirrupDialog();
 
+    // The File menu, the report button and every request to close go to `handler`; without one the
+    // commands do nothing and the window closes without asking. The handler must outlive the window
+    // or be reset first.
+    void setCommandHandler(CommandHandler* handler);
+
+    // Unloads the other windows of the program that are still loaded, the most recent first, each
+    // with its own closing rule.
+    void unloadOtherWindows();
+
   public slots:
     void Command1_Click();
     void Command2_Click();
@@ -72,6 +83,7 @@ class MainWindow : public QMainWindow, public InputTarget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Form_Load();
@@ -102,6 +114,8 @@ class MainWindow : public QMainWindow, public InputTarget {
     Prompter& m_prompter;
     QString m_figureFolder;
     QPointer<StirrupDialog> m_stirrupDialog;
+    QPointer<AboutDialog> m_aboutDialog;
+    CommandHandler* m_commands = nullptr;
 };
 
 }  // namespace tavrel::ui

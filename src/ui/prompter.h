@@ -29,8 +29,9 @@ class Prompter {
     // Hands a document to the desktop's default application; false when nothing could open it.
     virtual bool openDocument(const QString& path) = 0;
 
-    // Writes one key of the per-user settings store, section "Settings" of the application "Tavrel".
-    virtual void writeSetting(const QString& key, const QString& value) = 0;
+    // Writes one key of the per-user settings store, section "Settings" of the application "Tavrel";
+    // false when the store could not keep it.
+    virtual bool writeSetting(const QString& key, const QString& value) = 0;
 };
 
 }  // namespace tavrel::ui

@@ -90,13 +90,15 @@ bool QtPrompter::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void QtPrompter::writeSetting(const QString& key, const QString& value) {
+// Synchronised at once, so that a store that cannot be written is known while the program can still say so.
+bool QtPrompter::writeSetting(const QString& key, const QString& value) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication,
                        kSettingsApplication);
     settings.beginGroup(kSettingsSection);
     settings.setValue(key, value);
     settings.endGroup();
     settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 }  // namespace tavrel::ui

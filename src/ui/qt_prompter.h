@@ -11,7 +11,7 @@ class QtPrompter final : public Prompter {
     QString openFileName(const QString& title, const QString& filter, const QString& initialName) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& initialName) override;
     bool openDocument(const QString& path) override;
-    void writeSetting(const QString& key, const QString& value) override;
+    bool writeSetting(const QString& key, const QString& value) override;
 };
 
 }  // namespace tavrel::ui

@@ -31,6 +31,8 @@ class ScriptedPrompter final : public Prompter {
     // Names the file dialogs return, in order; an empty name is a cancelled dialog.
     std::deque<QString> fileNames;
     bool documentOpens = true;
+    // Whether the settings store keeps what is written; every attempt is recorded either way.
+    bool settingsWritable = true;
     // Runs while a message box would be open, to look at the windows at that moment.
     std::function<void(const AskedMessage&)> onMessage;
 
@@ -70,8 +72,9 @@ class ScriptedPrompter final : public Prompter {
         return documentOpens;
     }
 
-    void writeSetting(const QString& key, const QString& value) override {
+    bool writeSetting(const QString& key, const QString& value) override {
         settings.emplace_back(key, value);
+        return settingsWritable;
     }
 
     QStringList messageTexts() const {

@@ -1,0 +1,72 @@
+// The start routine and the commands of the main window that live outside it.
+#include "app/program.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSessionManager>
+#include <QStandardPaths>
+
+#include "app/report_command.h"
+#include "report/report_builder.h"
+
+namespace tavrel::app {
+
+ProgramFolders ProgramFolders::installed() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {
+        programFolder,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        programFolder + QLatin1Char('/') + QString::fromUtf8(kFigureFolderName),
+        QDir::tempPath(),
+    };
+}
+
+Program::Program(ui::Prompter& prompter, const ProgramFolders& folders)
+    : m_prompter(prompter),
+      m_folders(folders),
+      m_window(m_results, prompter, folders.figures),
+      m_lastInput(folders.program, folders.userData),
+      m_fileCommands(m_window, prompter),
+      m_lifecycle(m_window, prompter, m_lastInput) {
+    m_lastInput.restore(m_window);
+    m_window.setCommandHandler(this);
+}
+
+Program::~Program() {
+    m_window.setCommandHandler(nullptr);
+}
+
+void Program::commitData(QSessionManager& manager) {
+    const bool mayAsk = manager.allowsInteraction();
+    const bool ends = m_lifecycle.endSession(mayAsk);
+    if (mayAsk) {
+        manager.release();
+    }
+    if (!ends) {
+        manager.cancel();
+        return;
+    }
+    m_window.close();
+}
+
+void Program::save() {
+    m_fileCommands.save();
+}
+
+void Program::saveAs() {
+    m_fileCommands.saveAs();
+}
+
+void Program::open() {
+    m_fileCommands.open();
+}
+
+bool Program::closeRequested() {
+    return m_lifecycle.closeRequested();
+}
+
+void Program::writeReport() {
+    WriteCalcReport(m_results, m_prompter, m_folders.figures, m_folders.reports);
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,63 @@
+// The start routine: the one results record, the main window loaded and restored, and the commands the
+// window hands on (File menu, closing, report).
+#pragma once
+
+#include <QString>
+
+#include "app/file_commands.h"
+#include "app/last_input.h"
+#include "app/lifecycle.h"
+#include "calc/calculation_results.h"
+#include "ui/command_handler.h"
+#include "ui/main_window.h"
+
+class QSessionManager;
+
+namespace tavrel::app {
+
+// The folders the program works with; tests point them at temporary folders.
+struct ProgramFolders {
+    QString program;   // beside the executable: the last-input file first of all
+    QString userData;  // per-user data folder: the last-input file where `program` cannot be written
+    QString figures;   // the diagrams the report embeds
+    QString reports;   // where each report is written as a new file
+
+    // The folders of the installed program.
+    static ProgramFolders installed();
+};
+
+class Program final : public ui::CommandHandler {
+  public:
+    // Loads the main window (lists, defaults, crack-width factors), then restores the last input.
+    // The window is not shown yet.
+    Program(ui::Prompter& prompter, const ProgramFolders& folders);
+    ~Program() override;
+
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    ui::MainWindow& window() { return m_window; }
+    const CalculationResults& results() const { return m_results; }
+    const QString& currentFileName() const { return m_fileCommands.currentFileName(); }
+
+    // The desktop session is ending: ask when the session allows it, then close like the close box;
+    // cancels the shutdown on No.
+    void commitData(QSessionManager& manager);
+
+    void save() override;
+    void saveAs() override;
+    void open() override;
+    bool closeRequested() override;
+    void writeReport() override;
+
+  private:
+    ui::Prompter& m_prompter;
+    ProgramFolders m_folders;
+    CalculationResults m_results;
+    ui::MainWindow m_window;
+    LastInputFile m_lastInput;
+    FileCommands m_fileCommands;
+    Lifecycle m_lifecycle;
+};
+
+}  // namespace tavrel::app

@@ -1,0 +1,27 @@
+// The report button: build, write into a new file, open with the desktop.
+#include "app/report_command.h"
+
+#include "calc/calculation_results.h"
+#include "report/report.h"
+#include "ui/prompter.h"
+
+namespace tavrel::app {
+
+void WriteCalcReport(const CalculationResults& results, ui::Prompter& prompter, const QString& figureFolder,
+                     const QString& reportFolder) {
+    const ReportDocument document = buildReport(results, figureFolder.toStdString());
+    const WriteResult written = writeReportInFolder(document, reportFolder.toStdString());
+    QString failure;
+    if (!written.ok()) {
+        failure = QStringLiteral("计算书未能写入文件夹“%1”：\n%2")
+                      .arg(reportFolder, QString::fromStdString(written.message));
+    } else if (const QString path = QString::fromStdString(written.path); !prompter.openDocument(path)) {
+        failure = QStringLiteral("计算书已写入文件，但没有能打开它的程序：\n%1\n请用文字处理程序打开此文件。")
+                      .arg(path);
+    }
+    if (!failure.isEmpty()) {
+        prompter.message(failure, QString::fromUtf8(ui::kMessageTitle), ui::MessageButtons::Ok);
+    }
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,336 @@
+// The File menu's save, save as and open: dialogs, the replace and open questions, the caption and the
+// current file name, and failures that must leave every file and the window as they were.
+#include <QFileInfo>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app_test_support.h"
+
+using namespace tavrel;
+using namespace tavrel::app;
+using namespace tavrel::app::test;
+
+Q_DECLARE_METATYPE(tavrel::ui::Answer)
+
+namespace {
+
+const QString kFilter = QStringLiteral("盖板计算文件(*.tvrl)");
+const QString kOpenQuestion = QStringLiteral("所有计算结果和未保存数据将会丢失，要打开其它文件吗？");
+
+QString caption(const QString& path) {
+    return QStringLiteral("TavrelV0.2  ") + path;
+}
+
+const char* const kResultWidgets[] = {"Label20", "Label21", "Label22", "Label23", "Label26", "Label27",
+                                      "txtKZWJ", "txtZDJL", "txtWJKL", "txtJLKL", "txtWfk",  "txtWfk1"};
+const char* const kVerdicts[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgramFixture> f;
+    QString designedCaption;
+
+    // Saves to `path` through 保存 with no current file name; true when the file was written.
+    bool saveAsNewFile(const QString& path) {
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileSave");
+        return f->window().windowTitle() == caption(path);
+    }
+
+    // The window, caption and current file name as a failed or declined command must leave them.
+    void verifyUnchanged(const QString& caption, const QString& fileName, const QString& jkj) {
+        QCOMPARE(f->window().windowTitle(), caption);
+        QCOMPARE(f->program->currentFileName(), fileName);
+        QCOMPARE(f->text("txtJKJ"), jkj);
+    }
+
+  private slots:
+    void init() {
+        f = std::make_unique<ProgramFixture>();
+        QVERIFY(f->start());
+        designedCaption = f->window().windowTitle();
+    }
+    void cleanup() { f.reset(); }
+
+    void saveWithoutANameShowsTheDialogWritesTheFileAndShowsItsPath() {
+        const QString path = f->file("涵洞 1.tvrl");
+        QVERIFY(saveAsNewFile(path));
+        QCOMPARE(f->prompter.fileDialogs.size(), std::size_t{1});
+        const auto& dialog = f->prompter.fileDialogs[0];
+        QVERIFY(dialog.save);
+        QCOMPARE(dialog.title, QStringLiteral("保存"));
+        QCOMPARE(dialog.filter, kFilter);
+        QCOMPARE(dialog.initialName, QString());
+        QVERIFY(f->prompter.messages.empty());
+        QCOMPARE(readBytes(path), referenceBytes());
+        QCOMPARE(f->program->currentFileName(), path);
+    }
+
+    void aNameTypedWithoutTheExtensionIsUsedAsTheDialogReturnsIt() {
+        const QString path = f->file("culvert");
+        QVERIFY(saveAsNewFile(path));
+        QCOMPARE(QDir(f->root.filePath("files")).entryList(QDir::Files), QStringList{"culvert"});
+    }
+
+    void aCancelledSaveDialogWritesNothing() {
+        f->trigger("mnuFileSave");
+        QCOMPARE(f->prompter.fileDialogs.size(), std::size_t{1});
+        QVERIFY(QDir(f->root.filePath("files")).isEmpty());
+        verifyUnchanged(designedCaption, QString(), QStringLiteral("3.5"));
+    }
+
+    void aSecondSaveAsksToReplaceTheSameFileAndYesRewritesIt() {
+        const QString path = f->file("a.tvrl");
+        QVERIFY(saveAsNewFile(path));
+        f->type("txtJKJ", QStringLiteral("4"));
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->trigger("mnuFileSave");
+        QCOMPARE(f->prompter.fileDialogs.size(), std::size_t{1});
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        QCOMPARE(f->prompter.messages[0].text, path + QStringLiteral("已存在，要替换它吗？"));
+        QCOMPARE(f->prompter.messages[0].title, QStringLiteral("保存文件"));
+        QCOMPARE(f->prompter.messages[0].buttons, ui::MessageButtons::YesNoCancel);
+        QCOMPARE(readBytes(path), inputFile({{43, "4"}}));
+    }
+
+    void noToTheReplaceQuestionClearsTheNameAndShowsTheDialogAgain() {
+        const QString first = f->file("a.tvrl");
+        const QString second = f->file("b.tvrl");
+        QVERIFY(saveAsNewFile(first));
+        f->type("txtJKJ", QStringLiteral("4"));
+        f->prompter.answers.push_back(ui::Answer::No);
+        f->prompter.fileNames.push_back(second);
+        f->trigger("mnuFileSave");
+        QCOMPARE(f->prompter.fileDialogs.size(), std::size_t{2});
+        QCOMPARE(f->prompter.fileDialogs[1].title, QStringLiteral("保存"));
+        QCOMPARE(f->prompter.fileDialogs[1].initialName, QString());
+        QCOMPARE(readBytes(first), referenceBytes());
+        QCOMPARE(readBytes(second), inputFile({{43, "4"}}));
+        verifyUnchanged(caption(second), second, QStringLiteral("4"));
+    }
+
+    // Cancel clears the name but not the caption, which changes only when something was saved or opened.
+    void cancelToTheReplaceQuestionWritesNothingAndTheNextSaveShowsTheDialog() {
+        const QString path = f->file("a.tvrl");
+        QVERIFY(saveAsNewFile(path));
+        f->type("txtJKJ", QStringLiteral("4"));
+        f->prompter.answers.push_back(ui::Answer::Cancel);
+        f->trigger("mnuFileSave");
+        QCOMPARE(readBytes(path), referenceBytes());
+        verifyUnchanged(caption(path), QString(), QStringLiteral("4"));
+
+        f->trigger("mnuFileSave");
+        QCOMPARE(f->prompter.fileDialogs.size(), std::size_t{2});
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+    }
+
+    void saveAsAlwaysShowsItsDialogStartingAtTheCurrentName() {
+        const QString first = f->file("a.tvrl");
+        const QString second = f->file("b.tvrl");
+        QVERIFY(saveAsNewFile(first));
+        f->prompter.fileNames.push_back(second);
+        f->trigger("mnuFileSaveAs");
+        QCOMPARE(f->prompter.fileDialogs.size(), std::size_t{2});
+        QCOMPARE(f->prompter.fileDialogs[1].title, QStringLiteral("另存为..."));
+        QCOMPARE(f->prompter.fileDialogs[1].filter, kFilter);
+        QCOMPARE(f->prompter.fileDialogs[1].initialName, first);
+        QVERIFY(f->prompter.messages.empty());
+        QCOMPARE(readBytes(second), referenceBytes());
+        verifyUnchanged(caption(second), second, QStringLiteral("3.5"));
+    }
+
+    // Each target is one that even the superuser cannot write; the file saved before stays as it was.
+    void aSaveThatCannotWriteKeepsTheOldFileTheNameAndTheCaption_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("target is a folder") << "folder"
+                                            << "已有同名的文件夹";
+        QTest::newRow("folder does not exist") << "missing/x.tvrl"
+                                               << "文件夹不存在";
+        QTest::newRow("folder is a file") << "plain.txt/x.tvrl"
+                                          << "文件夹不存在";
+    }
+    void aSaveThatCannotWriteKeepsTheOldFileTheNameAndTheCaption() {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        const QString saved = f->file("a.tvrl");
+        QVERIFY(saveAsNewFile(saved));
+        QVERIFY(QDir(f->root.filePath("files")).mkdir("folder"));
+        QVERIFY(writeBytes(f->file("plain.txt"), "plain"));
+        const QString path = f->root.filePath(QStringLiteral("files/") + target);
+
+        f->type("txtJKJ", QStringLiteral("4"));
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileSaveAs");
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        const ui::test::AskedMessage& message = f->prompter.messages[0];
+        QCOMPARE(message.title, QStringLiteral("Tavrel"));
+        QCOMPARE(message.buttons, ui::MessageButtons::Ok);
+        QVERIFY2(message.text.contains(path) && message.text.contains(reason), qPrintable(message.text));
+        verifyUnchanged(caption(saved), saved, QStringLiteral("4"));
+        QCOMPARE(readBytes(saved), referenceBytes());
+        QCOMPARE(readBytes(f->file("plain.txt")), QByteArray("plain"));
+        QVERIFY(QFileInfo(f->file("folder")).isDir());
+        QCOMPARE(
+            QDir(f->root.filePath("files")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            (QStringList{"a.tvrl", "folder", "plain.txt"}));
+    }
+
+    void aTextWithoutGbkFormIsRefusedAndTheFileStaysByteForByte_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("won sign") << "txtJKJ"
+                                  << "₩₩"
+                                  << "₩";
+        QTest::newRow("emoji in a hidden field") << "txtJBHZ"
+                                                 << "1😀"
+                                                 << "😀";
+    }
+    void aTextWithoutGbkFormIsRefusedAndTheFileStaysByteForByte() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, named);
+        const QString path = f->file("a.tvrl");
+        QVERIFY(saveAsNewFile(path));
+        f->type(field.toStdString(), typed);
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->trigger("mnuFileSave");
+        QCOMPARE(f->prompter.messages.size(), std::size_t{2});
+        const QString message = f->prompter.messages[1].text;
+        QVERIFY2(
+            message.contains(path) && message.contains(QStringLiteral("“") + named + QStringLiteral("”")),
+            qPrintable(message));
+        QCOMPARE(readBytes(path), referenceBytes());
+        QCOMPARE(f->window().windowTitle(), caption(path));
+        QCOMPARE(f->program->currentFileName(), path);
+        QCOMPARE(QDir(f->root.filePath("files")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"a.tvrl"});
+    }
+
+    void declinedOrCancelledOpenChangesNothing_data() {
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::addColumn<int>("dialogs");
+        QTest::newRow("No to the question") << ui::Answer::No << 0;
+        QTest::newRow("cancelled dialog") << ui::Answer::Yes << 1;
+    }
+    void declinedOrCancelledOpenChangesNothing() {
+        QFETCH(ui::Answer, answer);
+        QFETCH(int, dialogs);
+        const QString saved = f->file("a.tvrl");
+        QVERIFY(saveAsNewFile(saved));
+        QVERIFY(writeBytes(f->file("b.tvrl"), inputFile({{43, "4"}})));
+        f->click("Command1");
+        f->prompter.answers.push_back(answer);
+        if (answer == ui::Answer::No) {
+            f->prompter.fileNames.push_back(f->file("b.tvrl"));
+        }
+        f->trigger("mnuFileOpen");
+        QCOMPARE(f->prompter.messages.back().text, kOpenQuestion);
+        QCOMPARE(f->prompter.messages.back().title, QStringLiteral("打开..."));
+        QCOMPARE(f->prompter.messages.back().buttons, ui::MessageButtons::YesNo);
+        QCOMPARE(static_cast<int>(f->prompter.fileDialogs.size()), 1 + dialogs);
+        verifyUnchanged(caption(saved), saved, QStringLiteral("3.5"));
+        QVERIFY(f->get("Command2").isEnabled());
+    }
+
+    void openReadsTheFileShowsItsPathAndGreysTheResults() {
+        const QString path = sourcePath("tests/data/open_c40_edited_headings.tvrl");
+        f->click("Command1");
+        QVERIFY(f->get("Command2").isEnabled());
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileOpen");
+        QCOMPARE(f->prompter.fileDialogs[0].title, QStringLiteral("打开..."));
+        QCOMPARE(f->prompter.fileDialogs[0].filter, kFilter);
+        QVERIFY(!f->prompter.fileDialogs[0].save);
+        QCOMPARE(f->window().windowTitle(), caption(path));
+        QCOMPARE(f->program->currentFileName(), path);
+        QVERIFY(f->get<QRadioButton>("Option2").isChecked());
+        QCOMPARE(f->text("txtHNTKY"), QStringLiteral("20.5"));
+        QCOMPARE(f->text("txtBDH"), QStringLiteral("40"));
+        QVERIFY(!f->get("Command2").isEnabled());
+        for (const char* name : kResultWidgets) {
+            QVERIFY2(!f->get(name).isEnabled(), name);
+        }
+        for (const char* name : kVerdicts) {
+            QVERIFY2(f->get(name).isHidden(), name);
+        }
+    }
+
+    // The results stay as numbers, only greyed: the input they came from is no longer on the window.
+    void openKeepsTheSlabTypeAndStillGreysTheResults() {
+        const QString path = f->file("b.tvrl");
+        QVERIFY(writeBytes(path, inputFile({{43, "4"}}, 50)));
+        f->click("Command1");
+        const QString moment = f->text("txtKZWJ");
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileOpen");
+        QCOMPARE(f->text("txtJKJ"), QStringLiteral("4"));
+        QCOMPARE(f->text("txtKZWJ"), moment);
+        QVERIFY(!f->get("txtKZWJ").isEnabled());
+        QVERIFY(f->get("Label33").isHidden());
+        QCOMPARE(f->window().windowTitle(), caption(path));
+    }
+
+    void anOpenThatCannotReadTheWholeFileSaysWhyAndChangesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("ends before line 47") << "short.tvrl" << inputFile({{43, "4"}}, 46) << "不足47行";
+        QTest::newRow("does not exist") << "missing.tvrl" << QByteArray() << "无法打开";
+        QTest::newRow("is a folder") << "folder.tvrl" << QByteArray() << "无法打开";
+    }
+    void anOpenThatCannotReadTheWholeFileSaysWhyAndChangesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString path = f->root.filePath(QStringLiteral("files/") + name);
+        if (!bytes.isEmpty()) {
+            QVERIFY(writeBytes(path, bytes));
+        } else if (name == QStringLiteral("folder.tvrl")) {
+            QVERIFY(QDir().mkpath(path));
+        }
+        f->click("Command1");
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileOpen");
+        QCOMPARE(f->prompter.messages.size(), std::size_t{2});
+        QCOMPARE(f->prompter.messages[1].title, QStringLiteral("Tavrel"));
+        QVERIFY(f->prompter.messages[1].text.contains(path));
+        QVERIFY(f->prompter.messages[1].text.contains(reason));
+        verifyUnchanged(designedCaption, QString(), QStringLiteral("3.5"));
+        QVERIFY(f->get("Command2").isEnabled());
+        QVERIFY(f->get("Label33").isVisible());
+    }
+
+    void aSavedFileOpensToTheSameRecordAndSavesToTheSameBytes() {
+        f->click("Option3");
+        f->type("txtJZL", QStringLiteral("30"));
+        f->choose("CboZJZJ", QStringLiteral("16"));
+        const QString path = f->file("a.tvrl");
+        QVERIFY(saveAsNewFile(path));
+        const QByteArray saved = readBytes(path);
+
+        f->click("Option1");
+        f->type("txtJZL", QStringLiteral("1"));
+        f->prompter.answers = {ui::Answer::Yes};
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileOpen");
+        QVERIFY(f->get<QRadioButton>("Option3").isChecked());
+        QCOMPARE(f->text("txtJZL"), QStringLiteral("30"));
+
+        f->prompter.answers = {ui::Answer::Yes};
+        f->trigger("mnuFileSave");
+        QCOMPARE(readBytes(path), saved);
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"

@@ -1,0 +1,375 @@
+// The program's life from start to exit: the load steps and the last-input file, the exit question,
+// the other windows, the window geometry record and every write that can fail on the way out.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/last_input.h"
+#include "app/lifecycle.h"
+#include "app_test_support.h"
+#include "model/tvrl.h"
+#include "ui/stirrup_dialog.h"
+
+using namespace tavrel;
+using namespace tavrel::app;
+using namespace tavrel::app::test;
+
+namespace {
+
+// The record as the lines of its file, so that a difference shows as text.
+QString recordText(const DesignInput& input) {
+    return QString::fromStdString(gbk::decode(tvrl::write(input).value_or("")));
+}
+
+const char* const kTextBoxes[] = {"txtHNTKY", "txtHNTKL",  "txtZJGS", "txtGBRZ", "txtTRZ",
+                                  "txtTTG",   "txtPZH",    "txtBCH",  "txtPZRZ", "txtBCRZ",
+                                  "txtJBHZ",  "txtJBHZKD", "txtJZL",  "txtBDH",  "txtBZH",
+                                  "txtGBK",   "txtJKJ",    "txtGZCD", "txtJSKJ", "txtBHC"};
+const char* const kCheckBoxes[] = {"chkHNTKY", "chkHNTKL", "chkGBRZ", "chkTRZ",
+                                   "chkPZRZ",  "chkBCRZ",  "chkGBK",  "chkJSKJ"};
+
+// A path below an ordinary file: nothing can ever be created there, not even by the superuser.
+QString pathBelowAFile(const QTemporaryDir& root, const char* name) {
+    const QString blocker = root.filePath(QStringLiteral("blocker-") + QString::fromUtf8(name));
+    writeBytes(blocker, "not a folder");
+    return blocker + QStringLiteral("/") + QString::fromUtf8(name);
+}
+
+void setModified(const QString& path, const QDateTime& time) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+}  // namespace
+
+class LifecycleTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgramFixture> f;
+
+  private slots:
+    void init() { f = std::make_unique<ProgramFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void theFirstStartShowsTheDefaultsAndItsExitWritesTheReferenceFile() {
+        QVERIFY(f->start());
+        QCOMPARE(f->listText("CboHNTDJ"), QStringLiteral("C30"));
+        QCOMPARE(f->listText("CboZJDJ"), QStringLiteral("HRB335"));
+        QCOMPARE(f->listText("CboSJHZ"), QStringLiteral("公路-I级"));
+        QCOMPARE(f->listText("CboZJZJ"), QStringLiteral("25"));
+        QCOMPARE(f->listText("CboHJLB"), QStringLiteral("I类环境"));
+        QCOMPARE(f->text("txtHNTKY"), QStringLiteral("13.8"));
+        QCOMPARE(f->text("txtHNTKL"), QStringLiteral("1.39"));
+        QCOMPARE(f->program->results().C2, 1.5f);
+        QCOMPARE(f->program->results().C3, 1.15f);
+        QVERIFY(f->get<QRadioButton>("Option1").isChecked());
+        QVERIFY(f->program->currentFileName().isEmpty());
+
+        QVERIFY(f->exit());
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        QCOMPARE(f->prompter.messages[0].text,
+                 QStringLiteral("所有计算结果和未保存数据将会丢失，真的要退出吗？"));
+        QCOMPARE(f->prompter.messages[0].title, QStringLiteral("退出程序"));
+        QCOMPARE(f->prompter.messages[0].buttons, ui::MessageButtons::YesNo);
+        QCOMPARE(readBytes(f->lastInputPath()), referenceBytes());
+        QCOMPARE(QDir(f->folders.program).entryList(QDir::Files | QDir::Hidden), QStringList{"Date.dat"});
+    }
+
+    // Hidden inputs keep their texts, unlocked strengths survive the grade's handling, the slab type
+    // comes back with its inputs shown.
+    void aRestartRestoresEveryFieldIncludingHiddenAndUnlockedOnes() {
+        QVERIFY(f->start());
+        f->type("txtTTG", QStringLiteral("7.5"));
+        f->click("Option2");
+        f->choose("CboHNTDJ", QStringLiteral("C40"));
+        f->click("chkHNTKY");
+        f->type("txtHNTKY", QStringLiteral("20.5"));
+        f->choose("CboSJHZ", QStringLiteral("公路-II级"));
+        f->choose("CboZJDJ", QStringLiteral("R235"));
+        f->choose("CboZJZJ", QStringLiteral("16"));
+        f->choose("CboHJLB", QStringLiteral("III类环境"));
+        f->click("chkPZRZ");
+        f->type("txtPZRZ", QStringLiteral("24"));
+        f->click("chkGBK");
+        f->type("txtGBK", QStringLiteral("1.24"));
+        f->type("txtJBHZ", QStringLiteral("12.5"));
+        const DesignInput before = f->window().designInput();
+
+        QVERIFY(f->restart());
+        QCOMPARE(recordText(f->window().designInput()), recordText(before));
+        QVERIFY(f->get<QRadioButton>("Option2").isChecked());
+        QVERIFY(f->get("txtTTG").isHidden());
+        QCOMPARE(f->text("txtTTG"), QStringLiteral("7.5"));
+        QCOMPARE(f->text("txtHNTKY"), QStringLiteral("20.5"));
+        QCOMPARE(f->text("txtHNTKL"), QStringLiteral("1.65"));
+        QVERIFY(f->get("txtHNTKY").isEnabled());
+        QVERIFY(!f->get("txtHNTKL").isEnabled());
+        QVERIFY(f->get("txtPZRZ").isEnabled());
+        QVERIFY(f->get("txtGBK").isEnabled());
+        QVERIFY(f->program->currentFileName().isEmpty());
+    }
+
+    void aLastInputFileIsFoundWhateverTheCaseOfItsNameAndRewrittenUnderIt_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("lower case") << "date.dat";
+        QTest::newRow("upper case") << "DATE.DAT";
+        QTest::newRow("as created") << "Date.dat";
+    }
+    void aLastInputFileIsFoundWhateverTheCaseOfItsNameAndRewrittenUnderIt() {
+        QFETCH(QString, name);
+        QVERIFY(writeBytes(QDir(f->folders.program).filePath(name), inputFile({{8, "C35"}})));
+        QVERIFY(f->start());
+        QCOMPARE(f->listText("CboHNTDJ"), QStringLiteral("C35"));
+
+        f->choose("CboHNTDJ", QStringLiteral("C40"));
+        QVERIFY(f->exit());
+        QCOMPARE(QDir(f->folders.program).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+        QCOMPARE(readBytes(QDir(f->folders.program).filePath(name)),
+                 inputFile({{8, "C40"}, {10, "18.4"}, {12, "1.65"}}));
+    }
+
+    void aLastInputFileOfFiftyLinesRestoresItsFirst47() {
+        QVERIFY(writeBytes(f->lastInputPath(), inputFile({{43, "4.5"}, {47, "3.5"}}, 50)));
+        QVERIFY(f->start());
+        QCOMPARE(f->text("txtJKJ"), QStringLiteral("4.5"));
+        QCOMPARE(f->text("txtBHC"), QStringLiteral("3.5"));
+    }
+
+    // Lines 1 to 8: the slab type and the concrete grade arrive, everything after counts as empty.
+    void aShortLastInputFileEmptiesTheMissingTextsAndKeepsListsAndChecks() {
+        QVERIFY(writeBytes(f->lastInputPath(), inputFile({{2, "0"}, {3, "1"}, {8, "C25"}}, 8)));
+        QVERIFY(f->start());
+        QVERIFY(f->get<QRadioButton>("Option2").isChecked());
+        QCOMPARE(f->listText("CboHNTDJ"), QStringLiteral("C25"));
+        QCOMPARE(f->listText("CboZJDJ"), QStringLiteral("HRB335"));
+        QCOMPARE(f->listText("CboZJZJ"), QStringLiteral("25"));
+        QCOMPARE(f->listText("CboHJLB"), QStringLiteral("I类环境"));
+        for (const char* name : kTextBoxes) {
+            QVERIFY2(f->text(name).isEmpty(), name);
+        }
+        for (const char* name : kCheckBoxes) {
+            QVERIFY2(!f->ticked(name), name);
+        }
+    }
+
+    void aLastInputFileWithEditedHeadingsRestoresItsValues() {
+        QVERIFY(QFile::copy(sourcePath("tests/data/open_c40_edited_headings.tvrl"), f->lastInputPath()));
+        QVERIFY(f->start());
+        QVERIFY(f->get<QRadioButton>("Option2").isChecked());
+        QCOMPARE(f->listText("CboSJHZ"), QStringLiteral("公路-II级"));
+        QCOMPARE(f->listText("CboHNTDJ"), QStringLiteral("C40"));
+        QCOMPARE(f->text("txtHNTKY"), QStringLiteral("20.5"));
+        QCOMPARE(f->text("txtHNTKL"), QStringLiteral("1.7"));
+        QVERIFY(f->ticked("chkHNTKY"));
+        QCOMPARE(f->listText("CboZJDJ"), QStringLiteral("R235"));
+        QCOMPARE(f->text("txtTTG"), QStringLiteral("1.5"));
+        QCOMPARE(f->text("txtJSKJ"), QStringLiteral("4.4"));
+        QCOMPARE(f->text("txtBHC"), QStringLiteral("2.5"));
+    }
+
+    void closingAsksTheExitQuestionAndNoKeepsEverything_data() {
+        QTest::addColumn<bool>("fromTheMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("关闭 command") << true;
+    }
+    void closingAsksTheExitQuestionAndNoKeepsEverything() {
+        QFETCH(bool, fromTheMenu);
+        QVERIFY(f->start());
+        f->type("txtJKJ", QStringLiteral("4"));
+        f->prompter.answers.push_back(ui::Answer::No);
+        if (fromTheMenu) {
+            f->trigger("mnuFileClose");
+        } else {
+            f->window().close();
+        }
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        QCOMPARE(f->prompter.messages[0].title, QStringLiteral("退出程序"));
+        QVERIFY(f->window().isVisible());
+        QCOMPARE(f->text("txtJKJ"), QStringLiteral("4"));
+        QVERIFY(!QFileInfo::exists(f->lastInputPath()));
+        QVERIFY(f->prompter.settings.empty());
+
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        if (fromTheMenu) {
+            f->trigger("mnuFileClose");
+        } else {
+            f->window().close();
+        }
+        QVERIFY(!f->window().isVisible());
+        QCOMPARE(readBytes(f->lastInputPath()), inputFile({{43, "4"}}));
+    }
+
+    // The stirrup dialog's closing writes the shear verdict into the main window; it runs before the
+    // last input is written, and only once however often closing is requested.
+    void closingUnloadsTheStirrupDialogFirstAndOnlyOnce() {
+        QVERIFY(f->start());
+        f->window().showStirrupDialog();
+        auto* dialog = f->window().findChild<ui::StirrupDialog*>();
+        QVERIFY(dialog);
+        int unloads = 0;
+        bool lastInputWrittenBefore = true;
+        connect(dialog, &ui::StirrupDialog::unloaded, this, [&] {
+            ++unloads;
+            lastInputWrittenBefore = QFileInfo::exists(f->lastInputPath());
+        });
+        QVERIFY(f->exit());
+        QVERIFY(f->window().close());
+        QCOMPARE(unloads, 1);
+        QVERIFY(!lastInputWrittenBefore);
+        QVERIFY(dialog->isUnloaded());
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+    }
+
+    // The outer frame, border included: moving a window places its frame; the offscreen platform draws
+    // a thin border around the 824-pixel (12360-twip) client area.
+    void closingWritesTheOuterFrameInTwips() {
+        QVERIFY(f->start());
+        f->window().move(100, 60);
+        const QRect frame = f->window().frameGeometry();
+        QVERIFY(frame.width() > f->window().width());
+        QVERIFY(f->exit());
+        const std::vector<std::pair<QString, QString>> expected = {
+            {"MainLeft", "1500"},
+            {"MainTop", "900"},
+            {"MainWidth", QString::number(frame.width() * 15)},
+            {"MainHeight", QString::number(frame.height() * 15)},
+        };
+        QCOMPARE(f->prompter.settings, expected);
+    }
+
+    void closingWhileMinimizedWritesTheLastInputButNoGeometry() {
+        QVERIFY(f->start());
+        f->window().showMinimized();
+        QVERIFY(f->window().isMinimized());
+        QVERIFY(f->exit());
+        QVERIFY(f->prompter.settings.empty());
+        QCOMPARE(readBytes(f->lastInputPath()), referenceBytes());
+    }
+
+    void aSettingsStoreThatFailsGetsAMessageAndTheProgramStillEnds() {
+        f->prompter.settingsWritable = false;
+        QVERIFY(f->start());
+        QVERIFY(f->exit());
+        QCOMPARE(f->prompter.messages.size(), std::size_t{2});
+        QCOMPARE(f->prompter.messages[1].title, QStringLiteral("Tavrel"));
+        QCOMPARE(f->prompter.messages[1].buttons, ui::MessageButtons::Ok);
+        QVERIFY(f->prompter.messages[1].text.contains(QStringLiteral("窗口位置")));
+        QCOMPARE(readBytes(f->lastInputPath()), referenceBytes());
+    }
+
+    void aTextWithoutGbkFormKeepsTheOldLastInputAndNamesTheCharacter_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("won sign") << "3.5₩₩"
+                                  << "₩";
+        QTest::newRow("emoji") << "3.5😀"
+                               << "😀";
+    }
+    void aTextWithoutGbkFormKeepsTheOldLastInputAndNamesTheCharacter() {
+        QFETCH(QString, typed);
+        QFETCH(QString, named);
+        const QByteArray old = inputFile({{43, "3"}});
+        QVERIFY(writeBytes(f->lastInputPath(), old));
+        QVERIFY(f->start());
+        f->type("txtJKJ", typed);
+        QVERIFY(f->exit());
+        QCOMPARE(f->prompter.messages.size(), std::size_t{2});
+        QVERIFY(f->prompter.messages[1].text.contains(QStringLiteral("“") + named + QStringLiteral("”")));
+        QCOMPARE(readBytes(f->lastInputPath()), old);
+        QVERIFY(!QFileInfo::exists(f->folders.userData));
+    }
+
+    void anUnwritableProgramFolderKeepsTheLastInputInThePerUserFolder() {
+        f->folders.program = pathBelowAFile(f->root, "program");
+        QVERIFY(f->start());
+        f->type("txtJKJ", QStringLiteral("4.2"));
+        QVERIFY(f->exit());
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        QCOMPARE(readBytes(f->userFile("Date.dat")), inputFile({{43, "4.2"}}));
+
+        f->program.reset();
+        QVERIFY(f->start());
+        QCOMPARE(f->text("txtJKJ"), QStringLiteral("4.2"));
+    }
+
+    void aLastInputThatCannotBeWrittenAnywhereGetsAMessageNamingBothPlaces() {
+        f->folders.program = pathBelowAFile(f->root, "program");
+        f->folders.userData = pathBelowAFile(f->root, "user");
+        QVERIFY(f->start());
+        QVERIFY(f->exit());
+        QVERIFY(!f->window().isVisible());
+        QCOMPARE(f->prompter.messages.size(), std::size_t{2});
+        const QString message = f->prompter.messages[1].text;
+        QVERIFY(message.contains(f->folders.program + QStringLiteral("/Date.dat")));
+        QVERIFY(message.contains(f->folders.userData + QStringLiteral("/Date.dat")));
+        QCOMPARE(f->prompter.messages[1].title, QStringLiteral("Tavrel"));
+    }
+
+    void theMoreRecentlyWrittenOfTheTwoLastInputFilesIsRestored_data() {
+        QTest::addColumn<bool>("programFolderNewer");
+        QTest::addColumn<QString>("grade");
+        QTest::newRow("program folder newer") << true << "C35";
+        QTest::newRow("per-user folder newer") << false << "C40";
+    }
+    void theMoreRecentlyWrittenOfTheTwoLastInputFilesIsRestored() {
+        QFETCH(bool, programFolderNewer);
+        QFETCH(QString, grade);
+        QVERIFY(QDir().mkpath(f->folders.userData));
+        QVERIFY(writeBytes(f->lastInputPath(), inputFile({{8, "C35"}})));
+        QVERIFY(writeBytes(f->userFile("date.dat"), inputFile({{8, "C40"}})));
+        const QDateTime earlier = QDateTime::currentDateTime().addDays(-1);
+        setModified(programFolderNewer ? f->userFile("date.dat") : f->lastInputPath(), earlier);
+        QVERIFY(f->start());
+        QCOMPARE(f->listText("CboHNTDJ"), grade);
+    }
+
+    // The modal About dialog is the newest window when the session ends while it is open.
+    void theEndOfTheSessionClosesAnOpenAboutDialog() {
+        QVERIFY(f->start());
+        const LastInputFile lastInput(f->folders.program, f->folders.userData);
+        Lifecycle lifecycle(f->window(), f->prompter, lastInput);
+        bool aboutWasOpen = false;
+        bool closedByTheTest = false;
+        QTimer::singleShot(0, this, [&] {
+            aboutWasOpen = QApplication::activeModalWidget() != nullptr;
+            lifecycle.endSession(false);
+        });
+        QTimer::singleShot(5000, this, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                closedByTheTest = true;
+                dialog->reject();
+            }
+        });
+        f->trigger("mnuHelpAbout");
+        QVERIFY(aboutWasOpen);
+        QVERIFY(!closedByTheTest);
+        QCOMPARE(readBytes(f->lastInputPath()), referenceBytes());
+    }
+
+    // A shutdown that allows no question still keeps the input; one that allows it is cancelled by No.
+    void theEndOfTheSessionAsksWhenItMayAndOtherwiseKeepsTheInput() {
+        QVERIFY(f->start());
+        const LastInputFile lastInput(f->folders.program, f->folders.userData);
+        Lifecycle lifecycle(f->window(), f->prompter, lastInput);
+
+        f->prompter.answers.push_back(ui::Answer::No);
+        QVERIFY(!lifecycle.endSession(true));
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        QVERIFY(!QFileInfo::exists(f->lastInputPath()));
+
+        QVERIFY(lifecycle.endSession(false));
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        QCOMPARE(readBytes(f->lastInputPath()), referenceBytes());
+        QVERIFY(lifecycle.closeRequested());
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+    }
+};
+
+QTEST_MAIN(LifecycleTest)
+#include "lifecycle_test.moc"
