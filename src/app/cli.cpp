@@ -294,7 +294,10 @@ std::filesystem::path programFolder() {
 
 int writeReport(const Session& session, const Options& options, std::ostream& err) {
     const std::string figures = (programFolder() / kFigureFolderName).string();
-    const WriteResult written = writeDocx(buildReport(session.results, figures), options.output);
+    const bool stirrupsComputed = session.stirrup && !session.stirrup->message;
+    const StirrupCheck stirrupCheck = stirrupsComputed ? StirrupCheck::Current : StirrupCheck::NotDone;
+    const WriteResult written =
+        writeDocx(buildReport(session.results, stirrupCheck, figures), options.output);
     if (!written.ok()) {
         err << written.message << "\n";
         return kFileError;

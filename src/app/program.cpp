@@ -66,7 +66,7 @@ bool Program::closeRequested() {
 }
 
 void Program::writeReport() {
-    WriteCalcReport(m_results, m_prompter, m_folders.figures, m_folders.reports);
+    WriteCalcReport(m_results, m_window.stirrupCheck(), m_prompter, m_folders.figures, m_folders.reports);
 }
 
 }  // namespace tavrel::app

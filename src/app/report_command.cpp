@@ -7,9 +7,9 @@
 
 namespace tavrel::app {
 
-void WriteCalcReport(const CalculationResults& results, ui::Prompter& prompter, const QString& figureFolder,
-                     const QString& reportFolder) {
-    const ReportDocument document = buildReport(results, figureFolder.toStdString());
+void WriteCalcReport(const CalculationResults& results, StirrupCheck stirrupCheck, ui::Prompter& prompter,
+                     const QString& figureFolder, const QString& reportFolder) {
+    const ReportDocument document = buildReport(results, stirrupCheck, figureFolder.toStdString());
     const WriteResult written = writeReportInFolder(document, reportFolder.toStdString());
     QString failure;
     if (!written.ok()) {

@@ -3,20 +3,21 @@
 
 #include <QString>
 
-namespace tavrel {
-struct CalculationResults;
-}
+#include "calc/calculation_results.h"
+#include "calc/stirrup.h"
+
 namespace tavrel::ui {
 class Prompter;
 }
 
 namespace tavrel::app {
 
-// Builds the report from the one results record (figures from `figureFolder`), writes it as a new
-// document with a name of its own in `reportFolder` (earlier reports are never touched) and hands it to
-// the desktop's default application. A report that cannot be written or opened gets one message with
-// the reason and the path; nothing else changes.
-void WriteCalcReport(const CalculationResults& results, ui::Prompter& prompter, const QString& figureFolder,
-                     const QString& reportFolder);
+// Builds the report from the one results record (figures from `figureFolder`; `stirrupCheck` says whether
+// its stirrup values belong to this calculation), writes it as a new document with a name of its own in
+// `reportFolder` (earlier reports are never touched) and hands it to the desktop's default application.
+// A report that cannot be written or opened gets one message with the reason and the path; nothing else
+// changes.
+void WriteCalcReport(const CalculationResults& results, StirrupCheck stirrupCheck, ui::Prompter& prompter,
+                     const QString& figureFolder, const QString& reportFolder);
 
 }  // namespace tavrel::app

@@ -5,6 +5,7 @@
 
 #include "calc/numbers.h"
 #include "calc/presentation.h"
+#include "calc/section.h"
 #include "calc/tables.h"
 
 namespace tavrel {
@@ -36,6 +37,7 @@ float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk,
 }
 
 std::string StirrupDesign::load() {
+    m_hasCurrentCapacity = false;
     selectGrade(kDefaultStirrupGrade);
     selectDiameter(kDefaultStirrupDiameter);
     m_strength = *findStirrupStrength(kDefaultStirrupGrade);
@@ -46,7 +48,10 @@ std::string StirrupDesign::load() {
     return shearText;
 }
 
+// A new grade or diameter is written into the record at once, so the stored Vcs, computed for the
+// stirrups selected before, no longer describes the stirrups in the record.
 void StirrupDesign::selectGrade(const std::string& grade) {
+    m_hasCurrentCapacity = false;
     if (const auto strength = findStirrupStrength(grade)) {
         m_strength = *strength;
     }
@@ -54,6 +59,7 @@ void StirrupDesign::selectGrade(const std::string& grade) {
 }
 
 void StirrupDesign::selectDiameter(const std::string& diameterText) {
+    m_hasCurrentCapacity = false;
     m_diameterText = diameterText;
     m_results.dSv = toSingle(parseLenient(diameterText));
 }
@@ -81,12 +87,20 @@ StirrupPressOutcome StirrupDesign::press(const std::string& spacingText, const s
     r.rhoSv = toSingle(r.Asv / (r.sv / 100.0) / r.b);
     r.fsv = m_strength;
     r.Vcs = stirrupShearCapacity(r.b, r.h0, r.rhoPct, r.fcuk, r.rhoSv, r.fsv);
+    m_hasCurrentCapacity = true;
     return {std::nullopt, formatTwoDecimals(r.Vcs)};
 }
 
 StirrupClosingUpdate StirrupDesign::close(const std::string& dialogJLKLText) const {
     const CalculationResults& r = m_results;
     StirrupClosingUpdate update;
+    if (!m_hasCurrentCapacity) {
+        // No stirrups computed for this section: the calculation's own shear verdict stands, which fails
+        // whenever the section needs stirrups, and nothing is copied.
+        update.passed = checkPasses(r, Check::Shear);
+        update.caption = verdictCaption(Check::Shear, update.passed);
+        return update;
+    }
     update.passed = r.Vcs > r.gamma0Vd;
     update.caption = verdictCaption(Check::Shear, update.passed);
     if (update.passed) {

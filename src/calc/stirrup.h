@@ -20,6 +20,11 @@ struct StirrupPressOutcome {
     std::string vcsText;                 // "0.00" text of Vcs for the dialog's txtJLKL
 };
 
+// Whether the stirrup values in the results record (grade, diameter, spacing, Asv, rhoSv, fcuk, fsv, Vcs)
+// were computed for the section of the calculation now in the record. Values left from an earlier
+// calculation, or never computed, describe no stirrups of this slab.
+enum class StirrupCheck { NotDone, Current };
+
 // What closing the dialog writes into the main window.
 struct StirrupClosingUpdate {
     bool passed = false;                      // Label34's verdict
@@ -28,8 +33,9 @@ struct StirrupClosingUpdate {
     std::optional<std::string> mainZDJLText;  // new text of the main window's txtZDJL, if it changes
 };
 
-// The dialog's own state (the stirrup strength of the selected grade) and its handlers; the dialog's
-// widgets call these and show what they return.
+// The dialog's own state (the stirrup strength of the selected grade, and whether Vcs was computed for the
+// calculation now in the record) and its handlers; the dialog's widgets call these and show what they
+// return. One object may serve every opening of the dialog: the load step starts it afresh.
 class StirrupDesign {
 public:
     explicit StirrupDesign(CalculationResults& results) : m_results(results) {}
@@ -41,8 +47,17 @@ public:
     void selectDiameter(const std::string& diameterText);
     // The button: spacing check, then sv, fcuk (from the main window's concrete grade), Asv, rhoSv, fsv, Vcs.
     StirrupPressOutcome press(const std::string& spacingText, const std::string& mainConcreteGrade);
-    // Closing rule, with the Vcs stored by the last press (0 before the first press).
+    // Closing rule, with the Vcs stored by the last press. Without a press since the dialog loaded, since
+    // the last calculation and since the last change of grade or diameter, the stored Vcs belongs to no
+    // stirrups of this section: nothing is copied and the verdict is the calculation's own, which fails
+    // whenever the section needs stirrups (as with Vcs = 0); a dialog left open across a calculation that
+    // needs no stirrups leaves that calculation's pass.
     StirrupClosingUpdate close(const std::string& dialogJLKLText) const;
+
+    // To be called after every complete calculation: the stored Vcs no longer belongs to the section.
+    void sectionRecalculated() { m_hasCurrentCapacity = false; }
+    // True once the button computed Vcs for the calculation and the stirrups now in the record.
+    bool hasCurrentCapacity() const { return m_hasCurrentCapacity; }
 
     std::int16_t strength() const { return m_strength; }
     const std::string& selectedDiameter() const { return m_diameterText; }
@@ -51,6 +66,7 @@ private:
     CalculationResults& m_results;
     std::int16_t m_strength = 195;
     std::string m_diameterText = "10";
+    bool m_hasCurrentCapacity = false;
 };
 
 inline constexpr const char* kStirrupSpacingMessage = "箍筋间距应大于0,请重新输入";

@@ -142,7 +142,8 @@ std::string figureFileName(const CalculationResults& r) {
     return slabTypeTexts(slabKind(r)).figureFile;
 }
 
-ReportDocument buildReport(const CalculationResults& r, const std::string& figureFolder) {
+ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupCheck,
+                           const std::string& figureFolder) {
     ReportDocument document;
     document.title = reportTitle(r);
     document.creator = kCreator;
@@ -163,7 +164,7 @@ ReportDocument buildReport(const CalculationResults& r, const std::string& figur
     composeExternalForces(out, r);
     composeInternalForces(out, r);
     composeSectionDesign(out, r);
-    composeUltimateLimitState(out, r);
+    composeUltimateLimitState(out, r, stirrupCheck);
     composeCrackWidth(out, r);
     return document;
 }

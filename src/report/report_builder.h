@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/calculation_results.h"
+#include "calc/stirrup.h"
 #include "report/report_document.h"
 
 namespace tavrel {
@@ -15,7 +16,11 @@ inline constexpr const char* kFigureFolderName = "计算书图例";
 // and the six sections. The slab type is read from the flags in the order isBuried, isOpen, isCustom
 // (a record without any flag set is reported as the custom-load type). The figure of the slab type is
 // referred to inside `figureFolder`; an empty folder name leaves the figure paragraph empty.
-ReportDocument buildReport(const CalculationResults& r, const std::string& figureFolder);
+// `stirrupCheck` says whether the stirrup values in the record were computed for this calculation; where
+// the slab needs stirrups and they were not, the report asks for the stirrup check instead of printing
+// values that belong to no stirrups of this slab.
+ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupCheck,
+                           const std::string& figureFolder);
 
 // The title line of the slab type, e.g. " 2.5米净跨径3米填土暗涵盖板计算".
 std::string reportTitle(const CalculationResults& r);

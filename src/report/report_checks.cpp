@@ -20,6 +20,8 @@ constexpr float kModulusMantissaScale = 100000;  // Es is shown as a mantissa ti
 
 constexpr const char* kBridgeCode = "  根据《公路钢筋混凝土及预应力混凝土桥涵设计规范》(JTG D62-2004)中";
 constexpr const char* kReinforcementFails = "  主筋配筋率不满足规范要求，应增大主筋面积或增加主筋根数";
+constexpr const char* kStirrupCheckMissing =
+    "  未进行箍筋抗剪承载力验算：请在箍筋信息窗口输入箍筋数据并计算后重新生成计算书";
 constexpr const char* kNoRealTrialZone = "无实数解：截面仅配受拉钢筋不能承受该设计弯矩，应增大截面尺寸";
 
 void composeVerdict(ReportComposer& out, bool passes, const char* success, const char* failure) {
@@ -156,8 +158,9 @@ void composeStirrupCheck(ReportComposer& out, const CalculationResults& r) {
 }
 
 // 1.25·0.5e-3·α2·ftd·b·h0 against γ0·Vd (JTG D62-2004 5.2.10, the factor 1.25 for slabs). Where the
-// bound is exceeded the verdict leads on to the stirrup check and stays in the normal colour.
-void composeShear(ReportComposer& out, const CalculationResults& r) {
+// bound is exceeded the verdict leads on to the stirrup check and stays in the normal colour; without
+// stirrup values of this calculation a red line asks for the stirrup check.
+void composeShear(ReportComposer& out, const CalculationResults& r, StirrupCheck stirrupCheck) {
     const bool passes = checkPasses(r, Check::Shear);
     out.line().text("4) 斜截面抗剪承载力验算 ");
     out.line().text(kBridgeCode).text("5.2.10关于受弯构件斜截面抗剪承载力验算的规定:");
@@ -173,7 +176,11 @@ void composeShear(ReportComposer& out, const CalculationResults& r) {
             "(JTG D62-2004)中9.3.13构造要求配置箍筋");
     } else {
         out.line().text("  斜截面抗剪承载力不满足规范5.2.10要求，需通过配置箍筋提高抗剪承载力");
-        composeStirrupCheck(out, r);
+        if (stirrupCheck == StirrupCheck::Current) {
+            composeStirrupCheck(out, r);
+        } else {
+            out.line().red(kStirrupCheckMissing);
+        }
     }
     out.emptyLine();
 }
@@ -192,13 +199,13 @@ void composeSectionDesign(ReportComposer& out, const CalculationResults& r) {
     chosen.value(r.As, kSixDecimals).text("m^{2}");
 }
 
-void composeUltimateLimitState(ReportComposer& out, const CalculationResults& r) {
+void composeUltimateLimitState(ReportComposer& out, const CalculationResults& r, StirrupCheck stirrupCheck) {
     out.emptyLine();
     out.heading("5.持久状况承载能力极限状态计算");
     composeCompressionZone(out, r);
     composeMinimumReinforcement(out, r);
     composeFlexuralCapacity(out, r);
-    composeShear(out, r);
+    composeShear(out, r, stirrupCheck);
 }
 
 // Wfk = C1·C2·C3·σss·(30+d)/Es/(0.28+10·ρ) against the limit of the environment class (JTG D62-2004 6.4).

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/calculation_results.h"
+#include "calc/stirrup.h"
 #include "report/report_composer.h"
 
 namespace tavrel {
@@ -16,9 +17,10 @@ void composeDesignData(ReportComposer& out, const CalculationResults& r, const R
 void composeExternalForces(ReportComposer& out, const CalculationResults& r);
 void composeInternalForces(ReportComposer& out, const CalculationResults& r);
 
-// 4 section design, 5 ultimate limit state checks, 6 crack width; the same for every slab type.
+// 4 section design, 5 ultimate limit state checks, 6 crack width; the same for every slab type. The
+// stirrup check of section 5 is printed only from stirrup values computed for this calculation.
 void composeSectionDesign(ReportComposer& out, const CalculationResults& r);
-void composeUltimateLimitState(ReportComposer& out, const CalculationResults& r);
+void composeUltimateLimitState(ReportComposer& out, const CalculationResults& r, StirrupCheck stirrupCheck);
 void composeCrackWidth(ReportComposer& out, const CalculationResults& r);
 
 }  // namespace tavrel

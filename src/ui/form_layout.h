@@ -103,10 +103,19 @@ inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A child of the window by its design name; the window's layout table guarantees it exists.
+// A control of the window by its design name, or null. Only the window's own surface is searched: names
+// are local to each window, and a dialog owned by the window has controls of the same names (Command1,
+// txtJLKL ...) on a surface of its own.
+template <typename Widget>
+Widget* findControl(const QWidget& window, std::string_view name) {
+    const auto* surface = window.findChild<FormSurface*>(QString(), Qt::FindDirectChildrenOnly);
+    return surface ? surface->findChild<Widget*>(toQString(name), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// A control of the window by its design name; the window's layout table guarantees it exists.
 template <typename Widget>
 Widget& control(const QWidget& window, std::string_view name) {
-    auto* widget = window.findChild<Widget*>(toQString(name));
+    Widget* widget = findControl<Widget>(window, name);
     Q_ASSERT(widget);
     return *widget;
 }

@@ -16,8 +16,8 @@
 #include <QStatusBar>
 
 #include "calc/span.h"
-#include "calc/stirrup.h"
 #include "calc/tables.h"
+#include "report/report_builder.h"
 #include "ui/about_dialog.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
@@ -30,8 +30,6 @@ namespace {
 // The line of our own text after the program caption and its 30 blanks.
 constexpr const char* kCaptionLine = "公路钢筋混凝土盖板涵盖板设计计算";
 constexpr int kCaptionBlanks = 30;
-
-constexpr const char* kFigureFolderName = "计算书图例";
 
 // The diagram of each slab type, indexed by the type.
 struct Figure {
@@ -118,7 +116,11 @@ QString defaultFigureFolder() {
 
 MainWindow::MainWindow(CalculationResults& results, Prompter& prompter, const QString& figureFolder,
                        QWidget* parent)
-    : QMainWindow(parent), m_results(results), m_prompter(prompter), m_figureFolder(figureFolder) {
+    : QMainWindow(parent),
+      m_results(results),
+      m_prompter(prompter),
+      m_figureFolder(figureFolder),
+      m_stirrupDesign(results) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -136,7 +138,10 @@ MainWindow::MainWindow(CalculationResults& results, Prompter& prompter, const QS
     placeAtDesignedPosition();
 }
 
-MainWindow::~MainWindow() = default;
+// The stirrup dialog works on the window's stirrup design, so it goes before the window's members do.
+MainWindow::~MainWindow() {
+    delete m_stirrupDialog.data();
+}
 
 // The controls of the layout table on a surface that draws the group outlines.
 void MainWindow::createClientArea() {
@@ -399,6 +404,7 @@ void MainWindow::Command1_Click() {
         showRefusal(*outcome.refusal);
         return;
     }
+    m_stirrupDesign.sectionRecalculated();
     showResults(outcome);
 }
 
@@ -457,13 +463,17 @@ void MainWindow::showVerdict(const Verdict& verdict, bool opensStirrupDialog) {
 void MainWindow::showStirrupDialog() {
     if (!m_stirrupDialog || m_stirrupDialog->isUnloaded()) {
         m_stirrupDialog = new StirrupDialog(
-            m_results, m_prompter, [this] { return list(ListField::CboHNTDJ).currentText().toStdString(); },
-            this);
+            m_stirrupDesign, m_prompter,
+            [this] { return list(ListField::CboHNTDJ).currentText().toStdString(); }, this);
         connect(m_stirrupDialog, &StirrupDialog::unloaded, this, &MainWindow::StirrupDialog_Unload);
     }
     m_stirrupDialog->show();
     m_stirrupDialog->raise();
     m_stirrupDialog->activateWindow();
+}
+
+StirrupCheck MainWindow::stirrupCheck() const {
+    return m_stirrupDesign.hasCurrentCapacity() ? StirrupCheck::Current : StirrupCheck::NotDone;
 }
 
 void MainWindow::StirrupDialog_Unload(const StirrupClosingUpdate& update) {

@@ -8,6 +8,7 @@
 
 #include "calc/calculate.h"
 #include "calc/calculation_results.h"
+#include "calc/stirrup.h"
 #include "model/design_input.h"
 #include "ui/command_handler.h"
 #include "ui/prompter.h"
@@ -19,10 +20,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-namespace tavrel {
-struct StirrupClosingUpdate;
-}
 
 namespace tavrel::ui {
 
@@ -62,6 +59,10 @@ class MainWindow : public QMainWindow, public InputTarget {
 
     // Opens the stirrup dialog without blocking; a dialog still open is only shown again.
     void showStirrupDialog();
+
+    // Whether the stirrup values in the results record were computed, by the stirrup dialog's button,
+    // for the calculation now shown and the stirrups now selected; the dialog may have closed since.
+    StirrupCheck stirrupCheck() const;
 
     // The File menu, the report button and every request to close go to `handler`; without one the
     // commands do nothing and the window closes without asking. The handler must outlive the window
@@ -113,6 +114,7 @@ class MainWindow : public QMainWindow, public InputTarget {
     CalculationResults& m_results;
     Prompter& m_prompter;
     QString m_figureFolder;
+    StirrupDesign m_stirrupDesign;
     QPointer<StirrupDialog> m_stirrupDialog;
     QPointer<AboutDialog> m_aboutDialog;
     CommandHandler* m_commands = nullptr;

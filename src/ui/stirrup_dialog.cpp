@@ -30,10 +30,10 @@ void centreOver(QWidget& window, const QWidget& owner) {
                 ownerFrame.top() + ownerFrame.height() / 2 - outer.height() / 2);
 }
 
-StirrupDialog::StirrupDialog(CalculationResults& results, Prompter& prompter,
+StirrupDialog::StirrupDialog(StirrupDesign& design, Prompter& prompter,
                              std::function<std::string()> mainConcreteGrade, QWidget* mainWindow)
     : QDialog(mainWindow),
-      m_design(results),
+      m_design(design),
       m_prompter(prompter),
       m_mainConcreteGrade(std::move(mainConcreteGrade)) {
     setObjectName(QStringLiteral("Form3"));

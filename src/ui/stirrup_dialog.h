@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "calc/calculation_results.h"
 #include "calc/stirrup.h"
 #include "ui/prompter.h"
 
@@ -16,9 +15,11 @@ namespace tavrel::ui {
 class StirrupDialog : public QDialog {
     Q_OBJECT
   public:
+    // The design is the main window's and outlives the dialog, so the main window still knows after the
+    // dialog has closed whether Vcs was computed for its calculation; the load step starts it afresh.
     // mainConcreteGrade reads the grade selected on the main window when the button is pressed.
-    StirrupDialog(CalculationResults& results, Prompter& prompter,
-                  std::function<std::string()> mainConcreteGrade, QWidget* mainWindow);
+    StirrupDialog(StirrupDesign& design, Prompter& prompter, std::function<std::string()> mainConcreteGrade,
+                  QWidget* mainWindow);
 
     // True once closed: the dialog is gone, and the next failed shear check loads a new one.
     bool isUnloaded() const { return m_unloaded; }
@@ -40,7 +41,7 @@ class StirrupDialog : public QDialog {
     void CboGJDJ_Click();
     void CboGJZJ_Click();
 
-    StirrupDesign m_design;
+    StirrupDesign& m_design;
     Prompter& m_prompter;
     std::function<std::string()> m_mainConcreteGrade;
     bool m_unloaded = false;

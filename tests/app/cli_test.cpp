@@ -138,3 +138,19 @@ TEST(Cli, PlainOutputListsResultsVerdictsAndMessages) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Cli, ReportWritesAWordDocumentAndRefusesAnUnwritableTarget) {
+    const auto out = std::filesystem::temp_directory_path() / "tavrel_cli_report.docx";
+    std::filesystem::remove(out);
+    EXPECT_EQ(runCli("report " + exampleFile() + " -o " + out.string()).exitCode, 0);
+    std::ifstream docx(out, std::ios::binary);
+    std::string magic(2, '\0');
+    docx.read(magic.data(), 2);
+    EXPECT_EQ(magic, "PK");
+    EXPECT_EQ(runCli("report " + exampleFile() + " -o /nonexistent-folder/r.docx").exitCode, 1);
+    EXPECT_EQ(runCli("report " + exampleFile()).exitCode, 2);
+}
+
+}  // namespace

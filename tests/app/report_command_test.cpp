@@ -1,9 +1,12 @@
 // The report button: every click a new report file in the report folder, opened with the desktop, and
-// one message with the reason and the path when the file cannot be written or opened.
+// one message with the reason and the path when the file cannot be written or opened; the stirrup check
+// printed only when it was made for the calculation shown.
+#include <QDialog>
 #include <QFileInfo>
 #include <QTest>
 
 #include "app_test_support.h"
+#include "zip_entries.h"
 
 using namespace tavrel;
 using namespace tavrel::app;
@@ -20,6 +23,34 @@ class ReportCommandTest : public QObject {
         f->click("Command1");
         QVERIFY(f->get("Command2").isEnabled());
         QVERIFY(f->prompter.messages.empty());
+    }
+
+    // Runs the steps of a sequence: "calculate", "press" and "close" (the stirrup dialog's button and
+    // close box) and "edit" (the end thickness 90 cm, a section that still fails the shear check).
+    void run(const QStringList& steps) {
+        for (const QString& step : steps) {
+            auto* stirrups = f->window().findChild<QDialog*>("Form3");
+            if (step == "calculate") {
+                f->click("Command1");
+            } else if (step == "edit") {
+                f->type("txtBDH", QStringLiteral("90"));
+            } else if (step == "press") {
+                QVERIFY(stirrups);
+                QTest::mouseClick(&ui::control<QAbstractButton>(*stirrups, "Command1"), Qt::LeftButton);
+            } else if (step == "close") {
+                QVERIFY(stirrups);
+                stirrups->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        }
+    }
+
+    // The body of the report the last click wrote.
+    std::string reportBody() const {
+        if (f->prompter.openedDocuments.empty()) {
+            return {};
+        }
+        return tavrel::test::unzip(f->prompter.openedDocuments.back().toStdString())["word/document.xml"];
     }
 
   private slots:
@@ -42,6 +73,47 @@ class ReportCommandTest : public QObject {
         }
         QCOMPARE(QDir(f->folders.reports).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QVERIFY(f->get("Command2").isEnabled());
+    }
+
+    // fcd 0.5 MPa, ftd 0.1 MPa and three bars under the custom load fail the shear check (Vc 64.13 kN), and
+    // R235 10 mm stirrups at 10 cm carry it. Stirrup values count only when pressed for the section shown.
+    void theReportPrintsOnlyAStirrupCheckMadeForTheCalculationShown_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("pressed, closed") << QStringList{"calculate", "press", "close"} << true;
+        QTest::newRow("closed unpressed") << QStringList{"calculate", "close"} << false;
+        QTest::newRow("pressed, closed, recalculated, closed unpressed")
+            << QStringList{"calculate", "press", "close", "edit", "calculate", "close"} << false;
+        QTest::newRow("pressed, closed, recalculated, pressed again")
+            << QStringList{"calculate", "press", "close", "edit", "calculate", "press", "close"} << true;
+        QTest::newRow("pressed, recalculated with the dialog open")
+            << QStringList{"calculate", "press", "edit", "calculate"} << false;
+    }
+    void theReportPrintsOnlyAStirrupCheckMadeForTheCalculationShown() {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, checked);
+        QVERIFY(f->start());
+        f->click("Option3");
+        f->click("chkHNTKY");
+        f->click("chkHNTKL");
+        f->type("txtHNTKY", QStringLiteral("0.5"));
+        f->type("txtHNTKL", QStringLiteral("0.1"));
+        f->type("txtZJGS", QStringLiteral("3"));
+        run(steps);
+        f->click("Command2");
+
+        const std::string body = reportBody();
+        QVERIFY(body.find("斜截面抗剪承载力不满足规范5.2.10要求") != std::string::npos);
+        QCOMPARE(body.find("拟用箍筋为R235级钢筋，直径为10mm，箍筋间距为10cm") != std::string::npos, checked);
+        QCOMPARE(body.find("斜截面抗剪承载力满足规范要求") != std::string::npos, checked);
+        const std::size_t missing =
+            body.find("未进行箍筋抗剪承载力验算：请在箍筋信息窗口输入箍筋数据并计算后重新生成计算书");
+        QCOMPARE(missing != std::string::npos, !checked);
+        if (!checked) {
+            const std::size_t run = body.rfind("<w:r>", missing);
+            QVERIFY(body.substr(run, missing - run).find("w:val=\"FF0000\"") != std::string::npos);
+        }
+        QVERIFY(body.find("6.裂缝宽度计算") != std::string::npos);
     }
 
     void aReportNothingCanOpenGetsOneMessageNamingItsPath() {

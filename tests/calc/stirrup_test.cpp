@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "calc/calculate.h"
 #include "test_support.h"
 
@@ -82,41 +84,148 @@ TEST(StirrupCapacity, PercentageAboveTwoPointFiveIsCappedAndMeetsTheFormulaAtThe
     EXPECT_LT(stirrupShearCapacity(1, 1, 2.4f, 30, 0.002f, 195), atCap);
 }
 
+// The defaults give Vcs 1024.50 kN against Vc 891.45 kN; the design shear is set around it.
 TEST_F(StirrupTest, ClosingPassesOnlyWhenCapacityStrictlyExceedsTheDesignShear) {
     design.load();
-    results.Vcs = results.gamma0Vd;
-    auto update = design.close("793.78");
+    ASSERT_FALSE(design.press("10", "C30").refusal);
+    results.gamma0Vd = results.Vcs;
+    auto update = design.close("1024.50");
     EXPECT_FALSE(update.passed);
     EXPECT_EQ(update.caption, "斜截面抗剪承载力验算未通过");
-    EXPECT_EQ(update.mainJLKLText, std::nullopt);  // Vc (891.45) is larger
+    EXPECT_EQ(update.mainJLKLText, "1024.50");  // larger than Vc
+    EXPECT_EQ(update.mainZDJLText, std::nullopt);
 
-    results.Vcs = std::nextafter(results.gamma0Vd, 1e9f);
-    update = design.close("793.78");
+    results.gamma0Vd = std::nextafter(results.Vcs, 0.0f);
+    update = design.close("1024.50");
     EXPECT_TRUE(update.passed);
     EXPECT_EQ(update.caption, "斜截面抗剪承载力验算通过√");
-    EXPECT_EQ(update.mainJLKLText, "793.78");
-    EXPECT_EQ(update.mainZDJLText, "793.78");
+    EXPECT_EQ(update.mainJLKLText, "1024.50");
+    EXPECT_EQ(update.mainZDJLText, "1024.50");
 }
 
 TEST_F(StirrupTest, FailedClosingShowsTheLargerResistance) {
-    design.load();
-    results.gamma0Vd = 2000;
-    results.Vcs = 1024.5f;
-    const auto update = design.close("1024.50");
-    EXPECT_FALSE(update.passed);
-    EXPECT_EQ(update.mainJLKLText, "1024.50");
-    EXPECT_EQ(update.mainZDJLText, std::nullopt);
+    struct Case {
+        const char* name;
+        std::optional<float> Vc;  // none: equal to Vcs
+        std::optional<std::string> mainJLKLText;
+    };
+    const Case cases[] = {{"Vcs larger", 891.45f, "1024.50"},
+                          {"Vc larger", 1100.0f, std::nullopt},
+                          {"equal keeps Vc", std::nullopt, std::nullopt}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        design.load();
+        ASSERT_FALSE(design.press("10", "C30").refusal);
+        results.gamma0Vd = 2000;
+        results.Vc = c.Vc.value_or(results.Vcs);
+        const auto update = design.close("1024.50");
+        EXPECT_FALSE(update.passed);
+        EXPECT_EQ(update.mainJLKLText, c.mainJLKLText);
+        EXPECT_EQ(update.mainZDJLText, std::nullopt);
+    }
 }
 
-TEST(StirrupClosing, WithoutAnyPressTheCapacityIsZeroAndTheVerdictFails) {
-    CalculationResults results;
-    initialiseCrackWidthFactors(results);
-    calculate(DesignInput{}, results);
-    StirrupDesign design(results);
+// A section that needs stirrups: the defaults with ftd 0.1 MPa, Vc = 625 × 0.1 × 0.99 × 1.0365 = 64.13 kN
+// below the design shear 793.78 kN; R235 10 mm stirrups at 10 cm give Vcs 1024.50 kN, which passes.
+CalculationResults sectionNeedingStirrups() {
+    DesignInput input;
+    input.chkHNTKL = true;
+    input.txtHNTKL = "0.1";
+    CalculationResults r;
+    initialiseCrackWidthFactors(r);
+    calculate(input, r);
+    return r;
+}
+
+// The stored Vcs counts only when the button computed it for the calculation in the record and for the
+// stirrups selected now; otherwise closing copies nothing and the verdict fails as Vcs = 0 would, though
+// a stale Vcs would pass.
+TEST(StirrupClosing, OnlyACapacityComputedForTheShownCalculationAndStirrupsCounts) {
+    struct Case {
+        const char* name;
+        std::function<void(StirrupDesign&)> steps;
+        bool current;
+    };
+    const auto press = [](StirrupDesign& d) { ASSERT_FALSE(d.press("10", "C30").refusal); };
+    const Case cases[] = {
+        {"load, close", [](StirrupDesign& d) { d.load(); }, false},
+        {"load, press, close",
+         [&](StirrupDesign& d) {
+             d.load();
+             press(d);
+         },
+         true},
+        {"press, recalculate, close",
+         [&](StirrupDesign& d) {
+             d.load();
+             press(d);
+             d.sectionRecalculated();
+         },
+         false},
+        {"press, close, load again, close",
+         [&](StirrupDesign& d) {
+             d.load();
+             press(d);
+             d.load();
+         },
+         false},
+        {"press, recalculate, press again",
+         [&](StirrupDesign& d) {
+             d.load();
+             press(d);
+             d.sectionRecalculated();
+             press(d);
+         },
+         true},
+        {"press, refused press",
+         [&](StirrupDesign& d) {
+             d.load();
+             press(d);
+             EXPECT_TRUE(d.press("0", "C30").refusal);
+         },
+         true},
+        {"press, another diameter",
+         [&](StirrupDesign& d) {
+             d.load();
+             press(d);
+             d.selectDiameter("8");
+         },
+         false},
+        {"press, another grade",
+         [&](StirrupDesign& d) {
+             d.load();
+             press(d);
+             d.selectGrade("HRB335");
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalculationResults record = sectionNeedingStirrups();
+        StirrupDesign fresh(record);
+        c.steps(fresh);
+        EXPECT_EQ(fresh.hasCurrentCapacity(), c.current);
+        const auto update = fresh.close("1024.50");
+        EXPECT_EQ(update.passed, c.current);
+        EXPECT_EQ(update.caption, c.current ? "斜截面抗剪承载力验算通过√" : "斜截面抗剪承载力验算未通过");
+        EXPECT_EQ(update.mainJLKLText.has_value(), c.current);
+        EXPECT_EQ(update.mainZDJLText.has_value(), c.current);
+    }
+}
+
+// A dialog left open while the section is changed so that it needs no stirrups (Vc 891.45 kN against
+// 793.78 kN): closing it keeps that calculation's pass and its numbers.
+TEST_F(StirrupTest, ClosingWithoutACurrentCapacityKeepsThePassOfASectionNeedingNoStirrups) {
+    results = sectionNeedingStirrups();
     design.load();
-    const auto update = design.close("");
-    EXPECT_FALSE(update.passed);
+    ASSERT_FALSE(design.press("10", "C30").refusal);
+    calculate(DesignInput{}, results);
+    design.sectionRecalculated();
+    const auto update = design.close("1024.50");
+    EXPECT_TRUE(update.passed);
+    EXPECT_EQ(update.caption, "斜截面抗剪承载力验算通过√");
     EXPECT_EQ(update.mainJLKLText, std::nullopt);
+    EXPECT_EQ(update.mainZDJLText, std::nullopt);
 }
 
 }  // namespace

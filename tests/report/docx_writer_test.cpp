@@ -3,7 +3,6 @@
 #include "report/docx_writer.h"
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <filesystem>
 #include <map>
@@ -13,32 +12,13 @@
 #include "temporary_folder.h"
 #include "test_support.h"
 #include "worked_results.h"
+#include "zip_entries.h"
 
 namespace tavrel {
 namespace {
 
-using Package = std::map<std::string, std::string>;
-
-// Every entry of a zip file by name; empty when the file is no zip archive.
-Package unzip(const std::string& path) {
-    Package package;
-    int error = 0;
-    zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
-    if (archive == nullptr) {
-        return package;
-    }
-    for (zip_int64_t index = 0; index < zip_get_num_entries(archive, 0); ++index) {
-        zip_stat_t stat;
-        zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat);
-        std::string content(stat.size, '\0');
-        zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0);
-        zip_fread(file, content.data(), stat.size);
-        zip_fclose(file);
-        package[stat.name] = content;
-    }
-    zip_close(archive);
-    return package;
-}
+using test::Package;
+using test::unzip;
 
 bool has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -60,7 +40,7 @@ class DocxPackage : public ::testing::Test {
 };
 
 TEST_F(DocxPackage, HoldsThePartsOfAWordDocumentWithTheirContentTypes) {
-    Package package = write(buildReport(test::buriedWorkedExample(), kFigures));
+    Package package = write(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, kFigures));
     for (const char* part :
          {"[Content_Types].xml", "_rels/.rels", "word/document.xml", "word/_rels/document.xml.rels",
           "word/styles.xml", "word/settings.xml", "word/header1.xml", "word/footer1.xml",
@@ -90,7 +70,8 @@ TEST_F(DocxPackage, HoldsThePartsOfAWordDocumentWithTheirContentTypes) {
 }
 
 TEST_F(DocxPackage, PageIsA4PortraitWithTheMarginsHeaderFooterAndLineGrid) {
-    const std::string document = write(buildReport(test::buriedWorkedExample(), ""))["word/document.xml"];
+    const std::string document =
+        write(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""))["word/document.xml"];
     EXPECT_TRUE(has(document, "<w:pgSz w:w=\"11906\" w:h=\"16838\"/>"));
     EXPECT_TRUE(
         has(document,
@@ -102,7 +83,7 @@ TEST_F(DocxPackage, PageIsA4PortraitWithTheMarginsHeaderFooterAndLineGrid) {
 }
 
 TEST_F(DocxPackage, HeaderRightAlignsTheDateFieldAtTheTextWidthAndFooterCountsPages) {
-    Package package = write(buildReport(test::buriedWorkedExample(), ""));
+    Package package = write(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""));
     const std::string& header = package["word/header1.xml"];
     EXPECT_TRUE(
         has(header, "<w:pStyle w:val=\"Header\"/><w:tabs><w:tab w:val=\"right\" w:pos=\"9071\"/></w:tabs>"));
@@ -123,7 +104,8 @@ TEST_F(DocxPackage, HeaderRightAlignsTheDateFieldAtTheTextWidthAndFooterCountsPa
 }
 
 TEST_F(DocxPackage, StylesAreHeadingTwoAndNormalInTheReportFont) {
-    const std::string styles = write(buildReport(test::buriedWorkedExample(), ""))["word/styles.xml"];
+    const std::string styles =
+        write(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""))["word/styles.xml"];
     EXPECT_TRUE(has(styles, "w:styleId=\"Heading2\"><w:name w:val=\"heading 2\"/>"));
     EXPECT_TRUE(has(styles, "w:styleId=\"Normal\"><w:name w:val=\"Normal\"/>"));
     EXPECT_TRUE(has(styles, "w:eastAsia=\"仿宋_GB2312\""));
@@ -133,7 +115,7 @@ TEST_F(DocxPackage, StylesAreHeadingTwoAndNormalInTheReportFont) {
 }
 
 TEST_F(DocxPackage, FigureIsEmbeddedInlineAtItsResolution) {
-    Package package = write(buildReport(test::buriedWorkedExample(), kFigures));
+    Package package = write(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, kFigures));
     EXPECT_EQ(package["word/media/image1.jpeg"], test::readFile(kFigures + "/暗涵盖板.JPG"));
     const std::string& document = package["word/document.xml"];
     // 319 x 340 pixels at 96 dpi, 9525 EMU a pixel.
@@ -144,7 +126,8 @@ TEST_F(DocxPackage, FigureIsEmbeddedInlineAtItsResolution) {
 }
 
 TEST_F(DocxPackage, MissingFigureLeavesAnEmptyCentredParagraphAndACompleteReport) {
-    Package package = write(buildReport(test::openWorkedExample(), m_folder.file("no such folder")));
+    Package package =
+        write(buildReport(test::openWorkedExample(), StirrupCheck::NotDone, m_folder.file("no such folder")));
     EXPECT_FALSE(package.count("word/media/image1.jpeg"));
     EXPECT_FALSE(has(package["[Content_Types].xml"], "jpeg"));
     EXPECT_FALSE(has(package["word/_rels/document.xml.rels"], "image"));
@@ -159,7 +142,7 @@ TEST_F(DocxPackage, MissingFigureLeavesAnEmptyCentredParagraphAndACompleteReport
 TEST_F(DocxPackage, FileThatIsNoJpegIsLeftOut) {
     const std::string fake = m_folder.file("暗涵盖板.JPG");
     test::writeFile(fake, "this is not a picture");
-    Package package = write(buildReport(test::buriedWorkedExample(), m_folder.path()));
+    Package package = write(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, m_folder.path()));
     EXPECT_FALSE(package.count("word/media/image1.jpeg"));
     EXPECT_TRUE(has(package["word/document.xml"], "裂缝宽度满足规范要求"));
 }
@@ -212,7 +195,7 @@ TEST_F(DocxPackage, PictureWiderThanTheTextIsScaledToTheTextWidth) {
 TEST_F(DocxPackage, WritingReplacesAnExistingFileCompletely) {
     const std::string path = m_folder.file("report.docx");
     test::writeFile(path, std::string(200000, 'x'));
-    ASSERT_TRUE(writeDocx(buildReport(test::buriedWorkedExample(), ""), path).ok());
+    ASSERT_TRUE(writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""), path).ok());
     EXPECT_EQ(test::readFile(path).substr(0, 2), "PK");
     EXPECT_FALSE(unzip(path).empty());
     EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"report.docx"});
@@ -230,7 +213,8 @@ TEST_F(DocxPackage, FailedWriteReportsWhyAndLeavesNothingBehind) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const WriteResult result = writeDocx(buildReport(test::buriedWorkedExample(), ""), c.path);
+        const WriteResult result =
+            writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""), c.path);
         EXPECT_FALSE(result.ok());
         EXPECT_EQ(result.error, WriteResult::Error::File);
         EXPECT_NE(result.message.find("计算书文件"), std::string::npos) << result.message;

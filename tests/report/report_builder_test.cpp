@@ -28,8 +28,10 @@ std::vector<std::string> bodyLines(const ReportDocument& document) {
     return lines;
 }
 
-std::vector<std::string> bodyLines(const CalculationResults& r) {
-    return bodyLines(buildReport(r, "/figures"));
+// The worked records carry stirrup values computed for them, unless the case says otherwise.
+std::vector<std::string> bodyLines(const CalculationResults& r,
+                                   StirrupCheck stirrupCheck = StirrupCheck::Current) {
+    return bodyLines(buildReport(r, stirrupCheck, "/figures"));
 }
 
 // The lines from the one equal to `first` up to, not including, the one equal to `end`.
@@ -303,7 +305,7 @@ TEST(ReportFrame, TitleAndHeaderNameSpanAndFillOfTheSlabType) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.slabType);
-        const ReportDocument document = buildReport(c.results(), "/figures");
+        const ReportDocument document = buildReport(c.results(), StirrupCheck::NotDone, "/figures");
         EXPECT_EQ(reportTitle(c.results()), c.title);
         const ReportParagraph& title = document.paragraphs.front();
         EXPECT_EQ(title.style, ReportParagraph::Style::Title);
@@ -324,7 +326,7 @@ TEST(ReportFrame, TitleAndHeaderNameSpanAndFillOfTheSlabType) {
 }
 
 TEST(ReportFrame, FooterCountsPagesWithFields) {
-    const ReportDocument document = buildReport(test::buriedWorkedExample(), "");
+    const ReportDocument document = buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "");
     EXPECT_EQ(document.footer.alignment, ReportParagraph::Alignment::Centre);
     EXPECT_EQ(document.footer.text(), "第  页 共  页");
     std::vector<ReportRun::Field> fields;
@@ -337,7 +339,7 @@ TEST(ReportFrame, FooterCountsPagesWithFields) {
 }
 
 TEST(ReportFrame, WithoutFigureFolderTheFigureParagraphStaysEmptyAndCentred) {
-    const ReportDocument document = buildReport(test::buriedWorkedExample(), "");
+    const ReportDocument document = buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "");
     const std::vector<std::string> lines = bodyLines(document);
     const auto heading = std::find(lines.begin(), lines.end(), "*{2.外力计算}");
     ASSERT_NE(heading, lines.begin());
@@ -349,7 +351,7 @@ TEST(ReportFrame, WithoutFigureFolderTheFigureParagraphStaysEmptyAndCentred) {
 }
 
 TEST(ReportFrame, PageIsA4PortraitWithTheReportMarginsAndALineGrid) {
-    const PageSetup page = buildReport(test::buriedWorkedExample(), "").page;
+    const PageSetup page = buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "").page;
     EXPECT_EQ(page.width, 11906);
     EXPECT_EQ(page.height, 16838);
     EXPECT_EQ(page.marginTop, 1417);
@@ -363,7 +365,7 @@ TEST(ReportFrame, PageIsA4PortraitWithTheReportMarginsAndALineGrid) {
 }
 
 TEST(ReportFrame, TitleIsSixteenPointAtOneAndAHalfLinesBodyTwelvePoint) {
-    const ReportDocument document = buildReport(test::buriedWorkedExample(), "");
+    const ReportDocument document = buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "");
     EXPECT_EQ(document.titleStyle.font, "仿宋_GB2312");
     EXPECT_EQ(document.titleStyle.sizeHalfPoints, 32);
     EXPECT_DOUBLE_EQ(document.titleStyle.lineSpacing, 1.5);
@@ -372,7 +374,8 @@ TEST(ReportFrame, TitleIsSixteenPointAtOneAndAHalfLinesBodyTwelvePoint) {
 }
 
 TEST(ReportFrame, BuildingTwiceGivesIdenticalDocuments) {
-    EXPECT_EQ(buildReport(test::buriedWorkedExample(), "/f"), buildReport(test::buriedWorkedExample(), "/f"));
+    const CalculationResults r = test::buriedWithStirrups();
+    EXPECT_EQ(buildReport(r, StirrupCheck::Current, "/f"), buildReport(r, StirrupCheck::Current, "/f"));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -609,6 +612,39 @@ TEST(ReportChecks, ShearAboveTheSlabBoundContinuesWithTheStirrupCheck) {
             "  斜截面抗剪承载力满足规范要求",
             "",
         });
+}
+
+// Stirrup values not computed for this calculation, never computed or left from another section (which
+// may even pass), are not printed: a red line asks for the stirrup check and section 6 follows.
+TEST(ReportChecks, ShearAboveTheSlabBoundWithoutAStirrupCheckOfThisCalculationAsksForOne) {
+    struct Case {
+        const char* name;
+        CalculationResults results;
+    };
+    CalculationResults neverComputed = test::buriedWorkedExample();
+    neverComputed.gamma0Vd = 950;
+    const Case cases[] = {{"never computed", neverComputed},
+                          {"left from another section", test::buriedWithStirrups()}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<std::string> lines = bodyLines(c.results, StirrupCheck::NotDone);
+        expectLines(linesBetween(lines, "                          =891.45kN<γ_{0}V_{d}=950.00kN",
+                                 "*{6.裂缝宽度计算}"),
+                    {
+                        "                          =891.45kN<γ_{0}V_{d}=950.00kN",
+                        "  斜截面抗剪承载力不满足规范5.2.10要求，需通过配置箍筋提高抗剪承载力",
+                        "!{  未进行箍筋抗剪承载力验算：请在箍筋信息窗口输入箍筋数据并计算后重新生成计算书}",
+                        "",
+                    });
+        EXPECT_TRUE(contains(lines, "*{6.裂缝宽度计算}"));
+        EXPECT_FALSE(contains(lines, "  拟用箍筋为R235级钢筋，直径为10mm，箍筋间距为10cm"));
+        EXPECT_FALSE(contains(lines, "  斜截面抗剪承载力满足规范要求"));
+    }
+}
+
+TEST(ReportChecks, ShearWithinTheSlabBoundReadsTheSameWhetherOrNotStirrupsWereChecked) {
+    const CalculationResults r = test::buriedWorkedExample();
+    EXPECT_EQ(bodyLines(r, StirrupCheck::NotDone), bodyLines(r, StirrupCheck::Current));
 }
 
 TEST(ReportChecks, StirrupVerdictAcceptsEqualityAndFailsInRed) {

@@ -56,7 +56,7 @@ TEST(UniqueReportPath, MissingFolderIsReportedWithItsName) {
 
 TEST(WriteReportInFolder, EachReportGetsItsOwnFile) {
     test::TemporaryFolder folder;
-    const ReportDocument document = buildReport(test::buriedWorkedExample(), "");
+    const ReportDocument document = buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "");
     const WriteResult first = writeReportInFolder(document, folder.path());
     const WriteResult second = writeReportInFolder(document, folder.path());
     ASSERT_TRUE(first.ok()) << first.message;

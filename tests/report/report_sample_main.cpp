@@ -38,7 +38,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string figures = argc > 3 ? argv[3] : "";
-    const tavrel::WriteResult result = tavrel::writeDocx(tavrel::buildReport(r, figures), argv[2]);
+    // The worked examples carry the stirrup values computed for them.
+    const tavrel::ReportDocument document = tavrel::buildReport(r, tavrel::StirrupCheck::Current, figures);
+    const tavrel::WriteResult result = tavrel::writeDocx(document, argv[2]);
     if (!result.ok()) {
         std::cerr << result.message << '\n';
         return 1;

@@ -449,6 +449,23 @@ class MainWindowTest : public QObject {
         QVERIFY(f.get("Command2").isEnabled());
     }
 
+    // Form3 belongs to the main window and has controls of the same names; each window finds its own,
+    // and the main window never finds a control that only the dialog has.
+    void namesAreLocalToEachWindowWhileTheStirrupDialogIsOpen() {
+        f.calculate();
+        f.window->showStirrupDialog();
+        auto* dialog = f.window->findChild<QDialog*>("Form3");
+        QVERIFY(dialog && dialog->isVisible());
+        for (const char* name : {"Command1", "txtJLKL", "txtZDJL", "Label22", "Label23"}) {
+            QWidget* inMain = findControl<QWidget>(*f.window, name);
+            QWidget* inDialog = findControl<QWidget>(*dialog, name);
+            QVERIFY2(inMain && inMain->window() == f.window.get(), name);
+            QVERIFY2(inDialog && inDialog->window() == dialog, name);
+        }
+        QCOMPARE(findControl<QWidget>(*f.window, "CboGJDJ"), nullptr);
+        QCOMPARE(f.text("txtJLKL"), QStringLiteral("891.45"));
+    }
+
     void controlsStandAtTheirDesignedPixels_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("pixels");

@@ -112,30 +112,107 @@ class StirrupDialogTest : public QObject {
         QCOMPARE(f.results.sv, 10);
     }
 
+    // The main window still knows, with the dialog gone, that its stirrup values are this calculation's.
     void closingWithVcsAboveTheDesignShearPassesTheShearCheck() {
         QVERIFY(openAfterDefaultCalculation());
+        QVERIFY(f.window->stirrupCheck() == StirrupCheck::NotDone);
         press();
         closeDialog();
+        QVERIFY(!dialog());
         QCOMPARE(f.text("txtJLKL"), QStringLiteral("1024.50"));
         QCOMPARE(f.text("txtZDJL"), QStringLiteral("793.78"));
         QCOMPARE(f.caption("Label34"), QStringLiteral("斜截面抗剪承载力验算通过√"));
         QCOMPARE(textColour(f.get<QLabel>("Label34")), kPassed);
+        QVERIFY(f.window->stirrupCheck() == StirrupCheck::Current);
     }
 
     void closingBeforeTheFirstPressFailsTheShearCheckWithVcsZero() {
-        QVERIFY(openAfterDefaultCalculation());
+        enterSectionFailingShear(f);
+        f.calculate();
+        QVERIFY(dialog());
         closeDialog();
         QCOMPARE(f.caption("Label34"), QStringLiteral("斜截面抗剪承载力验算未通过"));
         QCOMPARE(textColour(f.get<QLabel>("Label34")), kFailed);
+        QCOMPARE(f.text("txtJLKL"), QStringLiteral("64.13"));
+    }
+
+    // Back to the strengths of C30 the section needs no stirrups (Vc 891.45 kN against 72.52 kN); the
+    // dialog left open from the failing section closes without touching that pass.
+    void aDialogLeftOpenAcrossACalculationNeedingNoStirrupsLeavesItsPass() {
+        enterSectionFailingShear(f);
+        f.calculate();
+        press();
+        f.type("txtHNTKY", "13.8");
+        f.type("txtHNTKL", "1.39");
+        f.type("txtZJGS", "14");
+        f.calculate();
+        QVERIFY(dialog() && dialog()->isVisible());
+        QCOMPARE(f.caption("Label34"), QStringLiteral("斜截面抗剪承载力验算通过√"));
+        closeDialog();
+        QCOMPARE(f.caption("Label34"), QStringLiteral("斜截面抗剪承载力验算通过√"));
+        QCOMPARE(textColour(f.get<QLabel>("Label34")), kPassed);
         QCOMPARE(f.text("txtJLKL"), QStringLiteral("891.45"));
+        QCOMPARE(f.text("txtZDJL"), QStringLiteral("72.52"));
     }
 
     void vcsEqualToTheDesignShearFailsOnClosing() {
         QVERIFY(openAfterDefaultCalculation());
+        press();
         f.results.Vcs = f.results.gamma0Vd;
         closeDialog();
         QCOMPARE(f.caption("Label34"), QStringLiteral("斜截面抗剪承载力验算未通过"));
         QCOMPARE(f.text("txtJLKL"), QStringLiteral("891.45"));
+    }
+
+    // A press on the default section (Vcs 1024.50 kN) would pass the failing section's design shear too;
+    // it belongs to another section, so closing the reloaded dialog unpressed fails and keeps Vc 64.13.
+    void aPressForAnEarlierCalculationDoesNotCountAfterTheDialogReloads() {
+        QVERIFY(openAfterDefaultCalculation());
+        press();
+        closeDialog();
+        QCOMPARE(f.caption("Label34"), QStringLiteral("斜截面抗剪承载力验算通过√"));
+
+        enterSectionFailingShear(f);
+        f.calculate();
+        QVERIFY(dialog() && dialog()->isVisible());
+        QVERIFY(f.window->stirrupCheck() == StirrupCheck::NotDone);
+        const QString designShear = f.text("txtZDJL");
+        closeDialog();
+        QCOMPARE(f.caption("Label34"), QStringLiteral("斜截面抗剪承载力验算未通过"));
+        QCOMPARE(textColour(f.get<QLabel>("Label34")), kFailed);
+        QCOMPARE(f.text("txtJLKL"), QStringLiteral("64.13"));
+        QCOMPARE(f.text("txtZDJL"), designShear);
+        QVERIFY(f.window->stirrupCheck() == StirrupCheck::NotDone);
+    }
+
+    // The dialog stays open while the end thickness changes and the section is calculated again: the
+    // Vcs of the first section counts no more; a press for the new section does.
+    void aDialogLeftOpenAcrossACalculationCountsOnlyAPressForTheNewSection_data() {
+        QTest::addColumn<bool>("pressedAgain");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("closed without a new press") << false << QStringLiteral("斜截面抗剪承载力验算未通过");
+        QTest::newRow("pressed for the new section") << true << QStringLiteral("斜截面抗剪承载力验算通过√");
+    }
+    void aDialogLeftOpenAcrossACalculationCountsOnlyAPressForTheNewSection() {
+        QFETCH(bool, pressedAgain);
+        QFETCH(QString, verdict);
+        enterSectionFailingShear(f);
+        f.calculate();
+        press();
+        QVERIFY(f.window->stirrupCheck() == StirrupCheck::Current);
+
+        f.type("txtBDH", "90");
+        f.calculate();
+        QVERIFY(dialog() && dialog()->isVisible());
+        QVERIFY(f.window->stirrupCheck() == StirrupCheck::NotDone);
+        const QString capacity = f.text("txtJLKL");
+        if (pressedAgain) {
+            press();
+        }
+        closeDialog();
+        QCOMPARE(f.caption("Label34"), verdict);
+        QCOMPARE(f.text("txtJLKL") != capacity, pressedAgain);
+        QCOMPARE(f.window->stirrupCheck() == StirrupCheck::Current, pressedAgain);
     }
 
     void aFailedShearCheckReusesTheOpenDialogWithoutLoadingItAgain() {
