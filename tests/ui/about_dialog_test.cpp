@@ -33,9 +33,7 @@ class AboutDialogTest : public QObject {
 
   private slots:
     void init() {
-        f.results = {};
-        f.prompter = {};
-        QVERIFY(f.start());
+        QVERIFY(f.restart());
     }
     void cleanup() { f.window.reset(); }
 

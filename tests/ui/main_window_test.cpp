@@ -70,9 +70,7 @@ class MainWindowTest : public QObject {
 
   private slots:
     void init() {
-        f.results = {};
-        f.prompter = {};
-        QVERIFY(f.start());
+        QVERIFY(f.restart());
     }
     void cleanup() { f.window.reset(); }
 

@@ -52,9 +52,7 @@ class StirrupDialogTest : public QObject {
 
   private slots:
     void init() {
-        f.results = {};
-        f.prompter = {};
-        QVERIFY(f.start());
+        QVERIFY(f.restart());
     }
     void cleanup() { f.window.reset(); }
 

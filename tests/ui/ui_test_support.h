@@ -28,6 +28,14 @@ struct MainWindowFixture {
         return QTest::qWaitForWindowActive(window.get());
     }
 
+    // A fresh record, prompter and window, as for the next test.
+    bool restart() {
+        window.reset();
+        results = {};
+        prompter = {};
+        return start();
+    }
+
     template <typename Widget = QWidget>
     Widget& get(std::string_view name) const {
         return control<Widget>(*window, name);
