@@ -14,14 +14,14 @@ namespace tavrel::ui {
 
 namespace {
 
-QWidget* createWidget(const ControlSpec& spec, QWidget& surface) {
-    const QString caption = toQString(spec.caption);
-    switch (spec.kind) {
+QWidget* createWidget(const ControlSpec& row, QWidget& surface) {
+    const QString caption = toQString(row.caption);
+    switch (row.kind) {
         case ControlKind::Label:
             return new CaptionLabel(caption, &surface);
         case ControlKind::OptionButton: {
             auto* option = new QRadioButton(caption, &surface);
-            option->setChecked((spec.state & kSelected) != 0);
+            option->setChecked((row.state & kSelected) != 0);
             return option;
         }
         case ControlKind::DropDownList:
@@ -119,12 +119,12 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
 }
 
 void createControls(QWidget& surface, std::span<const ControlSpec> table) {
-    for (const ControlSpec& spec : table) {
-        QWidget* widget = createWidget(spec, surface);
-        widget->setObjectName(toQString(spec.name));
-        widget->setGeometry(toPixels(spec.rect));
-        widget->setEnabled((spec.state & kDisabled) == 0);
-        widget->setHidden((spec.state & kHidden) != 0);
+    for (const ControlSpec& row : table) {
+        QWidget* widget = createWidget(row, surface);
+        widget->setObjectName(toQString(row.name));
+        widget->setGeometry(toPixels(row.rect));
+        widget->setEnabled((row.state & kDisabled) == 0);
+        widget->setHidden((row.state & kHidden) != 0);
         if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(true);

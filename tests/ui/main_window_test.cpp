@@ -516,8 +516,8 @@ class MainWindowTest : public QObject {
     void everyCaptionOfTheThreeWindowsHasGlyphsInTheWindowFont() {
         const QFontMetrics metrics(windowFont());
         for (const auto& table : {mainWindowControls(), stirrupDialogControls(), aboutDialogControls()}) {
-            for (const ControlSpec& spec : table) {
-                const QString caption = toQString(spec.caption);
+            for (const ControlSpec& row : table) {
+                const QString caption = toQString(row.caption);
                 for (char32_t c : caption.toUcs4()) {
                     QVERIFY2(metrics.inFontUcs4(c), qPrintable(caption));
                 }
