@@ -22,6 +22,7 @@ void copyNumber(const std::string& text, float& field) {
     }
 }
 
+// The bar count the same way, rounded half to even into its 16 bits.
 void copyCount(const std::string& text, std::int16_t& field) {
     if (const auto value = parseStrict(text)) {
         if (const auto count = toInt16HalfEven(*value)) {
@@ -48,8 +49,9 @@ void lookUpBarGrade(CalculationResults& r, const std::string& grade) {
 
 // Every value the calculation computes; a non-finite one means an input too large to calculate with.
 bool computedValuesFinite(const CalculationResults& r) {
-    for (float value : {r.q, r.g, r.M1, r.V1, r.La, r.Lb, r.P, r.p, r.M2, r.V2, r.M3, r.V3, r.gamma0Md, r.gamma0Vd,
-                        r.h0, r.x0, r.As0, r.As, r.x, r.Mu, r.Vc, r.rhoPct, r.rho, r.sigmaSs, r.Wfk}) {
+    for (float value :
+         {r.q,        r.g,  r.M1, r.V1,  r.La, r.Lb, r.P,  r.p,  r.M2,     r.V2,  r.M3,      r.V3, r.gamma0Md,
+          r.gamma0Vd, r.h0, r.x0, r.As0, r.As, r.x,  r.Mu, r.Vc, r.rhoPct, r.rho, r.sigmaSs, r.Wfk}) {
         if (!std::isfinite(value)) {
             return false;
         }
@@ -64,7 +66,9 @@ void initialiseCrackWidthFactors(CalculationResults& r) {
     r.C3 = kC3MemberForm;
 }
 
-void recordConcreteGrade(CalculationResults& r, const std::string& grade) { r.concreteGrade = grade; }
+void recordConcreteGrade(CalculationResults& r, const std::string& grade) {
+    r.concreteGrade = grade;
+}
 
 void takeSnapshot(const DesignInput& input, CalculationResults& r) {
     r.isBuried = input.slabType == SlabType::Buried;

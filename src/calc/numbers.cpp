@@ -13,8 +13,12 @@ namespace {
 constexpr int kSingleSignificantDigits = 7;
 constexpr int kDoubleSignificantDigits = 15;
 
-bool isBlank(char ch) { return ch == ' ' || ch == '\t'; }
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 // A number in decimal digits: sign, the digits without a decimal point, and the power of ten of the
 // first digit (digits "1234", exponent 0 -> 1.234).
@@ -136,8 +140,9 @@ struct NumericPrefix {
 };
 
 constexpr int kExactMantissaDigits = 15;  // any 15-digit integer is exact in a double
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 void scanDigits(std::string_view text, size_t& pos, NumericPrefix& prefix, bool fraction) {
     while (pos < text.size() && isDigit(text[pos])) {
@@ -193,7 +198,8 @@ bool convertGeneral(std::string_view number, bool negative, double& result) {
         normalised.insert(normalised.begin(), '0');
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
+    const auto [end, error] =
+        std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
     if (error != std::errc() || end != normalised.data() + normalised.size() || !std::isfinite(value)) {
         return false;
     }
@@ -209,7 +215,8 @@ bool isShortPlainDecimal(const NumericPrefix& prefix) {
 // correctly.
 double convertShortPlainDecimal(const NumericPrefix& prefix) {
     const auto digits = static_cast<double>(prefix.mantissa);
-    const double magnitude = prefix.fractionDigits == 0 ? digits : digits / kExactPowersOfTen[prefix.fractionDigits];
+    const double magnitude =
+        prefix.fractionDigits == 0 ? digits : digits / kExactPowersOfTen[prefix.fractionDigits];
     return prefix.negative ? -magnitude : magnitude;
 }
 
@@ -230,7 +237,8 @@ std::optional<std::int16_t> toInt16HalfEven(double value) {
         return std::nullopt;
     }
     const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
-    if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max()) {
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(rounded);
@@ -262,12 +270,20 @@ double parseLenient(std::string_view text) {
     return convertNumber(std::string_view(compact).substr(0, prefix.length), prefix, value) ? value : 0;
 }
 
-std::string formatGeneral(float value) { return generalForm(value, kSingleSignificantDigits); }
+std::string formatGeneral(float value) {
+    return generalForm(value, kSingleSignificantDigits);
+}
 
-std::string formatGeneral(double value) { return generalForm(value, kDoubleSignificantDigits); }
+std::string formatGeneral(double value) {
+    return generalForm(value, kDoubleSignificantDigits);
+}
 
-std::string formatFixed(float value, int decimals) { return roundDecimalText(formatGeneral(value), decimals); }
+std::string formatFixed(float value, int decimals) {
+    return roundDecimalText(formatGeneral(value), decimals);
+}
 
-std::string formatFixed(double value, int decimals) { return roundDecimalText(formatGeneral(value), decimals); }
+std::string formatFixed(double value, int decimals) {
+    return roundDecimalText(formatGeneral(value), decimals);
+}
 
 }  // namespace tavrel

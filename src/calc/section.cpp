@@ -59,7 +59,7 @@ void computeShearBound(CalculationResults& r) {
 // Crack width of JTG D62-2004 6.4.3: Wfk = C1·C2·C3·σss/Es·(30 + d)/(0.28 + 10ρ), mm, with the design
 // moment standing in for the service moment and the nominal bar diameter d.
 void computeCrackWidth(CalculationResults& r) {
-    r.rhoPct = toSingle(100.0 * r.As / r.b / r.h0);
+    r.rhoPct = reinforcementPercentage(r);
     const float ratio = toSingle(r.rhoPct / 100.0);
     r.rho = ratio > kCrackRatioMax ? kCrackRatioMax : (ratio < kCrackRatioMin ? kCrackRatioMin : ratio);
     r.sigmaSs = toSingle(r.gamma0Md / kLeverArmFactor / r.As / r.h0 / 1000);
@@ -74,8 +74,7 @@ double checkedPercentage(const CalculationResults& r) {
 
 bool minimumReinforcementPasses(const CalculationResults& r) {
     const double percentage = checkedPercentage(r);
-    const bool aboveStrengthLimit =
-        toSingle(percentage) >= toSingle(kMinimumReinforcementFactor * r.ftd / r.fsd);
+    const bool aboveStrengthLimit = toSingle(percentage) >= minimumReinforcementPercentage(r);
     return aboveStrengthLimit && percentage >= kAbsoluteMinimumReinforcementPct;
 }
 
@@ -92,7 +91,9 @@ void designSection(CalculationResults& r) {
     computeCrackWidth(r);
 }
 
-bool trialZoneHasRealValue(const CalculationResults& r) { return trialZoneDiscriminant(r) >= 0; }
+bool trialZoneHasRealValue(const CalculationResults& r) {
+    return trialZoneDiscriminant(r) >= 0;
+}
 
 bool checkPasses(const CalculationResults& r, Check check) {
     switch (check) {

@@ -16,35 +16,35 @@ namespace {
 enum class LineKind { Heading, Empty, SlabType, List, Check, Text };
 
 // One line of the file: what it holds and its fixed text (the whole heading, or the term after a value).
-struct LineSpec {
+struct FileLine {
     LineKind kind;
     int field;  // the SlabType, ListField, CheckField or TextField of a value line
     std::string_view text;
 };
 
-constexpr LineSpec heading(std::string_view text) {
+constexpr FileLine heading(std::string_view text) {
     return {LineKind::Heading, 0, text};
 }
-constexpr LineSpec emptyLine() {
+constexpr FileLine emptyLine() {
     return {LineKind::Empty, 0, {}};
 }
-constexpr LineSpec slabLine(SlabType type, std::string_view term) {
+constexpr FileLine slabLine(SlabType type, std::string_view term) {
     return {LineKind::SlabType, static_cast<int>(type), term};
 }
-constexpr LineSpec listLine(ListField field, std::string_view term) {
+constexpr FileLine listLine(ListField field, std::string_view term) {
     return {LineKind::List, static_cast<int>(field), term};
 }
-constexpr LineSpec checkLine(CheckField field, std::string_view term) {
+constexpr FileLine checkLine(CheckField field, std::string_view term) {
     return {LineKind::Check, static_cast<int>(field), term};
 }
-constexpr LineSpec textLine(TextField field, std::string_view term) {
+constexpr FileLine textLine(TextField field, std::string_view term) {
     return {LineKind::Text, static_cast<int>(field), term};
 }
 
 // Lines 1..47. The reader goes by position alone; headings and empty lines are never looked at. The grade
 // (line 8) comes before the strengths (lines 9..12) and the slab type before chkTRZ (line 18), so that
 // the side effects of applying the earlier lines are overridden by the file's own later values.
-constexpr std::array<LineSpec, kLineCount> kLines = {
+constexpr std::array<FileLine, kLineCount> kLines = {
     heading("判断盖板类型"),
     slabLine(SlabType::Buried, "判断是否为暗涵盖板"),
     slabLine(SlabType::Open, "判断是否为明涵盖板"),
@@ -108,7 +108,7 @@ constexpr std::size_t kReadBudgetBytes = std::size_t{1} << 20;
 constexpr std::size_t kTypicalFileBytes = 2048;
 
 // The value a value line writes: "1"/"0" for a slab type or check box, else the field's text.
-std::string_view valueText(const LineSpec& line, const DesignInput& input) {
+std::string_view valueText(const FileLine& line, const DesignInput& input) {
     switch (line.kind) {
         case LineKind::SlabType:
             return input.slabType == static_cast<SlabType>(line.field) ? "1" : "0";
@@ -130,7 +130,7 @@ bool holdsLineBreak(std::string_view text) {
 }
 
 // Appends one line, without its line end, in UTF-8; false when a value would break the line in two.
-bool appendLine(const LineSpec& line, const DesignInput& input, std::string& utf8) {
+bool appendLine(const FileLine& line, const DesignInput& input, std::string& utf8) {
     if (line.kind == LineKind::Heading || line.kind == LineKind::Empty) {
         utf8.append(line.text);
         return true;
@@ -229,7 +229,7 @@ void applyCheckState(CheckField field, const std::string& value, InputTarget& ta
     }
 }
 
-void applyLine(const LineSpec& line, const std::string& value, InputTarget& target) {
+void applyLine(const FileLine& line, const std::string& value, InputTarget& target) {
     switch (line.kind) {
         case LineKind::SlabType:
             applySlabType(static_cast<SlabType>(line.field), value, target);
@@ -259,7 +259,7 @@ std::filesystem::path fromUtf8(const std::string& path) {
 std::optional<std::string> write(const DesignInput& input) {
     std::string utf8;
     utf8.reserve(kTypicalFileBytes);
-    for (const LineSpec& line : kLines) {
+    for (const FileLine& line : kLines) {
         if (!appendLine(line, input, utf8)) {
             return std::nullopt;
         }

@@ -36,13 +36,13 @@ struct SlabTypeTexts {
     const char* figureFile;
 };
 
-SlabTypeTexts slabTypeTexts(SlabKind kind) {
+SlabTypeTexts slabTypeTexts(SlabType kind) {
     switch (kind) {
-        case SlabKind::Buried:
+        case SlabType::Buried:
             return {"暗涵盖板计算", "暗涵盖板.JPG"};
-        case SlabKind::Open:
+        case SlabType::Open:
             return {"明涵盖板计算", "明涵盖板.JPG"};
-        case SlabKind::Custom:
+        case SlabType::Custom:
             break;
     }
     return {"自定义荷载盖板计算", "自定义荷载.JPG"};
@@ -117,29 +117,29 @@ std::string joinPath(const std::string& folder, const std::string& file) {
 
 }  // namespace
 
-SlabKind slabKind(const CalculationResults& r) {
+SlabType slabTypeOf(const CalculationResults& r) {
     if (r.isBuried) {
-        return SlabKind::Buried;
+        return SlabType::Buried;
     }
     if (r.isOpen) {
-        return SlabKind::Open;
+        return SlabType::Open;
     }
-    return SlabKind::Custom;
+    return SlabType::Custom;
 }
 
 std::string reportTitle(const CalculationResults& r) {
-    const SlabKind kind = slabKind(r);
+    const SlabType kind = slabTypeOf(r);
     std::string title = " ";
     title += formatGeneral(r.L0);
     title += "米净跨径";
-    if (kind == SlabKind::Buried) {
+    if (kind == SlabType::Buried) {
         title += formatGeneral(r.H) + "米填土";
     }
     return title + slabTypeTexts(kind).titleEnding;
 }
 
-std::string figureFileName(const CalculationResults& r) {
-    return slabTypeTexts(slabKind(r)).figureFile;
+std::string figureFileName(SlabType type) {
+    return slabTypeTexts(type).figureFile;
 }
 
 ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupCheck,
@@ -157,7 +157,7 @@ ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupChec
 
     std::optional<ReportPicture> figure;
     if (!figureFolder.empty()) {
-        figure = ReportPicture{joinPath(figureFolder, figureFileName(r))};
+        figure = ReportPicture{joinPath(figureFolder, figureFileName(slabTypeOf(r)))};
     }
     ReportComposer out(document.paragraphs);
     composeDesignData(out, r, figure ? &*figure : nullptr);

@@ -5,6 +5,7 @@
 
 #include "calc/calculation_results.h"
 #include "calc/stirrup.h"
+#include "model/design_input.h"
 #include "report/report_document.h"
 
 namespace tavrel {
@@ -25,7 +26,7 @@ ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupChec
 // The title line of the slab type, e.g. " 2.5米净跨径3米填土暗涵盖板计算".
 std::string reportTitle(const CalculationResults& r);
 
-// The figure file of the slab type, e.g. "暗涵盖板.JPG".
-std::string figureFileName(const CalculationResults& r);
+// The figure file of a slab type, e.g. "暗涵盖板.JPG"; the main window shows the same figures.
+std::string figureFileName(SlabType type);
 
 }  // namespace tavrel

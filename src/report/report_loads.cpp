@@ -36,11 +36,11 @@ SpreadTexts spreadTexts(float fillHeight) {
 }
 
 // The slab's unit weight, then the fill's (buried) or the pavement's and surface course's (open).
-void appendUnitWeights(ReportLine line, const CalculationResults& r, SlabKind kind) {
+void appendUnitWeights(ReportLine line, const CalculationResults& r, SlabType kind) {
     line.text("  盖板容重γ_{1}=").value(r.gammaSlab).text("kN/m^{3}");
-    if (kind == SlabKind::Buried) {
+    if (kind == SlabType::Buried) {
         line.text("； 土容重γ_{2}=").value(r.gammaSoil).text("kN/m^{3}");
-    } else if (kind == SlabKind::Open) {
+    } else if (kind == SlabType::Open) {
         line.text("； 涵顶铺装容重γ_{2}=").value(r.gammaPave).text("kN/m^{3}");
         line.text("； 涵顶表处容重γ_{3}=").value(r.gammaSurf).text("kN/m^{3}");
     }
@@ -54,9 +54,9 @@ void composeSelfWeight(ReportComposer& out, const CalculationResults& r, const c
 }
 
 // q = γ2·H·b under fill, q = (γ2·H1 + γ3·H2)·b for the pavement (thicknesses shown in m).
-void composePermanentLoads(ReportComposer& out, const CalculationResults& r, SlabKind kind) {
+void composePermanentLoads(ReportComposer& out, const CalculationResults& r, SlabType kind) {
     out.line().text("1) 永久作用");
-    if (kind == SlabKind::Buried) {
+    if (kind == SlabType::Buried) {
         out.line().text(" (1) 竖向土压力");
         ReportLine fill =
             out.line().text("      q=γ_{2}·H·b=").value(r.gammaSoil).text("×").value(r.H).text("×");
@@ -123,9 +123,8 @@ void composeCustomLoads(ReportComposer& out, const CalculationResults& r) {
     composeSelfWeight(out, r, "  ");
 }
 
-// Buried and open types: permanent actions q + g and the vehicle load; La < L spreads the wheel over part
-// of the span, otherwise over the whole span. Combination 0.9·(1.2·permanent + 1.4·vehicle).
-void composeVehicleSlabForces(ReportComposer& out, const CalculationResults& r) {
+// Buried and open types, forces of the permanent actions q + g over the whole span.
+void composePermanentForces(ReportComposer& out, const CalculationResults& r) {
     out.line().text("1) 由永久作用引起的内力");
     out.line().text(kMidspanMoment);
     ReportLine m1 = out.line().text("      M_{1}=(q+g)·L^{2}/8=(").value(r.q, kTwoDecimals).text("+");
@@ -133,7 +132,10 @@ void composeVehicleSlabForces(ReportComposer& out, const CalculationResults& r) 
     out.line().text(kWallFaceShear);
     ReportLine v1 = out.line().text("      V_{1}=(q+g)·L_{0}/2=(").value(r.q, kTwoDecimals).text("+");
     v1.value(r.g, kTwoDecimals).text(")×").value(r.L0).text("/2=").value(r.V1, kTwoDecimals).text("kN");
+}
 
+// Forces of the vehicle load: La < L spreads the wheel over part of the span, otherwise over the whole span.
+void composeVehicleForces(ReportComposer& out, const CalculationResults& r) {
     const bool partSpan = r.La < r.L;
     out.line().text("2) 由车辆荷载引起的内力");
     out.line().text(kMidspanMoment);
@@ -155,7 +157,10 @@ void composeVehicleSlabForces(ReportComposer& out, const CalculationResults& r) 
         v2.text("      V_{2}=p·L_{0}/2=").value(r.p, kTwoDecimals).text("×").value(r.L0).text("/2=");
     }
     v2.value(r.V2, kTwoDecimals).text("kN");
+}
 
+// Combination of the buried and open types: 0.9·(1.2·permanent + 1.4·vehicle).
+void composeVehicleCombination(ReportComposer& out, const CalculationResults& r) {
     out.line().text("3) 作用效应组合");
     out.line().text(kCombinationClause);
     out.line().text("      跨中弯矩");
@@ -168,9 +173,8 @@ void composeVehicleSlabForces(ReportComposer& out, const CalculationResults& r) 
     shear.value(r.V2, kTwoDecimals).text(")=").value(r.gamma0Vd, kTwoDecimals).text("kN");
 }
 
-// Custom type: the uniform load qK over the length qKc (over the whole span when qKc >= L), the
-// concentrated force PK at midspan and the self-weight, all with the partial factor 1.2.
-void composeCustomSlabForces(ReportComposer& out, const CalculationResults& r) {
+// Custom type, forces of the uniform load qK over the length qKc (over the whole span when qKc >= L).
+void composeUniformLoadForces(ReportComposer& out, const CalculationResults& r) {
     const bool wholeSpan = r.qKc >= r.L;
     out.line().text("1) 由均布荷载引起的内力");
     out.line().text(kMidspanMoment);
@@ -191,7 +195,10 @@ void composeCustomSlabForces(ReportComposer& out, const CalculationResults& r) {
         v1.value(r.qKc).text("×(").value(r.L0).text("-").value(r.qKc).text("/2)/").value(r.L0).text("=");
     }
     v1.value(r.V1, kTwoDecimals).text("kN");
+}
 
+// Custom type, forces of the concentrated force PK at midspan and of the self-weight.
+void composeForceAndSelfWeightForces(ReportComposer& out, const CalculationResults& r) {
     out.line().text("2) 由集中力引起的内力");
     out.line().text(kMidspanMoment);
     ReportLine m2 = out.line().text("      M_{2}=P_{K}·L/4=").value(r.PK).text("×").value(r.L).text("/4=");
@@ -206,7 +213,10 @@ void composeCustomSlabForces(ReportComposer& out, const CalculationResults& r) {
     out.line().text(kWallFaceShear);
     ReportLine v3 = out.line().text("      V_{3}=g·L_{0}/2=").value(r.g, kTwoDecimals).text("×").value(r.L0);
     v3.text("/2=").value(r.V3, kTwoDecimals).text("kN");
+}
 
+// Combination of the custom type: every action with the partial factor 1.2 of permanent actions.
+void composeCustomCombination(ReportComposer& out, const CalculationResults& r) {
     out.line().text("4) 作用效应组合");
     out.line().text(kCombinationClause);
     out.line().text("      跨中弯矩");
@@ -224,12 +234,12 @@ void composeCustomSlabForces(ReportComposer& out, const CalculationResults& r) {
 }  // namespace
 
 void composeDesignData(ReportComposer& out, const CalculationResults& r, const ReportPicture* figure) {
-    const SlabKind kind = slabKind(r);
+    const SlabType kind = slabTypeOf(r);
     out.heading("1.设计资料");
     out.line().text("  汽车荷载等级：").value(r.loadLevel).text("； 环境类别：").value(r.envClass).text("；");
     ReportLine spans = out.line().text("  净跨径：L_{0}=").value(r.L0).text("m； 单侧搁置长度：");
     spans.value(r.Lseat, kTwoDecimals).text("m； 计算跨径：L=").value(r.L).text("m；");
-    if (kind == SlabKind::Buried) {
+    if (kind == SlabType::Buried) {
         spans.text(" 填土高：H=").value(r.H).text("m；");
     }
     ReportLine slab = out.line().text("  盖板板端厚d_{1}=").value(r.d1).text("cm；盖板板中厚d_{2}=");
@@ -240,12 +250,12 @@ void composeDesignData(ReportComposer& out, const CalculationResults& r, const R
     concrete.text(" 轴心抗拉强度f_{td}=").value(r.ftd).text("Mpa；");
     ReportLine steel = out.line().text("  主拉钢筋等级为").value(r.barGrade);
     steel.text("； 抗拉强度标准值f_{sd}=").value(r.fsd).text("Mpa；");
-    if (kind == SlabKind::Open) {
+    if (kind == SlabType::Open) {
         ReportLine pavement = out.line().text("  涵顶铺装厚H_{1}=").value(r.H1).text("cm；");
         pavement.text(" 涵顶表处厚H_{2}=").value(r.H2).text("cm；");
     }
     ReportLine unitWeights = out.line();
-    if (kind == SlabKind::Custom) {
+    if (kind == SlabType::Custom) {
         // The custom loads and the unit weight share one paragraph.
         unitWeights.text("  均布荷载q_{K}=").value(r.qK).text("KN/m； 均布荷载宽度q_{K}c=").value(r.qKc);
         unitWeights.text("m； 集中力P_{K}=").value(r.PK).text("KN");
@@ -256,16 +266,16 @@ void composeDesignData(ReportComposer& out, const CalculationResults& r, const R
 
 void composeExternalForces(ReportComposer& out, const CalculationResults& r) {
     out.heading("2.外力计算");
-    switch (slabKind(r)) {
-        case SlabKind::Buried:
-            composePermanentLoads(out, r, SlabKind::Buried);
+    switch (slabTypeOf(r)) {
+        case SlabType::Buried:
+            composePermanentLoads(out, r, SlabType::Buried);
             composeBuriedVehicleLoad(out, r);
             break;
-        case SlabKind::Open:
-            composePermanentLoads(out, r, SlabKind::Open);
+        case SlabType::Open:
+            composePermanentLoads(out, r, SlabType::Open);
             composeOpenVehicleLoad(out, r);
             break;
-        case SlabKind::Custom:
+        case SlabType::Custom:
             composeCustomLoads(out, r);
             break;
     }
@@ -274,10 +284,14 @@ void composeExternalForces(ReportComposer& out, const CalculationResults& r) {
 void composeInternalForces(ReportComposer& out, const CalculationResults& r) {
     out.emptyLine();
     out.heading("3.内力计算及荷载组合");
-    if (slabKind(r) == SlabKind::Custom) {
-        composeCustomSlabForces(out, r);
+    if (slabTypeOf(r) == SlabType::Custom) {
+        composeUniformLoadForces(out, r);
+        composeForceAndSelfWeightForces(out, r);
+        composeCustomCombination(out, r);
     } else {
-        composeVehicleSlabForces(out, r);
+        composePermanentForces(out, r);
+        composeVehicleForces(out, r);
+        composeVehicleCombination(out, r);
     }
 }
 

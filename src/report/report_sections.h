@@ -3,14 +3,13 @@
 
 #include "calc/calculation_results.h"
 #include "calc/stirrup.h"
+#include "model/design_input.h"
 #include "report/report_composer.h"
 
 namespace tavrel {
 
-enum class SlabKind { Buried, Open, Custom };
-
 // The flags are tested in the order isBuried, isOpen, isCustom; a record without a flag counts as custom.
-SlabKind slabKind(const CalculationResults& r);
+SlabType slabTypeOf(const CalculationResults& r);
 
 // 1 design data (with the figure paragraph), 2 external forces, 3 internal forces and load combination.
 void composeDesignData(ReportComposer& out, const CalculationResults& r, const ReportPicture* figure);

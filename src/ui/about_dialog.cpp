@@ -7,7 +7,6 @@
 
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
-#include "ui/stirrup_dialog.h"
 
 namespace tavrel::ui {
 
@@ -33,10 +32,18 @@ QPixmap programIcon() {
     return icon;
 }
 
-void setTextColour(QLabel& label, const QColor& colour) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label.setPalette(palette);
+// The icon box at its designed place, on the grey of the icon's own background.
+QLabel& addIconBox(QWidget& surface) {
+    auto* icon = new QLabel(&surface);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setGeometry(toPixels(kAboutIcon));
+    icon->setAutoFillBackground(true);
+    QPalette palette = icon->palette();
+    palette.setColor(QPalette::Window, kIconBackground);
+    icon->setPalette(palette);
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setPixmap(programIcon());
+    return *icon;
 }
 
 }  // namespace
@@ -48,25 +55,15 @@ AboutDialog::AboutDialog(QWidget* mainWindow) : QDialog(mainWindow) {
     setFont(windowFont());
     setModal(true);
 
-    auto* surface = new FormSurface(toPixels(kAboutClientArea).size(), this);
-    createControls(*surface, aboutDialogControls());
+    FormSurface& surface = createSurface(*this, toPixels(kAboutClientArea).size(), aboutDialogTables());
     const TwipsLine separator[] = {kAboutSeparator};
-    surface->addLines(separator, kSeparatorColour);
-    setFixedSize(surface->size());
-
-    auto* icon = new QLabel(surface);
-    icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setGeometry(toPixels(kAboutIcon));
-    icon->setAutoFillBackground(true);
-    QPalette iconPalette = icon->palette();
-    iconPalette.setColor(QPalette::Window, kIconBackground);
-    icon->setPalette(iconPalette);
-    icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(programIcon());
+    surface.addLines(separator, kSeparatorColour);
+    setFixedSize(surface.size());
+    const QLabel& icon = addIconBox(surface);
 
     // The labels are black; the version keeps the system text colour.
-    for (QLabel* label : surface->findChildren<QLabel*>()) {
-        if (label != icon && label->objectName() != QStringLiteral("lblVersion")) {
+    for (QLabel* label : surface.findChildren<QLabel*>()) {
+        if (label != &icon && label->objectName() != QStringLiteral("lblVersion")) {
             setTextColour(*label, Qt::black);
         }
     }

@@ -8,7 +8,7 @@ namespace {
 using enum ControlKind;
 
 // Left, top, width, height in twips. lblTitle receives the program title when the dialog loads.
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     {"cmdOK", Button, "确定", {4245, 2880, 1467, 345}},
     {"lblTitle", Label, "", {1050, 240, 4455, 330}},
     {"lblVersion", Label, "版本 0.2", {1050, 555, 4455, 330}},
@@ -25,8 +25,8 @@ const ControlSpec kControls[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> aboutDialogControls() {
-    return kControls;
+FormTables aboutDialogTables() {
+    return {kControls, {}, {}};
 }
 
 }  // namespace tavrel::ui

@@ -14,7 +14,7 @@ namespace tavrel::ui {
 
 namespace {
 
-QWidget* createWidget(const ControlSpec& row, QWidget& surface) {
+QWidget* createWidget(const ControlRow& row, QWidget& surface) {
     const QString caption = toQString(row.caption);
     switch (row.kind) {
         case ControlKind::Label:
@@ -47,6 +47,28 @@ QWidget* createWidget(const ControlSpec& row, QWidget& surface) {
         }
     }
     return nullptr;
+}
+
+// The controls of a table as children of the surface, in table order.
+void createControls(QWidget& surface, std::span<const ControlRow> table) {
+    for (const ControlRow& row : table) {
+        QWidget* widget = createWidget(row, surface);
+        widget->setObjectName(toQString(row.name));
+        widget->setGeometry(toPixels(row.rect));
+        widget->setEnabled((row.state & kDisabled) == 0);
+        widget->setHidden((row.state & kHidden) != 0);
+        if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+        }
+    }
+}
+
+// Sets the focus order of the named children of a window.
+void applyTabOrder(QWidget& window, std::span<const std::string_view> names) {
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        QWidget::setTabOrder(&control<QWidget>(window, names[i - 1]), &control<QWidget>(window, names[i]));
+    }
 }
 
 }  // namespace
@@ -118,24 +140,29 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     layout.draw(&painter, QPointF(0, 0));
 }
 
-void createControls(QWidget& surface, std::span<const ControlSpec> table) {
-    for (const ControlSpec& row : table) {
-        QWidget* widget = createWidget(row, surface);
-        widget->setObjectName(toQString(row.name));
-        widget->setGeometry(toPixels(row.rect));
-        widget->setEnabled((row.state & kDisabled) == 0);
-        widget->setHidden((row.state & kHidden) != 0);
-        if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(true);
-        }
+FormSurface& createSurface(QWidget& window, QSize clientSize, const FormTables& tables) {
+    auto* surface = new FormSurface(clientSize, &window);
+    createControls(*surface, tables.controls);
+    for (const GroupOutline& outline : tables.outlines) {
+        surface->addLines(outlineSegments(outline), kAppWorkspaceColour);
     }
+    applyTabOrder(window, tables.tabOrder);
+    return *surface;
 }
 
-void applyTabOrder(QWidget& window, std::span<const std::string_view> names) {
-    for (std::size_t i = 1; i < names.size(); ++i) {
-        QWidget::setTabOrder(&control<QWidget>(window, names[i - 1]), &control<QWidget>(window, names[i]));
-    }
+// A window not yet shown has no frame; its title bar and borders are taken to be the owner's.
+void centreOver(QWidget& window, const QWidget& owner) {
+    const QRect ownerFrame = owner.frameGeometry();
+    const QSize decoration = ownerFrame.size() - owner.size();
+    const QSize outer = window.isVisible() ? window.frameGeometry().size() : window.size() + decoration;
+    window.move(ownerFrame.left() + ownerFrame.width() / 2 - outer.width() / 2,
+                ownerFrame.top() + ownerFrame.height() / 2 - outer.height() / 2);
+}
+
+void setTextColour(QLabel& label, const QColor& colour) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
 }
 
 }  // namespace tavrel::ui

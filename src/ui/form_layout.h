@@ -1,5 +1,6 @@
-// Building a fixed-layout window from its table: control kinds, the table row, the drawing surface
-// with its outline lines, and the caption label that sets two-line captions one em apart.
+// Building a fixed-layout window from its tables: control kinds, the table row, the drawing surface
+// with its outline lines, the caption label that sets two-line captions one em apart, and the small
+// placement and colour helpers the windows share.
 #pragma once
 
 #include <QColor>
@@ -34,7 +35,7 @@ enum ControlState : unsigned {
 };
 
 // One row of a window's layout table.
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;  // object name: the design name of the control
     ControlKind kind;
     std::string_view caption;  // caption or initial text
@@ -91,12 +92,22 @@ class CaptionLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Creates the controls of a table as children of the surface, in table order, each named, placed,
-// captioned and in its initial state.
-void createControls(QWidget& surface, std::span<const ControlSpec> table);
+// The layout tables of one window: its controls, its group outlines and its tab order.
+struct FormTables {
+    std::span<const ControlRow> controls;
+    std::span<const GroupOutline> outlines;
+    std::span<const std::string_view> tabOrder;
+};
 
-// Sets the focus order of the named children of a window.
-void applyTabOrder(QWidget& window, std::span<const std::string_view> names);
+// Creates the window's client surface from its tables: the controls in table order, each named, placed,
+// captioned and in its initial state, the outlines in the workspace colour, then the tab order.
+FormSurface& createSurface(QWidget& window, QSize clientSize, const FormTables& tables);
+
+// Centres a window over another, by their outer sizes; it may end partly off the screen.
+void centreOver(QWidget& window, const QWidget& owner);
+
+// Sets the colour of a label's caption.
+void setTextColour(QLabel& label, const QColor& colour);
 
 // The UTF-8 texts of the tables and the core as Qt text.
 inline QString toQString(std::string_view text) {

@@ -11,20 +11,16 @@ namespace tavrel::ui {
 // frmMain: client area below the menu bar, status bar included.
 inline constexpr TwipsRect kMainClientArea{1275, 2040, 12360, 8715};  // left, top on the screen
 inline constexpr TwipsRect kMainStatusBar{0, 8340, 12360, 375};
-std::span<const ControlSpec> mainWindowControls();
-std::span<const GroupOutline> mainWindowOutlines();
-std::span<const std::string_view> mainWindowTabOrder();
+FormTables mainWindowTables();
 
 // Form3, the stirrup dialog.
 inline constexpr TwipsRect kStirrupClientArea{0, 0, 5235, 3630};
-std::span<const ControlSpec> stirrupDialogControls();
-std::span<const GroupOutline> stirrupDialogOutlines();
-std::span<const std::string_view> stirrupDialogTabOrder();
+FormTables stirrupDialogTables();
 
 // frmAbout.
 inline constexpr TwipsRect kAboutClientArea{0, 0, 5955, 3375};
 inline constexpr TwipsRect kAboutIcon{240, 360, 540, 540};
 inline constexpr TwipsLine kAboutSeparator{{240, 2520}, {5640, 2520}};
-std::span<const ControlSpec> aboutDialogControls();
+FormTables aboutDialogTables();  // controls only
 
 }  // namespace tavrel::ui

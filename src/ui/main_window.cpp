@@ -15,6 +15,9 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+#include <array>
+#include <span>
+
 #include "calc/span.h"
 #include "calc/tables.h"
 #include "report/report_builder.h"
@@ -31,22 +34,22 @@ namespace {
 constexpr const char* kCaptionLine = "公路钢筋混凝土盖板涵盖板设计计算";
 constexpr int kCaptionBlanks = 30;
 
-// The diagram of each slab type, indexed by the type.
-struct Figure {
-    std::string_view picture;
-    const char* file;
-};
-constexpr Figure kFigures[] = {
-    {"Picture1", "暗涵盖板.JPG"},
-    {"Picture2", "明涵盖板.JPG"},
-    {"Picture3", "自定义荷载.JPG"},
-};
+// The picture box of each slab type's diagram, indexed by the type.
+constexpr std::string_view kFigurePictures[] = {"Picture1", "Picture2", "Picture3"};
 
 constexpr const char* kStatusPanels[] = {"钢筋混凝土盖板涵盖板计算", "JTG D60-2004  JTG D62-2004",
                                          "版本 0.2"};
 
-// The result area.
-constexpr std::string_view kResultBoxes[] = {"txtKZWJ", "txtZDJL", "txtWJKL", "txtJLKL", "txtWfk", "txtWfk1"};
+// The result area: each result box and the text of the calculate command's outcome it shows.
+struct ResultBox {
+    std::string_view name;
+    std::string ResultTexts::*text;
+};
+constexpr ResultBox kResultBoxes[] = {
+    {"txtKZWJ", &ResultTexts::txtKZWJ}, {"txtZDJL", &ResultTexts::txtZDJL},
+    {"txtWJKL", &ResultTexts::txtWJKL}, {"txtJLKL", &ResultTexts::txtJLKL},
+    {"txtWfk", &ResultTexts::txtWfk},   {"txtWfk1", &ResultTexts::txtWfk1},
+};
 constexpr std::string_view kResultCaptions[] = {"Label20", "Label21", "Label22",
                                                 "Label23", "Label26", "Label27"};
 constexpr std::string_view kResultHeading = "Label19";
@@ -89,10 +92,49 @@ constexpr ListField kListLoadOrder[] = {ListField::CboHNTDJ, ListField::CboZJDJ,
 
 constexpr SlabType kSlabTypes[] = {SlabType::Buried, SlabType::Open, SlabType::Custom};
 
-void setTextColour(QLabel& label, Rgb colour) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
-    label.setPalette(palette);
+QColor toQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+void enableControls(const QWidget& window, std::span<const std::string_view> names, bool enabled) {
+    for (std::string_view name : names) {
+        control<QWidget>(window, name).setEnabled(enabled);
+    }
+}
+
+void enableResultBoxes(const QWidget& window, bool enabled) {
+    for (const ResultBox& box : kResultBoxes) {
+        control<QWidget>(window, box.name).setEnabled(enabled);
+    }
+}
+
+void showControls(const QWidget& window, std::span<const std::string_view> names, bool visible) {
+    for (std::string_view name : names) {
+        control<QWidget>(window, name).setVisible(visible);
+    }
+}
+
+// One reconfiguration step for a slab type: `on` is the step's entry for that type.
+void applyStep(const QWidget& window, const ReconfigurationStep& step, bool on) {
+    for (std::string_view name : step.controls) {
+        if (name.empty()) {
+            continue;
+        }
+        QWidget& widget = control<QWidget>(window, name);
+        switch (step.effect) {
+            case ReconfigurationStep::Show:
+                widget.setVisible(on);
+                break;
+            case ReconfigurationStep::ClearThenEnable:
+                // Clearing a ticked box runs its own handler, which locks the box it unlocks.
+                static_cast<QCheckBox&>(widget).setChecked(false);
+                widget.setEnabled(on);
+                break;
+            case ReconfigurationStep::Enable:
+                widget.setEnabled(on);
+                break;
+        }
+    }
 }
 
 // A focus loss that moves the focus to another control, not one caused by a menu, a popup list or
@@ -145,14 +187,8 @@ MainWindow::~MainWindow() {
 
 // The controls of the layout table on a surface that draws the group outlines.
 void MainWindow::createClientArea() {
-    auto* surface =
-        new FormSurface(QSize(toPixels(kMainClientArea.width), toPixels(kMainStatusBar.top)), this);
-    createControls(*surface, mainWindowControls());
-    for (const GroupOutline& outline : mainWindowOutlines()) {
-        surface->addLines(outlineSegments(outline), kAppWorkspaceColour);
-    }
-    setCentralWidget(surface);
-    applyTabOrder(*this, mainWindowTabOrder());
+    const QSize clientSize(toPixels(kMainClientArea.width), toPixels(kMainStatusBar.top));
+    setCentralWidget(&createSurface(*this, clientSize, mainWindowTables()));
     control<QWidget>(*this, "Label8").setToolTip(QString::fromUtf8(kSpanTooltip));
     control<QWidget>(*this, "txtJSKJ").setToolTip(QString::fromUtf8(kSpanTooltip));
 }
@@ -215,10 +251,10 @@ void MainWindow::placeAtDesignedPosition() {
 // Each diagram is read when its type is first shown, which keeps the start short. A missing or unreadable
 // image leaves its picture box empty.
 void MainWindow::loadFigure(SlabType type) {
-    const Figure& figure = kFigures[static_cast<std::size_t>(type)];
-    QLabel& picture = control<QLabel>(*this, figure.picture);
+    QLabel& picture = control<QLabel>(*this, kFigurePictures[static_cast<std::size_t>(type)]);
     if (picture.pixmap().isNull()) {
-        picture.setPixmap(QPixmap(m_figureFolder + QLatin1Char('/') + QString::fromUtf8(figure.file)));
+        picture.setPixmap(
+            QPixmap(m_figureFolder + QLatin1Char('/') + QString::fromStdString(figureFileName(type))));
     }
 }
 
@@ -303,36 +339,25 @@ void MainWindow::setText(TextField field, const std::string& text) {
 }
 
 void MainWindow::resetResultArea() {
-    for (std::string_view name : kResultBoxes) {
-        control<QLineEdit>(*this, name).clear();
+    for (const ResultBox& box : kResultBoxes) {
+        control<QLineEdit>(*this, box.name).clear();
     }
     greyResultArea();
 }
 
+// The heading stays as it is: only a calculation enables it.
 void MainWindow::greyResultArea() {
-    for (std::string_view name : kResultCaptions) {
-        control<QWidget>(*this, name).setEnabled(false);
-    }
-    for (std::string_view name : kResultBoxes) {
-        control<QWidget>(*this, name).setEnabled(false);
-    }
+    enableControls(*this, kResultCaptions, false);
+    enableResultBoxes(*this, false);
     control<QWidget>(*this, "Command2").setEnabled(false);
-    for (std::string_view name : kVerdictLabels) {
-        control<QWidget>(*this, name).hide();
-    }
+    showControls(*this, kVerdictLabels, false);
 }
 
 void MainWindow::showResultArea() {
     control<QWidget>(*this, kResultHeading).setEnabled(true);
-    for (std::string_view name : kResultCaptions) {
-        control<QWidget>(*this, name).setEnabled(true);
-    }
-    for (std::string_view name : kResultBoxes) {
-        control<QWidget>(*this, name).setEnabled(true);
-    }
-    for (std::string_view name : kVerdictLabels) {
-        control<QWidget>(*this, name).show();
-    }
+    enableControls(*this, kResultCaptions, true);
+    enableResultBoxes(*this, true);
+    showControls(*this, kVerdictLabels, true);
     control<QWidget>(*this, "Command2").setEnabled(true);
 }
 
@@ -341,26 +366,7 @@ void MainWindow::Option_Click(SlabType type) {
     const auto column = static_cast<std::size_t>(type);
     auto apply = [this, column](std::span<const ReconfigurationStep> steps) {
         for (const ReconfigurationStep& step : steps) {
-            const bool on = step.forType[column];
-            for (std::string_view name : step.controls) {
-                if (name.empty()) {
-                    continue;
-                }
-                QWidget& widget = control<QWidget>(*this, name);
-                switch (step.effect) {
-                    case ReconfigurationStep::Show:
-                        widget.setVisible(on);
-                        break;
-                    case ReconfigurationStep::ClearThenEnable:
-                        // Clearing a ticked box runs its own handler, which locks the box it unlocks.
-                        static_cast<QCheckBox&>(widget).setChecked(false);
-                        widget.setEnabled(on);
-                        break;
-                    case ReconfigurationStep::Enable:
-                        widget.setEnabled(on);
-                        break;
-                }
-            }
+            applyStep(*this, step, step.forType[column]);
         }
     };
     apply(kStepsBeforeReset);
@@ -384,16 +390,18 @@ void MainWindow::CboHNTDJ_Click() {
     recordConcreteGrade(m_results, grade);
 }
 
-void MainWindow::calculatedSpan_LostFocus() {
+// Leaving txtJKJ, txtGZCD or txtBDH derives the calculation span again.
+void MainWindow::spanInput_LostFocus() {
     textBox(TextField::txtJSKJ)
         .setText(QString::fromStdString(derivedSpanText(textBox(TextField::txtJKJ).text().toStdString(),
                                                         textBox(TextField::txtGZCD).text().toStdString(),
                                                         textBox(TextField::txtBDH).text().toStdString())));
 }
 
+// Only the span inputs are watched.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && movesToAnotherControl(*static_cast<QFocusEvent*>(event))) {
-        calculatedSpan_LostFocus();
+        spanInput_LostFocus();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -421,13 +429,9 @@ void MainWindow::showRefusal(const CalculationRefusal& refusal) {
 }
 
 void MainWindow::showResults(const CalculateOutcome& outcome) {
-    const ResultTexts& texts = outcome.texts;
-    control<QLineEdit>(*this, "txtWJKL").setText(QString::fromStdString(texts.txtWJKL));
-    control<QLineEdit>(*this, "txtJLKL").setText(QString::fromStdString(texts.txtJLKL));
-    control<QLineEdit>(*this, "txtKZWJ").setText(QString::fromStdString(texts.txtKZWJ));
-    control<QLineEdit>(*this, "txtZDJL").setText(QString::fromStdString(texts.txtZDJL));
-    control<QLineEdit>(*this, "txtWfk").setText(QString::fromStdString(texts.txtWfk));
-    control<QLineEdit>(*this, "txtWfk1").setText(QString::fromStdString(texts.txtWfk1));
+    for (const ResultBox& box : kResultBoxes) {
+        control<QLineEdit>(*this, box.name).setText(QString::fromStdString(outcome.texts.*box.text));
+    }
     for (const Verdict& verdict : outcome.verdicts) {
         showVerdict(verdict, outcome.opensStirrupDialog);
     }
@@ -440,7 +444,7 @@ void MainWindow::showVerdict(const Verdict& verdict, bool opensStirrupDialog) {
     QLabel& label = control<QLabel>(*this, verdict.label);
     auto showCaption = [&] {
         label.setText(QString::fromStdString(verdict.caption));
-        setTextColour(label, verdict.colour);
+        setTextColour(label, toQColor(verdict.colour));
     };
     auto showMessage = [&] {
         if (!verdict.passed && verdict.message) {
@@ -485,35 +489,33 @@ void MainWindow::StirrupDialog_Unload(const StirrupClosingUpdate& update) {
     }
     QLabel& label = control<QLabel>(*this, kShearVerdictLabel);
     label.setText(QString::fromStdString(update.caption));
-    setTextColour(label, verdictColour(update.passed));
+    setTextColour(label, toQColor(verdictColour(update.passed)));
 }
 
 void MainWindow::setCommandHandler(CommandHandler* handler) {
     m_commands = handler;
 }
 
-void MainWindow::Command2_Click() {
+void MainWindow::runCommand(void (CommandHandler::*command)()) {
     if (m_commands) {
-        m_commands->writeReport();
+        (m_commands->*command)();
     }
+}
+
+void MainWindow::Command2_Click() {
+    runCommand(&CommandHandler::writeReport);
 }
 
 void MainWindow::mnuFileSave_Click() {
-    if (m_commands) {
-        m_commands->save();
-    }
+    runCommand(&CommandHandler::save);
 }
 
 void MainWindow::mnuFileSaveAs_Click() {
-    if (m_commands) {
-        m_commands->saveAs();
-    }
+    runCommand(&CommandHandler::saveAs);
 }
 
 void MainWindow::mnuFileOpen_Click() {
-    if (m_commands) {
-        m_commands->open();
-    }
+    runCommand(&CommandHandler::open);
 }
 
 // Exactly like the close box: the request goes through closeEvent and its question.

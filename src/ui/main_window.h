@@ -4,8 +4,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
-
 #include "calc/calculate.h"
 #include "calc/calculation_results.h"
 #include "calc/stirrup.h"
@@ -13,12 +11,9 @@
 #include "ui/command_handler.h"
 #include "ui/prompter.h"
 
-class QAction;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace tavrel::ui {
@@ -98,13 +93,14 @@ class MainWindow : public QMainWindow, public InputTarget {
     void Option_Click(SlabType type);
     void chkOverride_Click(CheckField field);
     void CboHNTDJ_Click();
-    void calculatedSpan_LostFocus();
+    void spanInput_LostFocus();
     void StirrupDialog_Unload(const StirrupClosingUpdate& update);
 
     void showRefusal(const CalculationRefusal& refusal);
     void showResults(const CalculateOutcome& outcome);
     void showVerdict(const Verdict& verdict, bool opensStirrupDialog);
     void showResultArea();
+    void runCommand(void (CommandHandler::*command)());
 
     QLineEdit& textBox(TextField field) const;
     QComboBox& list(ListField field) const;

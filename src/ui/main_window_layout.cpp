@@ -9,7 +9,7 @@ namespace {
 using enum ControlKind;
 
 // Left, top, width, height in twips.
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     // Group headings.
     {"Label9", Label, "计算参数", {480, 240, 855, 255}},
     {"Label1", Label, "盖板尺寸", {480, 2880, 855, 255}},
@@ -132,14 +132,8 @@ constexpr std::string_view kTabOrder[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> mainWindowControls() {
-    return kControls;
-}
-std::span<const GroupOutline> mainWindowOutlines() {
-    return kOutlines;
-}
-std::span<const std::string_view> mainWindowTabOrder() {
-    return kTabOrder;
+FormTables mainWindowTables() {
+    return {kControls, kOutlines, kTabOrder};
 }
 
 }  // namespace tavrel::ui

@@ -21,15 +21,6 @@ constexpr const char* kDefaultDiameter = "10";
 
 }  // namespace
 
-// A window not yet shown has no frame; its title bar and borders are taken to be the owner's.
-void centreOver(QWidget& window, const QWidget& owner) {
-    const QRect ownerFrame = owner.frameGeometry();
-    const QSize decoration = ownerFrame.size() - owner.size();
-    const QSize outer = window.isVisible() ? window.frameGeometry().size() : window.size() + decoration;
-    window.move(ownerFrame.left() + ownerFrame.width() / 2 - outer.width() / 2,
-                ownerFrame.top() + ownerFrame.height() / 2 - outer.height() / 2);
-}
-
 StirrupDialog::StirrupDialog(StirrupDesign& design, Prompter& prompter,
                              std::function<std::string()> mainConcreteGrade, QWidget* mainWindow)
     : QDialog(mainWindow),
@@ -41,13 +32,7 @@ StirrupDialog::StirrupDialog(StirrupDesign& design, Prompter& prompter,
     setFont(windowFont());
     setModal(false);
 
-    auto* surface = new FormSurface(toPixels(kStirrupClientArea).size(), this);
-    createControls(*surface, stirrupDialogControls());
-    for (const GroupOutline& outline : stirrupDialogOutlines()) {
-        surface->addLines(outlineSegments(outline), kAppWorkspaceColour);
-    }
-    resize(surface->size());
-    applyTabOrder(*this, stirrupDialogTabOrder());
+    resize(createSurface(*this, toPixels(kStirrupClientArea).size(), stirrupDialogTables()).size());
 
     connect(&control<QComboBox>(*this, "CboGJDJ"), &QComboBox::currentIndexChanged, this,
             &StirrupDialog::CboGJDJ_Click);
@@ -62,7 +47,7 @@ StirrupDialog::StirrupDialog(StirrupDesign& design, Prompter& prompter,
 // Centre, fill the two lists, select their defaults, then the design's own load step.
 void StirrupDialog::Form_Load() {
     if (parentWidget()) {
-        centreOverMainWindow();
+        centreOver(*this, *parentWidget());
     }
     auto& grades = control<QComboBox>(*this, "CboGJDJ");
     auto& diameters = control<QComboBox>(*this, "CboGJZJ");
@@ -75,10 +60,6 @@ void StirrupDialog::Form_Load() {
     grades.setCurrentIndex(grades.findText(QString::fromUtf8(kDefaultGrade)));
     diameters.setCurrentIndex(diameters.findText(QString::fromUtf8(kDefaultDiameter)));
     control<QLineEdit>(*this, "txtZDJL").setText(QString::fromStdString(m_design.load()));
-}
-
-void StirrupDialog::centreOverMainWindow() {
-    centreOver(*this, *parentWidget());
 }
 
 void StirrupDialog::CboGJDJ_Click() {

@@ -37,7 +37,6 @@ class StirrupDialog : public QDialog {
 
   private:
     void Form_Load();
-    void centreOverMainWindow();
     void CboGJDJ_Click();
     void CboGJZJ_Click();
 
@@ -46,8 +45,5 @@ class StirrupDialog : public QDialog {
     std::function<std::string()> m_mainConcreteGrade;
     bool m_unloaded = false;
 };
-
-// Centres a window over another, by their outer sizes; it may end partly off the screen.
-void centreOver(QWidget& window, const QWidget& owner);
 
 }  // namespace tavrel::ui

@@ -8,7 +8,7 @@ namespace {
 using enum ControlKind;
 
 // Left, top, width, height in twips.
-const ControlSpec kControls[] = {
+const ControlRow kControls[] = {
     {"Label9", Label, "箍筋参数", {480, 240, 855, 255}},
     {"Label19", Label, "计算结果", {525, 2280, 855, 255}},
     {"Label13", Label, "箍筋等级", {480, 765, 900, 375}},
@@ -35,14 +35,8 @@ constexpr std::string_view kTabOrder[] = {"Command1", "txtZDJL", "txtJLKL", "txt
 
 }  // namespace
 
-std::span<const ControlSpec> stirrupDialogControls() {
-    return kControls;
-}
-std::span<const GroupOutline> stirrupDialogOutlines() {
-    return kOutlines;
-}
-std::span<const std::string_view> stirrupDialogTabOrder() {
-    return kTabOrder;
+FormTables stirrupDialogTables() {
+    return {kControls, kOutlines, kTabOrder};
 }
 
 }  // namespace tavrel::ui

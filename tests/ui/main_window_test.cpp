@@ -69,9 +69,7 @@ class MainWindowTest : public QObject {
     MainWindowFixture f;
 
   private slots:
-    void init() {
-        QVERIFY(f.restart());
-    }
+    void init() { QVERIFY(f.restart()); }
     void cleanup() { f.window.reset(); }
 
     void aControlStartsAsDesigned_data() {
@@ -515,8 +513,8 @@ class MainWindowTest : public QObject {
     // Without a CJK font every Chinese character would be drawn as an empty box.
     void everyCaptionOfTheThreeWindowsHasGlyphsInTheWindowFont() {
         const QFontMetrics metrics(windowFont());
-        for (const auto& table : {mainWindowControls(), stirrupDialogControls(), aboutDialogControls()}) {
-            for (const ControlSpec& row : table) {
+        for (const auto& table : {mainWindowTables(), stirrupDialogTables(), aboutDialogTables()}) {
+            for (const ControlRow& row : table.controls) {
                 const QString caption = toQString(row.caption);
                 for (char32_t c : caption.toUcs4()) {
                     QVERIFY2(metrics.inFontUcs4(c), qPrintable(caption));
@@ -527,10 +525,10 @@ class MainWindowTest : public QObject {
 
     void theFocusChainFollowsTheDesignedTabOrder() {
         QStringList designed;
-        for (std::string_view name : mainWindowTabOrder()) {
+        for (std::string_view name : mainWindowTables().tabOrder) {
             designed << toQString(name);
         }
-        QCOMPARE(focusChain(f.get(mainWindowTabOrder().front()), designed), designed);
+        QCOMPARE(focusChain(f.get(mainWindowTables().tabOrder.front()), designed), designed);
     }
 
     void tabSkipsHiddenAndDisabledControls_data() {
