@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
@@ -286,14 +289,22 @@ void printPlain(const Session& session, std::ostream& out) {
 
 #ifdef TAVREL_HAVE_REPORT
 // The folder of this executable: the figures of the report lie beside the program.
-std::filesystem::path programFolder() {
+// The folder of this executable in UTF-8, the encoding of every path the core takes.
+std::string programFolder() {
+#ifdef _WIN32
+    std::wstring self(32768, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+    const auto folder = std::filesystem::path(self).parent_path().u8string();
+#else
     std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : self.parent_path();
+    const auto link = std::filesystem::read_symlink("/proc/self/exe", error);
+    const auto folder = (error ? std::filesystem::current_path() : link.parent_path()).u8string();
+#endif
+    return std::string(folder.begin(), folder.end());
 }
 
 int writeReport(const Session& session, const Options& options, std::ostream& err) {
-    const std::string figures = (programFolder() / kFigureFolderName).string();
+    const std::string figures = programFolder() + "/" + kFigureFolderName;
     const bool stirrupsComputed = session.stirrup && !session.stirrup->message;
     const StirrupCheck stirrupCheck = stirrupsComputed ? StirrupCheck::Current : StirrupCheck::NotDone;
     const WriteResult written =
