@@ -6,7 +6,9 @@
 #include <cstdint>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <iconv.h>

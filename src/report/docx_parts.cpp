@@ -6,6 +6,8 @@
 #include <ctime>
 #include <string_view>
 
+#include "report/platform_file.h"
+
 namespace tavrel {
 
 namespace {
@@ -68,18 +70,14 @@ std::string styleId(ReportParagraph::Style style) {
 }
 
 std::string localTimeText(std::chrono::system_clock::time_point now, const char* pattern) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    std::tm parts{};
-    localtime_r(&seconds, &parts);
+    const std::tm parts = platform::localTime(std::chrono::system_clock::to_time_t(now));
     char text[32];
     std::strftime(text, sizeof text, pattern, &parts);
     return text;
 }
 
 std::string utcTimeText(std::chrono::system_clock::time_point now) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    std::tm parts{};
-    gmtime_r(&seconds, &parts);
+    const std::tm parts = platform::utcTime(std::chrono::system_clock::to_time_t(now));
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
     return text;

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "report/docx_parts.h"
+#include "report/platform_file.h"
 #include "report/report_files.h"
 
 namespace tavrel {
@@ -22,12 +23,13 @@ namespace {
 constexpr std::uintmax_t kLargestPictureBytes = 32u * 1024u * 1024u;
 
 std::optional<std::string> readSmallFile(const std::string& path) {
+    const std::filesystem::path filePath = platform::pathFromUtf8(path);
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::uintmax_t size = std::filesystem::file_size(filePath, error);
     if (error || size > kLargestPictureBytes) {
         return std::nullopt;
     }
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(filePath, std::ios::binary);
     if (!file) {
         return std::nullopt;
     }
@@ -53,8 +55,8 @@ EmbeddedPictures readPictures(const ReportDocument& document) {
         if (!info) {
             continue;
         }
-        pictures.emplace(index, EmbeddedPicture{std::filesystem::path(picture->path).filename().string(),
-                                                std::move(*bytes), *info});
+        const std::filesystem::path name = platform::pathFromUtf8(picture->path).filename();
+        pictures.emplace(index, EmbeddedPicture{platform::utf8FromPath(name), std::move(*bytes), *info});
     }
     return pictures;
 }

@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "report/platform_file.h"
 #include "report/report_builder.h"
 #include "temporary_folder.h"
 #include "worked_results.h"
@@ -69,6 +73,22 @@ TEST(WriteReportInFolder, EachReportGetsItsOwnFile) {
         EXPECT_EQ(name.rfind("计算书-", 0), 0u) << name;
         EXPECT_EQ(test::readFile(folder.file(name)).substr(0, 2), "PK");
     }
+}
+
+TEST(WriteReportInFolder, FolderWithAChineseNameHoldsTheReportReadBackByItsPath) {
+    test::TemporaryFolder folder;
+    const std::string chineseFolder = folder.file("盖板涵 计算书");
+    ASSERT_TRUE(std::filesystem::create_directory(platform::pathFromUtf8(chineseFolder)));
+    const ReportDocument document = buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "");
+    const WriteResult written = writeReportInFolder(document, chineseFolder);
+    ASSERT_TRUE(written.ok()) << written.message;
+    const std::filesystem::path report = platform::pathFromUtf8(written.path);
+    EXPECT_EQ(platform::utf8FromPath(report.parent_path()), chineseFolder);
+    EXPECT_EQ(platform::utf8FromPath(report.filename()).rfind("计算书-", 0), 0u) << written.path;
+    std::ifstream file(report, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(bytes.substr(0, 2), "PK");
+    EXPECT_GT(bytes.size(), 1000u);
 }
 
 TEST(ReplaceFileAtomically, TargetHoldsExactlyTheNewBytesAndNoTemporaryFileRemains) {
