@@ -2,6 +2,8 @@
 // caption, and a clear message whenever a file cannot be written or read.
 #include "app/file_commands.h"
 
+#include <QDir>
+
 #include "app/input_file.h"
 #include "model/tvrl.h"
 #include "ui/main_window.h"
@@ -26,7 +28,7 @@ QString text(const char* utf8) {
 }  // namespace
 
 QString fileCaption(const QString& path) {
-    return text(ui::kProgramCaption) + text(kCaptionSeparator) + path;
+    return text(ui::kProgramCaption) + text(kCaptionSeparator) + QDir::toNativeSeparators(path);
 }
 
 FileCommands::FileCommands(ui::MainWindow& window, ui::Prompter& prompter)
@@ -76,8 +78,8 @@ FileCommands::Replace FileCommands::confirmReplace() {
     if (!fileExists(m_currentFileName)) {
         return Replace::Write;
     }
-    switch (m_prompter.message(m_currentFileName + text(kReplaceQuestion), text(kReplaceTitle),
-                               ui::MessageButtons::YesNoCancel)) {
+    switch (m_prompter.message(QDir::toNativeSeparators(m_currentFileName) + text(kReplaceQuestion),
+                               text(kReplaceTitle), ui::MessageButtons::YesNoCancel)) {
         case ui::Answer::Yes:
             return Replace::Write;
         case ui::Answer::No:
@@ -92,11 +94,13 @@ FileCommands::Replace FileCommands::confirmReplace() {
 // A failed write leaves the file on disk as it was and says why; the caller then gives the current file
 // name back its value from before the command, so the next Save does not aim at a file never written.
 bool FileCommands::writeCurrentFile() {
-    const FileWriteResult written = writeInputFile(m_currentFileName, m_window.designInput());
+    const FileWriteResult written =
+        writeInputFile(m_currentFileName, m_window.designInput(), tvrl::Unwritable::Refuse);
     if (written.ok()) {
         return true;
     }
-    m_prompter.message(QStringLiteral("文件未能保存：%1\n%2").arg(m_currentFileName, written.reason),
+    m_prompter.message(QStringLiteral("文件未能保存：%1\n%2")
+                           .arg(QDir::toNativeSeparators(m_currentFileName), written.reason),
                        text(ui::kMessageTitle), ui::MessageButtons::Ok);
     return false;
 }
@@ -115,7 +119,8 @@ void FileCommands::open() {
     }
     const tvrl::ReadResult read = tvrl::readFile(chosen.toStdString());
     if (read.error != tvrl::ReadError::None) {
-        m_prompter.message(QString::fromStdString(tvrl::describe(read.error, chosen.toStdString())),
+        m_prompter.message(QString::fromStdString(
+                               tvrl::describe(read.error, QDir::toNativeSeparators(chosen).toStdString())),
                            text(ui::kMessageTitle), ui::MessageButtons::Ok);
         return;
     }

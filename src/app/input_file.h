@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "model/design_input.h"
+#include "model/tvrl.h"
 
 namespace tavrel::app {
 
@@ -11,7 +12,8 @@ namespace tavrel::app {
 inline constexpr const char* kInputFileFilter = "盖板计算文件(*.tvrl)";
 
 // True when `path` names an ordinary file (a link to one included); a folder, or any error while
-// looking, counts as not existing.
+// looking, counts as not existing. A hidden or system file counts as existing too, so that the save
+// commands never replace one without asking the replace question first.
 bool fileExists(const QString& path);
 
 struct FileWriteResult {
@@ -25,7 +27,8 @@ struct FileWriteResult {
 
 // Writes the 47 lines of `input` to `path`. The bytes go to a temporary file in the same folder, which
 // replaces the target only when completely written, so a failure leaves an existing file as it was.
-// Text: a field holds a character without a GBK form or a line break (nothing is written then).
-FileWriteResult writeInputFile(const QString& path, const DesignInput& input);
+// Text: with Refuse, a field holds a character without a GBK form or a line break; nothing is written
+// then, and the reason names each such field by its term in the file and the characters.
+FileWriteResult writeInputFile(const QString& path, const DesignInput& input, tvrl::Unwritable unwritable);
 
 }  // namespace tavrel::app

@@ -17,6 +17,10 @@ namespace {
 // The name the file is created with; any other case of it is the same file.
 constexpr const char* kLastInputName = "Date.dat";
 
+// A character the file cannot carry (one damaged byte read from an earlier file is enough) is written as
+// "?": refusing it would lose the whole input of every session from then on.
+constexpr tvrl::Unwritable kUnwritable = tvrl::Unwritable::Replace;
+
 // The last-input file in `folder`, whatever the case of its name; the most recently written one when a
 // case-sensitive file system holds several.
 QFileInfo findIn(const QString& folder) {
@@ -35,53 +39,59 @@ QString pathToWrite(const QString& folder) {
     return existing.exists() ? existing.filePath() : QDir(folder).filePath(QString::fromUtf8(kLastInputName));
 }
 
+// One place that failed, for the message: the path as the system shows it, then the reason.
+QString failureLine(const QString& path, const FileWriteResult& result) {
+    return QDir::toNativeSeparators(path) + QStringLiteral("：") + result.reason;
+}
+
 }  // namespace
 
 LastInputFile::LastInputFile(QString programFolder, QString userFolder)
     : m_programFolder(std::move(programFolder)), m_userFolder(std::move(userFolder)) {}
 
-QString LastInputFile::fileToRead() const {
+QStringList LastInputFile::filesToRead() const {
     const QFileInfo inProgramFolder = findIn(m_programFolder);
     const QFileInfo inUserFolder = findIn(m_userFolder);
-    if (!inUserFolder.exists()) {
-        return inProgramFolder.filePath();
+    QStringList files;
+    for (const QFileInfo& found : {inProgramFolder, inUserFolder}) {
+        if (found.exists()) {
+            files << found.filePath();
+        }
     }
-    if (!inProgramFolder.exists() || inUserFolder.lastModified() > inProgramFolder.lastModified()) {
-        return inUserFolder.filePath();
+    if (files.size() == 2 && inUserFolder.lastModified() > inProgramFolder.lastModified()) {
+        files.swapItemsAt(0, 1);
     }
-    return inProgramFolder.filePath();
+    return files;
 }
 
 void LastInputFile::restore(InputTarget& target) const {
-    const QString path = fileToRead();
-    if (path.isEmpty()) {
-        return;
+    for (const QString& path : filesToRead()) {
+        const tvrl::ReadResult read = tvrl::readFile(path.toStdString());
+        if (read.error != tvrl::ReadError::CannotOpen) {
+            tvrl::apply(read.values, target);
+            return;
+        }
     }
-    const tvrl::ReadResult read = tvrl::readFile(path.toStdString());
-    if (read.error == tvrl::ReadError::CannotOpen) {
-        return;
-    }
-    tvrl::apply(read.values, target);
 }
 
 std::optional<QString> LastInputFile::write(const DesignInput& input) const {
     const QString programPath = pathToWrite(m_programFolder);
-    const FileWriteResult inProgramFolder = writeInputFile(programPath, input);
+    const FileWriteResult inProgramFolder = writeInputFile(programPath, input, kUnwritable);
     if (inProgramFolder.ok()) {
         return std::nullopt;
     }
-    QString message = QStringLiteral("本次的输入未能保存，下次启动时将不会恢复。\n");
-    if (inProgramFolder.error == FileWriteResult::Error::Text || m_userFolder.isEmpty()) {
-        return message + programPath + QStringLiteral("：") + inProgramFolder.reason;
+    const QString message = QStringLiteral("本次的输入未能保存，下次启动时将不会恢复。\n") +
+                            failureLine(programPath, inProgramFolder);
+    if (m_userFolder.isEmpty()) {
+        return message;
     }
     QDir().mkpath(m_userFolder);
     const QString userPath = pathToWrite(m_userFolder);
-    const FileWriteResult inUserFolder = writeInputFile(userPath, input);
+    const FileWriteResult inUserFolder = writeInputFile(userPath, input, kUnwritable);
     if (inUserFolder.ok()) {
         return std::nullopt;
     }
-    return message + programPath + QStringLiteral("：") + inProgramFolder.reason + QLatin1Char('\n') +
-           userPath + QStringLiteral("：") + inUserFolder.reason;
+    return message + QLatin1Char('\n') + failureLine(userPath, inUserFolder);
 }
 
 }  // namespace tavrel::app

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -15,18 +16,21 @@ namespace tavrel::app {
 // the file, read and rewritten under its own name; only where none exists is "Date.dat" created.
 //
 // Which one is read: the more recently written of the two, so the last exit wins whether it reached
-// the program's folder or had to fall back to the per-user folder.
-// Where it is written: the program's folder first; the per-user folder when that fails.
+// the program's folder or had to fall back to the per-user folder; the other one when that cannot be
+// opened.
+// Where it is written: the program's folder first; the per-user folder when that fails. A character
+// the file cannot carry is written as "?", so the rest of the input is always kept.
 class LastInputFile {
   public:
     LastInputFile(QString programFolder, QString userFolder);
 
-    // The file the next start restores; empty when there is none.
-    QString fileToRead() const;
+    // The files the next start may restore, the more recently written first; empty when there is none.
+    QStringList filesToRead() const;
 
     // Applies the file to `target` under the start-up rule: nothing stops the program; lines the file
     // does not deliver count as empty (texts become empty, lists and check boxes keep their state). A
-    // file that cannot be opened at all delivers nothing and leaves the input as it is.
+    // file that cannot be opened at all delivers nothing: the older file is restored instead, or, when
+    // there is none, the input is left as it is.
     void restore(InputTarget& target) const;
 
     // Writes `input`; on failure a message for the user saying why and where.

@@ -109,8 +109,12 @@ bool DesignInput::check(CheckField field) const {
     return this->*kCheckMembers.at(indexOf(field));
 }
 
-// The window's slab-type reconfiguration clears the soil unit weight override whatever the new type.
+// The window's slab-type reconfiguration clears the soil unit weight override whatever the new type. It
+// runs only on a change: selecting the type already selected changes nothing, on the window as here.
 void DesignInputTarget::selectSlabType(SlabType type) {
+    if (type == m_input.slabType) {
+        return;
+    }
     m_input.slabType = type;
     m_input.chkTRZ = false;
 }

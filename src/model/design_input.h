@@ -121,8 +121,9 @@ public:
     virtual void setText(TextField field, const std::string& text) = 0;
 };
 
-// Applies changes to a plain record with the side effects the window has: choosing a slab type clears
-// chkTRZ, choosing a concrete grade rewrites both concrete strengths.
+// Applies changes to a plain record with the side effects the window has: choosing another slab type
+// clears chkTRZ (the type already selected changes nothing), choosing a concrete grade rewrites both
+// concrete strengths.
 class DesignInputTarget final : public InputTarget {
 public:
     explicit DesignInputTarget(DesignInput& input) : m_input(input) {}

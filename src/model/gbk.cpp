@@ -155,10 +155,6 @@ std::size_t unitLength(std::string_view bytes, std::size_t pos) {
     return pair ? 2 : 1;
 }
 
-bool isUtf8Continuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == kAsciiEnd;
-}
-
 // Cuts UTF-8 text after its first maxChars characters (no limit when negative).
 void keepFirstChars(std::string& utf8, int maxChars) {
     if (maxChars < 0) {

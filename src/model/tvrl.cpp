@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string_view>
+#include <utility>
 
 #include "calc/numbers.h"
 #include "model/gbk.h"
@@ -129,51 +130,150 @@ bool holdsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-// Appends one line, without its line end, in UTF-8; false when a value would break the line in two.
-bool appendLine(const FileLine& line, const DesignInput& input, std::string& utf8) {
-    if (line.kind == LineKind::Heading || line.kind == LineKind::Empty) {
-        utf8.append(line.text);
+// What the writer puts in place of a character the file cannot carry.
+constexpr std::string_view kUnwritableMark = "?";
+
+// Calls `visit` with each UTF-8 character of `text`: a lead byte with the continuation bytes after it
+// (a stray continuation byte counts as a character of its own, one the file cannot carry).
+template <typename Visit>
+void forEachCharacter(std::string_view text, Visit visit) {
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = start + 1;
+        while (end < text.size() && gbk::isUtf8Continuation(text[end])) {
+            ++end;
+        }
+        visit(text.substr(start, end - start));
+        start = end;
+    }
+}
+
+bool isWritable(std::string_view character) {
+    return !holdsLineBreak(character) && gbk::encode(character).has_value();
+}
+
+// The value with every character the file cannot carry replaced by "?".
+std::string writableValue(std::string_view value) {
+    std::string writable;
+    forEachCharacter(value, [&writable](std::string_view character) {
+        writable.append(isWritable(character) ? character : kUnwritableMark);
+    });
+    return writable;
+}
+
+// The characters of the value that the file cannot carry, each once, in order of first appearance.
+std::string unwritableCharacters(std::string_view value) {
+    std::string found;
+    forEachCharacter(value, [&found](std::string_view character) {
+        if (!isWritable(character) && found.find(character) == std::string::npos) {
+            found.append(character);
+        }
+    });
+    return found;
+}
+
+// Appends a value in UTF-8; false when it holds a line break that Refuse keeps out of the file. A
+// character without a GBK form is left for the encoding of the whole file to refuse.
+bool appendValue(std::string_view value, Unwritable unwritable, std::string& utf8) {
+    if (unwritable == Unwritable::Replace) {
+        utf8.append(writableValue(value));
         return true;
     }
-    const std::string_view value = valueText(line, input);
     if (holdsLineBreak(value)) {
         return false;
     }
     utf8.append(value);
+    return true;
+}
+
+// Appends one line, without its line end, in UTF-8; false when a value is refused.
+bool appendLine(const FileLine& line, const DesignInput& input, Unwritable unwritable, std::string& utf8) {
+    if (line.kind == LineKind::Heading || line.kind == LineKind::Empty) {
+        utf8.append(line.text);
+        return true;
+    }
+    if (!appendValue(valueText(line, input), unwritable, utf8)) {
+        return false;
+    }
     utf8.append(kSpacesBeforeTerm, ' ');
     utf8.append(line.text);
     return true;
 }
 
-// Reads one line and keeps its first bytes; the rest of the line is skipped. CR LF, bare LF and bare CR
-// all end a line. Empty when the stream ends before the line starts or the byte budget ends inside it;
-// a last line without a line end is delivered.
-std::optional<std::string> readLineStart(std::streambuf& in, std::size_t& budget) {
+// Reads lines one by one and keeps the first bytes of each; the rest of a line is skipped. A byte budget
+// bounds the whole reading.
+class LineReader {
+  public:
+    explicit LineReader(std::streambuf& in) : m_in(in) {}
+
+    // The start of the next line. Empty when the stream ends before the line starts or the budget ends
+    // inside it; a last line without a line end is delivered.
+    std::optional<std::string> next();
+
+    // True when reading stopped because the budget ran out before the end of the stream.
+    bool budgetSpent() const { return m_budgetSpent; }
+
+  private:
     using Traits = std::streambuf::traits_type;
+
+    bool atEnd() { return Traits::eq_int_type(m_in.sgetc(), Traits::eof()); }
+    bool take(char expected);
+    void finishCarriageReturn();
+
+    std::streambuf& m_in;
+    std::size_t m_budget = kReadBudgetBytes;
+    bool m_emptyLineEnded = false;  // a bare CR followed the line end: the next line is empty and ended
+    bool m_budgetSpent = false;
+};
+
+std::optional<std::string> LineReader::next() {
+    if (m_emptyLineEnded) {
+        m_emptyLineEnded = false;
+        return std::string();
+    }
     std::string kept;
     bool started = false;
-    while (budget > 0) {
-        const Traits::int_type c = in.sbumpc();
+    while (m_budget > 0) {
+        const Traits::int_type c = m_in.sbumpc();
         if (Traits::eq_int_type(c, Traits::eof())) {
             return started ? std::optional<std::string>(kept) : std::nullopt;
         }
-        --budget;
+        --m_budget;
         started = true;
         if (c == '\n') {
             return kept;
         }
         if (c == '\r') {
-            if (budget > 0 && Traits::eq_int_type(in.sgetc(), Traits::to_int_type('\n'))) {
-                in.sbumpc();
-                --budget;
-            }
+            finishCarriageReturn();
             return kept;
         }
         if (kept.size() < kKeptBytesPerLine) {
             kept.push_back(Traits::to_char_type(c));
         }
     }
+    if (atEnd()) {
+        return started ? std::optional<std::string>(kept) : std::nullopt;
+    }
+    m_budgetSpent = true;
     return std::nullopt;
+}
+
+// Consumes the next byte when it is `expected` and the budget allows.
+bool LineReader::take(char expected) {
+    if (m_budget == 0 || !Traits::eq_int_type(m_in.sgetc(), Traits::to_int_type(expected))) {
+        return false;
+    }
+    m_in.sbumpc();
+    --m_budget;
+    return true;
+}
+
+// After a CR: an LF completes CR LF; a second CR completes CR CR LF when an LF follows it, and is
+// otherwise a bare CR that ends an empty line of its own.
+void LineReader::finishCarriageReturn() {
+    if (take('\n') || !take('\r')) {
+        return;
+    }
+    m_emptyLineEnded = !take('\n');
 }
 
 std::string_view trimSpaces(std::string_view text) {
@@ -189,8 +289,9 @@ std::string lineValue(std::string_view lineStart) {
     return std::string(trimSpaces(gbk::decode(lineStart, static_cast<int>(kValueWidth))));
 }
 
-// A check state from a whole number: the value is parsed strictly and rounded half to even, 0 unchecks
-// and 1 checks. Anything else (empty, 2, letters) is no check state and leaves the box as it is.
+// A check state from a number: the value is parsed strictly and rounded to a whole number, halves to even
+// ("0.6" gives 1, "0.5" gives 0); 0 unchecks and 1 checks. Anything else (empty, "1.5", "2", letters)
+// is no check state and leaves the box as it is.
 std::optional<bool> checkState(const std::string& value) {
     const auto number = parseStrict(value);
     if (!number) {
@@ -256,16 +357,27 @@ std::filesystem::path fromUtf8(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> write(const DesignInput& input) {
+std::optional<std::string> write(const DesignInput& input, Unwritable unwritable) {
     std::string utf8;
     utf8.reserve(kTypicalFileBytes);
     for (const FileLine& line : kLines) {
-        if (!appendLine(line, input, utf8)) {
+        if (!appendLine(line, input, unwritable, utf8)) {
             return std::nullopt;
         }
         utf8.append(kLineEnd);
     }
     return gbk::encode(utf8);
+}
+
+std::vector<UnwritableValue> unwritableValues(const DesignInput& input) {
+    std::vector<UnwritableValue> found;
+    for (const FileLine& line : kLines) {
+        std::string characters = unwritableCharacters(valueText(line, input));
+        if (!characters.empty()) {
+            found.push_back({line.text, std::move(characters)});
+        }
+    }
+    return found;
 }
 
 Values read(std::istream& in) {
@@ -274,14 +386,15 @@ Values read(std::istream& in) {
     if (buffer == nullptr) {
         return values;
     }
-    std::size_t budget = kReadBudgetBytes;
+    LineReader reader(*buffer);
     while (values.linesRead < kLineCount) {
-        const auto lineStart = readLineStart(*buffer, budget);
+        const auto lineStart = reader.next();
         if (!lineStart) {
             break;
         }
         values.lines[static_cast<std::size_t>(values.linesRead++)] = lineValue(*lineStart);
     }
+    values.budgetSpent = reader.budgetSpent();
     return values;
 }
 
@@ -297,7 +410,7 @@ ReadResult readFile(const std::string& path) {
     }
     ReadResult result{read(in), ReadError::None};
     if (!result.values.complete()) {
-        result.error = ReadError::TooShort;
+        result.error = result.values.budgetSpent ? ReadError::TooLarge : ReadError::TooShort;
     }
     return result;
 }
@@ -308,6 +421,8 @@ std::string describe(ReadError error, const std::string& path) {
             return "无法打开文件：" + path;
         case ReadError::TooShort:
             return "文件不完整（不足47行），未能读入：" + path;
+        case ReadError::TooLarge:
+            return "文件过大，不是盖板计算文件，未能读入：" + path;
         case ReadError::None:
             break;
     }

@@ -6,6 +6,8 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "model/design_input.h"
 
@@ -17,27 +19,47 @@ inline constexpr int kSpacesBeforeTerm = 20;
 
 // The values of lines 1..47 (index 0 is line 1), each the first ten characters of its line, trimmed of
 // spaces, in UTF-8. linesRead counts the lines the file delivered; lines beyond it are empty.
+// budgetSpent: reading stopped at the byte budget before line 47, not at the end of the file.
 struct Values {
     std::array<std::string, kLineCount> lines;
     int linesRead = 0;
+    bool budgetSpent = false;
     bool complete() const { return linesRead == kLineCount; }
 };
 
-// The file's bytes for a record: 47 lines, GBK, CR LF after every line. Empty when a text cannot be
-// written in GBK or holds a line break (it would shift every later line on reading).
-std::optional<std::string> write(const DesignInput& input);
+// What the writer does with a character the file cannot carry: one without a GBK form, or a line break
+// (it would shift every later line on reading).
+enum class Unwritable {
+    Refuse,   // write nothing, so that a save never puts anything but the input into a file
+    Replace,  // write "?" in its place, so that the rest of the record still reaches the file
+};
 
-// Reads at most 47 lines from a stream. Line ends CR LF, bare LF and bare CR are all accepted. Only the
-// start of each line is kept, and reading stops after 47 lines or a fixed byte budget, so a huge file is
-// never loaded whole.
+// The file's bytes for a record: 47 lines, GBK, CR LF after every line. Empty when a value holds a
+// character the file cannot carry and `unwritable` is Refuse.
+std::optional<std::string> write(const DesignInput& input, Unwritable unwritable = Unwritable::Refuse);
+
+// A value the writer refuses: the term that names its line in the file ("净跨径(m)") and the characters
+// the file cannot carry, each once, in the order they first appear (UTF-8).
+struct UnwritableValue {
+    std::string_view term;
+    std::string characters;
+};
+
+// The values of `input` that the writer refuses, in line order; empty exactly when write succeeds.
+std::vector<UnwritableValue> unwritableValues(const DesignInput& input);
+
+// Reads at most 47 lines from a stream. A line ends at CR LF, at a bare LF or a bare CR, and at CR CR LF
+// (a CR LF file whose line ends were converted once more). Only the start of each line is kept, and
+// reading stops after 47 lines or a fixed byte budget, so a huge file is never loaded whole.
 Values read(std::istream& in);
 
-enum class ReadError { None, CannotOpen, TooShort };
+enum class ReadError { None, CannotOpen, TooShort, TooLarge };
 struct ReadResult {
     Values values;
     ReadError error = ReadError::None;
 };
-// Reads a file by path; TooShort when it ends before line 47.
+// Reads a file by path; TooShort when it ends before line 47, TooLarge when the byte budget ends first
+// (no input file is that large).
 ReadResult readFile(const std::string& path);
 
 // A message for the open command, naming the path.
@@ -45,7 +67,8 @@ std::string describe(ReadError error, const std::string& path);
 
 // Applies lines 2..47 in line order: slab type lines (only "1" selects; the exclusive buttons make the
 // others follow; a line not starting with 1 changes nothing), exact list matches by position, check states
-// from whole numbers 0 or 1 (other values change nothing), texts as they are.
+// from a number that rounds, halves to even, to 0 or 1 ("0.6" checks, "0.5" unchecks; any other value
+// changes nothing), texts as they are.
 void apply(const Values& values, InputTarget& target);
 
 }  // namespace tavrel::tvrl

@@ -132,17 +132,24 @@ TEST(DesignInputTargetTest, PositionOutsideTheListChangesNothing) {
     }());
 }
 
-TEST(DesignInputTargetTest, SelectingASlabTypeClearsTheSoilWeightOverrideOnly) {
-    for (const SlabType type : {SlabType::Buried, SlabType::Open, SlabType::Custom}) {
-        DesignInput input;
-        input.chkTRZ = true;
-        input.chkGBRZ = true;
-        input.txtTRZ = "19.5";
-        DesignInputTarget(input).selectSlabType(type);
-        EXPECT_EQ(input.slabType, type);
-        EXPECT_FALSE(input.chkTRZ) << controlName(type);
-        EXPECT_TRUE(input.chkGBRZ) << controlName(type);
-        EXPECT_EQ(input.txtTRZ, "19.5") << controlName(type);
+// Another type runs the window's reconfiguration, which clears chkTRZ; the type already selected runs
+// nothing on the window and changes nothing here.
+TEST(DesignInputTargetTest, SelectingAnotherSlabTypeClearsTheSoilWeightOverrideOnly) {
+    constexpr SlabType kTypes[] = {SlabType::Buried, SlabType::Open, SlabType::Custom};
+    for (const SlabType from : kTypes) {
+        for (const SlabType to : kTypes) {
+            DesignInput input;
+            input.slabType = from;
+            input.chkTRZ = true;
+            input.chkGBRZ = true;
+            input.txtTRZ = "19.5";
+            DesignInputTarget(input).selectSlabType(to);
+            const std::string pair = std::string(controlName(from)) + " to " + std::string(controlName(to));
+            EXPECT_EQ(input.slabType, to) << pair;
+            EXPECT_EQ(input.chkTRZ, from == to) << pair;
+            EXPECT_TRUE(input.chkGBRZ) << pair;
+            EXPECT_EQ(input.txtTRZ, "19.5") << pair;
+        }
     }
 }
 

@@ -156,18 +156,84 @@ TEST(TvrlWriteTest, EmptyTextsAndAnUnselectedListAreWrittenAsEmptyValues) {
     EXPECT_NE(bytes->find("\r\n                    \xC6\xFB\xB3\xB5"), std::string::npos);  // 汽车荷载等级
 }
 
-TEST(TvrlWriteTest, TextWithoutAGbkFormWritesNothing) {
+struct UnwritableCase {
+    const char* name;
+    TextField field;
+    std::string text;
+    std::string replaced;  // the text as Replace writes it
+    std::string_view term;
+    std::string characters;  // what unwritableValues names
+};
+
+class TvrlUnwritableTest : public ::testing::TestWithParam<UnwritableCase> {};
+
+TEST_P(TvrlUnwritableTest, RefuseWritesNothingAndReplaceWritesAQuestionMarkForEachCharacter) {
     DesignInput input;
-    input.txtTTG = "22\xF0\x9F\x98\x80";
+    input.text(GetParam().field) = GetParam().text;
     EXPECT_FALSE(write(input));
+    EXPECT_FALSE(write(input, Unwritable::Refuse));
+
+    DesignInput replaced;
+    replaced.text(GetParam().field) = GetParam().replaced;
+    const auto expected = write(replaced);
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(write(input, Unwritable::Replace), expected);
+
+    const auto found = unwritableValues(input);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].term, GetParam().term);
+    EXPECT_EQ(found[0].characters, GetParam().characters);
 }
 
-TEST(TvrlWriteTest, TextHoldingALineBreakWritesNothing) {
-    for (const char* text : {"3.5\r\n0.3", "3.5\n", "\r3.5"}) {
-        DesignInput input;
-        input.txtJKJ = text;
-        EXPECT_FALSE(write(input)) << text;
+INSTANTIATE_TEST_SUITE_P(
+    Characters, TvrlUnwritableTest,
+    ::testing::Values(
+        UnwritableCase{"Emoji", TextField::txtTTG, "22\xF0\x9F\x98\x80", "22?", "填土高(m)",
+                       "\xF0\x9F\x98\x80"},
+        UnwritableCase{"RepeatedWonSignIsNamedOnce", TextField::txtGBK, "₩1₩", "?1?", "盖板宽(m)", "₩"},
+        UnwritableCase{"ReplacementCharacterOfADamagedByte", TextField::txtTRZ,
+                       "\xEF\xBF\xBD"
+                       "18",
+                       "?18", "土容重(KN/m^3)", "\xEF\xBF\xBD"},
+        UnwritableCase{"ByteThatIsNoUtf8", TextField::txtHNTKY,
+                       "\xFF"
+                       "13.8",
+                       "?13.8", "混凝土抗压强度(Mpa)", "\xFF"},
+        UnwritableCase{"CrLfInsideAText", TextField::txtJKJ, "3.5\r\n0.3", "3.5??0.3", "净跨径(m)", "\r\n"},
+        UnwritableCase{"TrailingLf", TextField::txtJKJ, "3.5\n", "3.5?", "净跨径(m)", "\n"},
+        UnwritableCase{"LeadingCr", TextField::txtBHC, "\r3", "?3", "保护层厚度(cm)", "\r"}),
+    [](const ::testing::TestParamInfo<UnwritableCase>& info) { return std::string(info.param.name); });
+
+TEST(TvrlWriteTest, UnwritableValuesAreListedInLineOrderEachCharacterOnce) {
+    DesignInput input;
+    input.txtJKJ = "₩3₩\xF0\x9F\x98\x80€";  // the euro sign has a GBK form (0x80)
+    input.txtTTG = "\xF0\x9F\x98\x80";
+    const auto found = unwritableValues(input);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].term, "填土高(m)");
+    EXPECT_EQ(found[0].characters, "\xF0\x9F\x98\x80");
+    EXPECT_EQ(found[1].term, "净跨径(m)");
+    EXPECT_EQ(found[1].characters, "₩\xF0\x9F\x98\x80");
+    EXPECT_TRUE(unwritableValues(DesignInput{}).empty());
+    EXPECT_TRUE(unwritableValues(editedRecord()).empty());
+}
+
+TEST(TvrlWriteTest, ReplaceWritesAWritableRecordExactlyAsRefuseDoes) {
+    for (const DesignInput& input : {DesignInput{}, editedRecord()}) {
+        EXPECT_EQ(write(input, Unwritable::Replace), write(input, Unwritable::Refuse));
     }
+}
+
+// A damaged byte in the last-input file must not cost the rest of the input at the next exit.
+TEST(TvrlWriteTest, DamagedByteReadFromAFileIsWrittenBackAsAQuestionMarkWithTheRestKept) {
+    auto lines = referenceLines();
+    lines[22] = std::string("2") + '\xFF' + "2" + std::string(20, ' ') + "term";  // txtTTG
+    const DesignInput restored = applyBytes(joinLines(lines), editedRecord());
+    EXPECT_FALSE(write(restored));
+
+    DesignInput expected;
+    expected.txtTTG = "2?2";
+    EXPECT_EQ(write(restored, Unwritable::Replace), write(expected));
 }
 
 TEST(TvrlWriteTest, LoadClassOfNineGbkBytesIsWrittenBeforeTheTwentySpaces) {
@@ -257,7 +323,8 @@ TEST_P(TvrlLineEndTest, FileReadsLikeTheReferenceFile) {
 
 INSTANTIATE_TEST_SUITE_P(LineEnds, TvrlLineEndTest,
                          ::testing::Values(LineEndCase{"BareLf", "\n"}, LineEndCase{"BareCr", "\r"},
-                                           LineEndCase{"CrLf", "\r\n"}),
+                                           LineEndCase{"CrLf", "\r\n"},
+                                           LineEndCase{"CrLfConvertedTwiceToCrCrLf", "\r\r\n"}),
                          [](const ::testing::TestParamInfo<LineEndCase>& info) {
                              return std::string(info.param.name);
                          });
@@ -268,6 +335,14 @@ TEST(TvrlReadTest, MixedLineEndsAreEachOneLineEnd) {
     EXPECT_EQ(values.lines[3], "d");
     EXPECT_EQ(values.lines[4], "");
     EXPECT_EQ(values.lines[5], "e");
+}
+
+// CR CR LF is one line end; two CRs followed by anything else are two bare CRs around an empty line.
+TEST(TvrlReadTest, TwoCarriageReturnsEndOneLineOnlyWhenALineFeedFollows) {
+    const Values values = readBytes("a\r\r\nb\r\rc\r\r\r\nd\r\r");
+    const std::vector<std::string> expected = {"a", "b", "", "c", "", "", "d", ""};
+    EXPECT_EQ(values.linesRead, 8);
+    EXPECT_EQ(std::vector<std::string>(values.lines.begin(), values.lines.begin() + 8), expected);
 }
 
 TEST(TvrlReadTest, LinesAfterLine47AreIgnored) {
@@ -382,6 +457,7 @@ TEST(TvrlReadTest, EndlessSingleLineStopsAtTheByteBudgetAndDeliversNoLine) {
     std::istream in(&buffer);
     const Values values = read(in);
     EXPECT_EQ(values.linesRead, 0);
+    EXPECT_TRUE(values.budgetSpent);
     EXPECT_LE(buffer.served, std::size_t{2} << 20);
 }
 
@@ -390,7 +466,16 @@ TEST(TvrlReadTest, HugeFileBeyondTheBudgetDeliversOnlyItsFirstLines) {
     lines[2] = std::string(3u << 20, '0');
     const Values values = readBytes(joinLines(lines));
     EXPECT_EQ(values.linesRead, 2);
+    EXPECT_TRUE(values.budgetSpent);
     EXPECT_EQ(values.lines[1], "1");
+}
+
+TEST(TvrlReadTest, FileThatEndsOrCompletesWithinTheBudgetHasNotSpentIt) {
+    auto lines = referenceLines();
+    lines.push_back(std::string(3u << 20, 'x'));  // after line 47: never read
+    EXPECT_FALSE(readBytes(joinLines(lines)).budgetSpent);
+    lines.resize(20);
+    EXPECT_FALSE(readBytes(joinLines(lines)).budgetSpent);
 }
 
 // --- Applying ----------------------------------------------------------------------------------------
@@ -469,6 +554,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{"MinusOneKeeps", "-1", false, true},
                       CheckCase{"OnePointZeroChecks", "1.0", true, true},
                       CheckCase{"HalfRoundsToEvenZero", "0.5", false, false},
+                      CheckCase{"PointSixRoundsToOneAndChecks", "0.6", true, true},
+                      CheckCase{"OnePointFourRoundsToOneAndChecks", "1.4", true, true},
+                      CheckCase{"MinusPointFourRoundsToZeroAndUnchecks", "-0.4", false, false},
                       CheckCase{"OneAndAHalfRoundsToTwoAndKeeps", "1.5", false, true},
                       CheckCase{"ExponentFormChecks", "1e0", true, true},
                       CheckCase{"TrailingLettersKeep", "1abc", false, true}),
@@ -568,6 +656,14 @@ TEST_F(TvrlFileTest, FileEndingBeforeLine47IsTooShort) {
     EXPECT_EQ(result.values.linesRead, 46);
 }
 
+TEST_F(TvrlFileTest, FileWhoseFirstMebibyteEndsBeforeLine47IsTooLarge) {
+    auto lines = referenceLines();
+    lines[42] = "3.5" + std::string(1u << 20, ' ');
+    const ReadResult result = readFile(writeFile("large.tvrl", joinLines(lines)));
+    EXPECT_EQ(result.error, ReadError::TooLarge);
+    EXPECT_EQ(result.values.linesRead, 42);
+}
+
 TEST_F(TvrlFileTest, MissingFileAndFolderCannotBeOpened) {
     EXPECT_EQ(readFile((m_folder / "missing.tvrl").string()).error, ReadError::CannotOpen);
     EXPECT_EQ(readFile(m_folder.string()).error, ReadError::CannotOpen);
@@ -577,6 +673,8 @@ TEST_F(TvrlFileTest, MissingFileAndFolderCannotBeOpened) {
 TEST(TvrlDescribeTest, MessagesNameThePath) {
     EXPECT_EQ(describe(ReadError::CannotOpen, "D:\\盖板\\a.tvrl"), "无法打开文件：D:\\盖板\\a.tvrl");
     EXPECT_EQ(describe(ReadError::TooShort, "/tmp/b.tvrl"), "文件不完整（不足47行），未能读入：/tmp/b.tvrl");
+    EXPECT_EQ(describe(ReadError::TooLarge, "/tmp/c.tvrl"),
+              "文件过大，不是盖板计算文件，未能读入：/tmp/c.tvrl");
     EXPECT_EQ(describe(ReadError::None, "/tmp/b.tvrl"), "");
 }
 
