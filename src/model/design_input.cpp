@@ -126,7 +126,11 @@ void DesignInputTarget::selectListEntry(ListField field, int position) {
     if (position < 0 || static_cast<std::size_t>(position) >= entries.size()) {
         return;
     }
-    m_input.list(field) = std::string(entries[static_cast<std::size_t>(position)]);
+    const std::string_view entry = entries[static_cast<std::size_t>(position)];
+    if (m_input.list(field) == entry) {
+        return;  // like the window's list, which runs nothing for the entry it already shows
+    }
+    m_input.list(field) = std::string(entry);
     if (field != ListField::CboHNTDJ) {
         return;
     }

@@ -119,6 +119,15 @@ TEST(DesignInputTargetTest, SelectingAnotherListLeavesTheStrengthsAlone) {
     EXPECT_EQ(input.txtHNTKY, "20");
 }
 
+// Like the window's list, which runs nothing for the entry it already shows.
+TEST(DesignInputTargetTest, SelectingTheGradeAlreadySelectedKeepsTypedStrengths) {
+    DesignInput input;
+    input.txtHNTKY = "20";
+    DesignInputTarget(input).selectListEntry(ListField::CboHNTDJ, 2);
+    EXPECT_EQ(input.CboHNTDJ, "C30");
+    EXPECT_EQ(input.txtHNTKY, "20");
+}
+
 TEST(DesignInputTargetTest, PositionOutsideTheListChangesNothing) {
     DesignInput input;
     input.txtHNTKY = "20";
