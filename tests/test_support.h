@@ -14,9 +14,12 @@ inline ::testing::AssertionResult near(double actual, double expected, double re
     if (std::abs(actual - expected) <= relative * scale) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << actual << " is not within " << relative << " (relative) of " << expected;
+    return ::testing::AssertionFailure()
+           << actual << " is not within " << relative << " (relative) of " << expected;
 }
 
-inline std::string sourcePath(const std::string& relative) { return std::string(TAVREL_SOURCE_DIR) + "/" + relative; }
+inline std::string sourcePath(const std::string& relative) {
+    return std::string(TAVREL_SOURCE_DIR) + "/" + relative;
+}
 
 }  // namespace tavrel::test

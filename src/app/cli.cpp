@@ -87,7 +87,9 @@ constexpr std::array kResultBoxes{
     ResultBox{"最大裂缝宽度(mm)", &ResultTexts::txtWfk, "txtWfk"},
 };
 
-bool isStirrupGrade(const std::string& text) { return findStirrupStrength(text).has_value(); }
+bool isStirrupGrade(const std::string& text) {
+    return findStirrupStrength(text).has_value();
+}
 
 bool isStirrupDiameter(const std::string& text) {
     for (const StirrupSize& size : stirrupSizes()) {
@@ -109,7 +111,8 @@ std::optional<StirrupRequest> parseStirrup(const std::string& text, std::ostream
         return std::nullopt;
     }
     if (!isStirrupGrade(parts[0]) || !isStirrupDiameter(parts[1])) {
-        err << "--stirrup: the grade must be R235 or HRB335 and the diameter one of 8, 10, 12, 14, 16, 18, 20\n";
+        err << "--stirrup: the grade must be R235 or HRB335 and the diameter one of 8, 10, 12, 14, 16, 18, "
+               "20\n";
         return std::nullopt;
     }
     return StirrupRequest{parts[0], parts[1], parts[2]};
@@ -218,21 +221,64 @@ Json resultsJson(const CalculationResults& r) {
     j["isOpen"] = r.isOpen;
     j["isCustom"] = r.isCustom;
     const std::pair<const char*, float> singles[] = {
-        {"H", r.H},           {"L0", r.L0},       {"L", r.L},         {"Lseat", r.Lseat},
-        {"d1", r.d1},         {"d2", r.d2},       {"b", r.b},         {"c", r.c},
-        {"dBar", r.dBar},     {"fcd", r.fcd},     {"ftd", r.ftd},     {"gammaSlab", r.gammaSlab},
-        {"gammaSoil", r.gammaSoil}, {"H1", r.H1}, {"H2", r.H2},       {"gammaPave", r.gammaPave},
-        {"gammaSurf", r.gammaSurf}, {"qK", r.qK}, {"qKc", r.qKc},     {"PK", r.PK},
-        {"dOut", r.dOut},     {"aBar", r.aBar},   {"fsd", r.fsd},     {"xiB", r.xiB},
-        {"C1", r.C1},         {"Es", r.Es},       {"C2", r.C2},       {"C3", r.C3},
-        {"Wlim", r.Wlim},     {"q", r.q},         {"g", r.g},         {"M1", r.M1},
-        {"V1", r.V1},         {"La", r.La},       {"Lb", r.Lb},       {"P", r.P},
-        {"p", r.p},           {"M2", r.M2},       {"V2", r.V2},       {"M3", r.M3},
-        {"V3", r.V3},         {"gamma0Md", r.gamma0Md}, {"gamma0Vd", r.gamma0Vd}, {"h0", r.h0},
-        {"x0", r.x0},         {"As0", r.As0},     {"As", r.As},       {"x", r.x},
-        {"Mu", r.Mu},         {"Vc", r.Vc},       {"rhoPct", r.rhoPct}, {"rho", r.rho},
-        {"sigmaSs", r.sigmaSs}, {"Wfk", r.Wfk},   {"dSv", r.dSv},     {"Asv", r.Asv},
-        {"rhoSv", r.rhoSv},   {"Vcs", r.Vcs},
+        {"H", r.H},
+        {"L0", r.L0},
+        {"L", r.L},
+        {"Lseat", r.Lseat},
+        {"d1", r.d1},
+        {"d2", r.d2},
+        {"b", r.b},
+        {"c", r.c},
+        {"dBar", r.dBar},
+        {"fcd", r.fcd},
+        {"ftd", r.ftd},
+        {"gammaSlab", r.gammaSlab},
+        {"gammaSoil", r.gammaSoil},
+        {"H1", r.H1},
+        {"H2", r.H2},
+        {"gammaPave", r.gammaPave},
+        {"gammaSurf", r.gammaSurf},
+        {"qK", r.qK},
+        {"qKc", r.qKc},
+        {"PK", r.PK},
+        {"dOut", r.dOut},
+        {"aBar", r.aBar},
+        {"fsd", r.fsd},
+        {"xiB", r.xiB},
+        {"C1", r.C1},
+        {"Es", r.Es},
+        {"C2", r.C2},
+        {"C3", r.C3},
+        {"Wlim", r.Wlim},
+        {"q", r.q},
+        {"g", r.g},
+        {"M1", r.M1},
+        {"V1", r.V1},
+        {"La", r.La},
+        {"Lb", r.Lb},
+        {"P", r.P},
+        {"p", r.p},
+        {"M2", r.M2},
+        {"V2", r.V2},
+        {"M3", r.M3},
+        {"V3", r.V3},
+        {"gamma0Md", r.gamma0Md},
+        {"gamma0Vd", r.gamma0Vd},
+        {"h0", r.h0},
+        {"x0", r.x0},
+        {"As0", r.As0},
+        {"As", r.As},
+        {"x", r.x},
+        {"Mu", r.Mu},
+        {"Vc", r.Vc},
+        {"rhoPct", r.rhoPct},
+        {"rho", r.rho},
+        {"sigmaSs", r.sigmaSs},
+        {"Wfk", r.Wfk},
+        {"dSv", r.dSv},
+        {"Asv", r.Asv},
+        {"rhoSv", r.rhoSv},
+        {"Vcs", r.Vcs},
     };
     for (const auto& [name, value] : singles) {
         j[name] = singleJson(value);
@@ -250,8 +296,9 @@ Json sessionJson(const Session& session) {
     j["valid"] = !refusal.has_value();
     j["error"] = nullptr;
     if (refusal) {
-        j["error"] = {{"field", refusal->field ? Json(std::string(controlName(*refusal->field))) : Json(nullptr)},
-                      {"message", refusal->message}};
+        j["error"] = {
+            {"field", refusal->field ? Json(std::string(controlName(*refusal->field))) : Json(nullptr)},
+            {"message", refusal->message}};
     }
     j["results"] = refusal ? Json(nullptr) : resultsJson(session.results);
     Json display = Json::object();
@@ -268,9 +315,10 @@ Json sessionJson(const Session& session) {
     j["stirrupDialogOpened"] = session.outcome.opensStirrupDialog;
     j["stirrup"] = nullptr;
     if (session.stirrup) {
-        j["stirrup"] = {{"txtZDJL", session.stirrup->txtZDJL},
-                        {"txtJLKL", session.stirrup->txtJLKL},
-                        {"message", session.stirrup->message ? Json(*session.stirrup->message) : Json(nullptr)}};
+        j["stirrup"] = {
+            {"txtZDJL", session.stirrup->txtZDJL},
+            {"txtJLKL", session.stirrup->txtJLKL},
+            {"message", session.stirrup->message ? Json(*session.stirrup->message) : Json(nullptr)}};
     }
     return j;
 }

@@ -22,27 +22,27 @@ struct CalculationResults {
     bool isCustom = false;
 
     // Input snapshot.
-    float H = 0;              // m, fill height over the slab
-    float L0 = 0;             // m, clear span
-    float L = 0;              // m, calculation span
-    float Lseat = 0;          // m, bearing length on one side wall
-    float d1 = 0;             // cm, slab thickness at the supports
-    float d2 = 0;             // cm, slab thickness at midspan
-    float b = 0;              // m, slab width
-    float c = 0;              // cm, concrete cover of the main bars
-    float dBar = 0;           // mm, nominal main bar diameter
-    std::int16_t nBars = 0;   // number of main bars
-    float fcd = 0;            // MPa, design axial compressive strength of concrete
-    float ftd = 0;            // MPa, design axial tensile strength of concrete
-    float gammaSlab = 0;      // kN/m3
-    float gammaSoil = 0;      // kN/m3
-    float H1 = 0;             // cm, pavement thickness
-    float H2 = 0;             // cm, surface-course thickness
-    float gammaPave = 0;      // kN/m3
-    float gammaSurf = 0;      // kN/m3
-    float qK = 0;             // kN/m, user-defined uniform load
-    float qKc = 0;            // m, length along the span over which qK acts
-    float PK = 0;             // kN, user-defined concentrated force
+    float H = 0;             // m, fill height over the slab
+    float L0 = 0;            // m, clear span
+    float L = 0;             // m, calculation span
+    float Lseat = 0;         // m, bearing length on one side wall
+    float d1 = 0;            // cm, slab thickness at the supports
+    float d2 = 0;            // cm, slab thickness at midspan
+    float b = 0;             // m, slab width
+    float c = 0;             // cm, concrete cover of the main bars
+    float dBar = 0;          // mm, nominal main bar diameter
+    std::int16_t nBars = 0;  // number of main bars
+    float fcd = 0;           // MPa, design axial compressive strength of concrete
+    float ftd = 0;           // MPa, design axial tensile strength of concrete
+    float gammaSlab = 0;     // kN/m3
+    float gammaSoil = 0;     // kN/m3
+    float H1 = 0;            // cm, pavement thickness
+    float H2 = 0;            // cm, surface-course thickness
+    float gammaPave = 0;     // kN/m3
+    float gammaSurf = 0;     // kN/m3
+    float qK = 0;            // kN/m, user-defined uniform load
+    float qKc = 0;           // m, length along the span over which qK acts
+    float PK = 0;            // kN, user-defined concentrated force
 
     // Table values.
     float dOut = 0;  // mm, outer diameter of the main bar

@@ -36,7 +36,8 @@ float permanentLoad(const CalculationResults& r) {
     if (r.isBuried) {
         return toSingle(static_cast<double>(r.gammaSoil) * r.H * r.b);
     }
-    return toSingle((static_cast<double>(r.H1) * r.gammaPave + static_cast<double>(r.H2) * r.gammaSurf) / 100 * r.b);
+    return toSingle((static_cast<double>(r.H1) * r.gammaPave + static_cast<double>(r.H2) * r.gammaSurf) /
+                    100 * r.b);
 }
 
 void computePermanentActions(CalculationResults& r) {
@@ -110,8 +111,10 @@ void computeVehicleActions(CalculationResults& r) {
 void combineActions(CalculationResults& r) {
     if (r.isCustom) {
         // Every action of a user-defined load is taken as permanent.
-        r.gamma0Md = toSingle(kImportanceFactor * kPermanentActionFactor * (static_cast<double>(r.M1) + r.M2 + r.M3));
-        r.gamma0Vd = toSingle(kImportanceFactor * kPermanentActionFactor * (static_cast<double>(r.V1) + r.V2 + r.V3));
+        r.gamma0Md =
+            toSingle(kImportanceFactor * kPermanentActionFactor * (static_cast<double>(r.M1) + r.M2 + r.M3));
+        r.gamma0Vd =
+            toSingle(kImportanceFactor * kPermanentActionFactor * (static_cast<double>(r.V1) + r.V2 + r.V3));
         return;
     }
     r.gamma0Md = toSingle((kPermanentActionFactor * r.M1 + kVehicleActionFactor * r.M2) * kImportanceFactor);

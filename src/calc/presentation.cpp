@@ -20,7 +20,8 @@ constexpr VerdictText kVerdictTexts[] = {
     {Check::MinimumReinforcement, "Label37", "最小配筋率验算通过√", "最小配筋率验算未通过", ""},
     {Check::FlexuralCapacity, "Label33", "正截面抗弯承载力验算通过√", "正截面抗弯承载力验算未通过",
      "正截面抗弯承载力验算未通过，应增大主筋面积、增加主筋根数或增大截面尺寸。"},
-    {Check::CrackWidth, "Label35", "最大裂缝宽度验算通过√", "最大裂缝宽度验算未通过", "最大裂缝宽度验算未通过。"},
+    {Check::CrackWidth, "Label35", "最大裂缝宽度验算通过√", "最大裂缝宽度验算未通过",
+     "最大裂缝宽度验算未通过。"},
     {Check::Shear, "Label34", "斜截面抗剪承载力验算通过√", "斜截面抗剪承载力验算未通过",
      "斜截面抗剪承载力不足，请输入箍筋数据并验算斜截面抗剪承载力"},
 };
@@ -60,21 +61,29 @@ ResultTexts resultTexts(const CalculationResults& r) {
     return texts;
 }
 
-std::string_view verdictLabel(Check check) { return textsOf(check).label; }
+std::string_view verdictLabel(Check check) {
+    return textsOf(check).label;
+}
 
 std::string verdictCaption(Check check, bool passed) {
     const VerdictText& texts = textsOf(check);
     return std::string(passed ? texts.passedCaption : texts.failedCaption);
 }
 
-Rgb verdictColour(bool passed) { return passed ? kPassColour : kFailColour; }
+Rgb verdictColour(bool passed) {
+    return passed ? kPassColour : kFailColour;
+}
 
 std::array<Verdict, 5> verdicts(const CalculationResults& r) {
     std::array<Verdict, 5> result{};
     for (size_t i = 0; i < result.size(); ++i) {
         const Check check = kChecksInOrder[i];
         const bool passed = checkPasses(r, check);
-        result[i] = Verdict{check, verdictLabel(check), passed, verdictCaption(check, passed), verdictColour(passed),
+        result[i] = Verdict{check,
+                            verdictLabel(check),
+                            passed,
+                            verdictCaption(check, passed),
+                            verdictColour(passed),
                             passed ? std::nullopt : std::optional(failureMessage(r, check))};
     }
     return result;
@@ -82,9 +91,10 @@ std::array<Verdict, 5> verdicts(const CalculationResults& r) {
 
 std::string compressionZoneMessage(const CalculationResults& r) {
     const float limit = toSingle(static_cast<double>(r.xiB) * r.h0);
-    return "受压区高度为" + formatTwoDecimals(r.x) + "，大于" + std::string(kBridgeCode) + "中5.2.1对于" + r.barGrade +
-           "钢筋的相对界限受压区高度" + formatTwoDecimals(r.xiB) + "×截面有效高度" + formatGeneral(r.h0) + "=" +
-           formatTwoDecimals(limit) + "，应减小主筋面积、减少主筋根数或增大截面尺寸。";
+    return "受压区高度为" + formatTwoDecimals(r.x) + "，大于" + std::string(kBridgeCode) + "中5.2.1对于" +
+           r.barGrade + "钢筋的相对界限受压区高度" + formatTwoDecimals(r.xiB) + "×截面有效高度" +
+           formatGeneral(r.h0) + "=" + formatTwoDecimals(limit) +
+           "，应减小主筋面积、减少主筋根数或增大截面尺寸。";
 }
 
 std::string minimumReinforcementMessage(const CalculationResults& r) {

@@ -32,7 +32,7 @@ ResultTexts resultTexts(const CalculationResults& r);
 
 struct Verdict {
     Check check;
-    std::string_view label;              // "Label36", "Label37", "Label33", "Label35", "Label34"
+    std::string_view label;  // "Label36", "Label37", "Label33", "Label35", "Label34"
     bool passed;
     std::string caption;
     Rgb colour;

@@ -30,9 +30,11 @@ double percentageFactor(float rhoPct) {
 
 }  // namespace
 
-float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv, std::int16_t fsv) {
+float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv,
+                           std::int16_t fsv) {
     const double sectionTerm = bM * kStirrupShearCoefficient * kMmPerM * h0M * kMmPerM;
-    const double reinforcementTerm = percentageFactor(rhoPct) * std::sqrt(static_cast<double>(fcuk)) * rhoSv * fsv;
+    const double reinforcementTerm =
+        percentageFactor(rhoPct) * std::sqrt(static_cast<double>(fcuk)) * rhoSv * fsv;
     return toSingle(sectionTerm * std::sqrt(reinforcementTerm));
 }
 
@@ -64,7 +66,8 @@ void StirrupDesign::selectDiameter(const std::string& diameterText) {
     m_results.dSv = toSingle(parseLenient(diameterText));
 }
 
-StirrupPressOutcome StirrupDesign::press(const std::string& spacingText, const std::string& mainConcreteGrade) {
+StirrupPressOutcome StirrupDesign::press(const std::string& spacingText,
+                                         const std::string& mainConcreteGrade) {
     const auto spacing = parseStrict(spacingText);
     if (!spacing) {
         return {kStirrupSpacingMessage, {}};

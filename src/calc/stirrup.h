@@ -11,7 +11,8 @@ namespace tavrel {
 
 // Vcs = α1·α2·α3·0.45e-3·b·h0·((2 + 0.6 P)·sqrt(fcu,k)·ρsv·fsv)^(1/2), in kN with b, h0 in mm.
 // P is the main reinforcement percentage, capped at 2.5.
-float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv, std::int16_t fsv);
+float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv,
+                           std::int16_t fsv);
 
 inline constexpr float kStirrupPercentageCap = 2.5f;  // JTG D62-2004 5.2.7: P > 2.5 is taken as 2.5
 
@@ -37,7 +38,7 @@ struct StirrupClosingUpdate {
 // calculation now in the record) and its handlers; the dialog's widgets call these and show what they
 // return. One object may serve every opening of the dialog: the load step starts it afresh.
 class StirrupDesign {
-public:
+  public:
     explicit StirrupDesign(CalculationResults& results) : m_results(results) {}
 
     // Load step: selects "R235" and "10", sets the strength to 195 and stirrupGrade, dSv, sv; returns the
@@ -62,7 +63,7 @@ public:
     std::int16_t strength() const { return m_strength; }
     const std::string& selectedDiameter() const { return m_diameterText; }
 
-private:
+  private:
     CalculationResults& m_results;
     std::int16_t m_strength = 195;
     std::string m_diameterText = "10";

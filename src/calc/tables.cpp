@@ -10,7 +10,7 @@ namespace {
 
 // JTG D62-2004 table 3.1.4: design axial compressive and tensile strengths; fcu,k is the grade's number.
 constexpr std::array kConcreteGrades{
-    ConcreteGrade{"C20", "9.2", "1.06", 20}, ConcreteGrade{"C25", "11.5", "1.23", 25},
+    ConcreteGrade{"C20", "9.2", "1.06", 20},  ConcreteGrade{"C25", "11.5", "1.23", 25},
     ConcreteGrade{"C30", "13.8", "1.39", 30}, ConcreteGrade{"C35", "16.1", "1.52", 35},
     ConcreteGrade{"C40", "18.4", "1.65", 40},
 };
@@ -26,7 +26,7 @@ constexpr std::array kBarGrades{
 
 // Outer diameter of ribbed bars and nominal area of one bar.
 constexpr std::array kBarSizes{
-    BarSize{16, 17.5f, 2.011f}, BarSize{18, 20, 2.545f},  BarSize{20, 22, 3.142f},   BarSize{22, 24, 3.801f},
+    BarSize{16, 17.5f, 2.011f}, BarSize{18, 20, 2.545f}, BarSize{20, 22, 3.142f},    BarSize{22, 24, 3.801f},
     BarSize{25, 27, 4.909f},    BarSize{28, 30, 6.158f}, BarSize{32, 34.5f, 8.042f},
 };
 
@@ -40,14 +40,14 @@ constexpr std::array kStirrupSizes{
 };
 
 // JTG D62-2004 6.4.2: allowable crack width of reinforced-concrete members, mm.
-constexpr float kCrackWidthMildEnvironment = 0.2f;    // classes I and II
+constexpr float kCrackWidthMildEnvironment = 0.2f;     // classes I and II
 constexpr float kCrackWidthSevereEnvironment = 0.15f;  // classes III and IV
 
 template <typename Table, typename Key, typename Projection>
 auto findIn(const Table& table, const Key& key, Projection projection)
     -> std::optional<typename Table::value_type> {
-    const auto it = std::find_if(table.begin(), table.end(),
-                                 [&](const auto& entry) { return projection(entry) == key; });
+    const auto it =
+        std::find_if(table.begin(), table.end(), [&](const auto& entry) { return projection(entry) == key; });
     if (it == table.end()) {
         return std::nullopt;
     }
@@ -56,11 +56,21 @@ auto findIn(const Table& table, const Key& key, Projection projection)
 
 }  // namespace
 
-std::span<const ConcreteGrade> concreteGrades() { return kConcreteGrades; }
-std::span<const BarGrade> barGrades() { return kBarGrades; }
-std::span<const BarSize> barSizes() { return kBarSizes; }
-std::span<const StirrupGrade> stirrupGrades() { return kStirrupGrades; }
-std::span<const StirrupSize> stirrupSizes() { return kStirrupSizes; }
+std::span<const ConcreteGrade> concreteGrades() {
+    return kConcreteGrades;
+}
+std::span<const BarGrade> barGrades() {
+    return kBarGrades;
+}
+std::span<const BarSize> barSizes() {
+    return kBarSizes;
+}
+std::span<const StirrupGrade> stirrupGrades() {
+    return kStirrupGrades;
+}
+std::span<const StirrupSize> stirrupSizes() {
+    return kStirrupSizes;
+}
 
 std::optional<ConcreteGrade> findConcreteGrade(std::string_view name) {
     return findIn(kConcreteGrades, name, [](const ConcreteGrade& grade) { return grade.name; });

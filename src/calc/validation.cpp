@@ -28,26 +28,37 @@ constexpr double kMinimumFillM = 0.5;
 
 // The soil unit weight is tested for every slab type, although only the buried slab uses it.
 constexpr std::array kRules{
-    Rule{TextField::txtHNTKY, Applies::AllTypes, Condition::Positive, "混凝土抗压强度", "混凝土抗压强度应大于0,请重新输入"},
-    Rule{TextField::txtHNTKL, Applies::AllTypes, Condition::Positive, "混凝土抗拉强度", "混凝土抗拉强度应大于0,请重新输入"},
-    Rule{TextField::txtZJGS, Applies::AllTypes, Condition::Positive, "主筋根数", "主筋根数应大于0,请重新输入"},
+    Rule{TextField::txtHNTKY, Applies::AllTypes, Condition::Positive, "混凝土抗压强度",
+         "混凝土抗压强度应大于0,请重新输入"},
+    Rule{TextField::txtHNTKL, Applies::AllTypes, Condition::Positive, "混凝土抗拉强度",
+         "混凝土抗拉强度应大于0,请重新输入"},
+    Rule{TextField::txtZJGS, Applies::AllTypes, Condition::Positive, "主筋根数",
+         "主筋根数应大于0,请重新输入"},
     Rule{TextField::txtTRZ, Applies::AllTypes, Condition::Positive, "土容重", "土容重应大于0,请重新输入"},
-    Rule{TextField::txtGBRZ, Applies::AllTypes, Condition::Positive, "盖板容重", "盖板容重应大于0,请重新输入"},
+    Rule{TextField::txtGBRZ, Applies::AllTypes, Condition::Positive, "盖板容重",
+         "盖板容重应大于0,请重新输入"},
     Rule{TextField::txtTTG, Applies::Buried, Condition::AtLeastMinimumFill, "暗盖板涵填土高",
          "暗盖板涵填土高应大于0.5,请重新输入"},
     Rule{TextField::txtBDH, Applies::AllTypes, Condition::Positive, "板端厚", "板端厚应大于0,请重新输入"},
     Rule{TextField::txtBZH, Applies::AllTypes, Condition::Positive, "板中厚", "板中厚应大于0,请重新输入"},
     Rule{TextField::txtGBK, Applies::AllTypes, Condition::Positive, "盖板宽", "盖板宽应大于0,请重新输入"},
     Rule{TextField::txtJKJ, Applies::AllTypes, Condition::Positive, "净跨径", "净跨径应大于0,请重新输入"},
-    Rule{TextField::txtGZCD, Applies::AllTypes, Condition::Positive, "单侧搁置长度", "单侧搁置长度应大于0,请重新输入"},
-    Rule{TextField::txtJSKJ, Applies::AllTypes, Condition::Positive, "计算跨径", "计算跨径应大于0,请重新输入"},
-    Rule{TextField::txtBHC, Applies::AllTypes, Condition::Positive, "保护层厚度", "保护层厚度应大于0,请重新输入"},
+    Rule{TextField::txtGZCD, Applies::AllTypes, Condition::Positive, "单侧搁置长度",
+         "单侧搁置长度应大于0,请重新输入"},
+    Rule{TextField::txtJSKJ, Applies::AllTypes, Condition::Positive, "计算跨径",
+         "计算跨径应大于0,请重新输入"},
+    Rule{TextField::txtBHC, Applies::AllTypes, Condition::Positive, "保护层厚度",
+         "保护层厚度应大于0,请重新输入"},
     Rule{TextField::txtPZH, Applies::Open, Condition::Positive, "涵顶铺装厚", "涵顶铺装厚应大于0,请重新输入"},
     Rule{TextField::txtBCH, Applies::Open, Condition::Positive, "涵顶表处厚", "涵顶表处厚应大于0,请重新输入"},
-    Rule{TextField::txtPZRZ, Applies::Open, Condition::Positive, "涵顶铺装容重", "涵顶铺装容重应大于0,请重新输入"},
-    Rule{TextField::txtBCRZ, Applies::Open, Condition::Positive, "涵顶表处容重", "涵顶表处容重应大于0,请重新输入"},
-    Rule{TextField::txtJBHZ, Applies::Custom, Condition::NotNegative, "均布荷载", "均布荷载应大于0,请重新输入"},
-    Rule{TextField::txtJBHZKD, Applies::Custom, Condition::NotNegative, "均布荷载宽度", "均布荷载宽度应大于0,请重新输入"},
+    Rule{TextField::txtPZRZ, Applies::Open, Condition::Positive, "涵顶铺装容重",
+         "涵顶铺装容重应大于0,请重新输入"},
+    Rule{TextField::txtBCRZ, Applies::Open, Condition::Positive, "涵顶表处容重",
+         "涵顶表处容重应大于0,请重新输入"},
+    Rule{TextField::txtJBHZ, Applies::Custom, Condition::NotNegative, "均布荷载",
+         "均布荷载应大于0,请重新输入"},
+    Rule{TextField::txtJBHZKD, Applies::Custom, Condition::NotNegative, "均布荷载宽度",
+         "均布荷载宽度应大于0,请重新输入"},
     Rule{TextField::txtJZL, Applies::Custom, Condition::NotNegative, "集中力", "集中力应大于0,请重新输入"},
 };
 
@@ -107,7 +118,8 @@ std::optional<Refusal> checkSection(const DesignInput& input) {
     }
     const auto barSize = findBarSize(toSingle(parseLenient(input.CboZJZJ)));
     const float dOut = barSize ? barSize->dOut : 0.0f;
-    const float h0 = effectiveDepth(toSingle(*parseStrict(input.txtBDH)), toSingle(*parseStrict(input.txtBHC)), dOut);
+    const float h0 =
+        effectiveDepth(toSingle(*parseStrict(input.txtBDH)), toSingle(*parseStrict(input.txtBHC)), dOut);
     if (h0 <= 0) {
         return Refusal{TextField::txtBHC, std::string(kEffectiveDepthMessage)};
     }

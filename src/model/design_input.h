@@ -113,7 +113,7 @@ struct DesignInput {
 // What applying an input file writes into: the window (through its controls, so that a person's side
 // effects run) or a plain record. Calls arrive in file line order.
 class InputTarget {
-public:
+  public:
     virtual ~InputTarget() = default;
     virtual void selectSlabType(SlabType type) = 0;
     virtual void selectListEntry(ListField field, int position) = 0;
@@ -125,14 +125,14 @@ public:
 // clears chkTRZ (the type already selected changes nothing), choosing a concrete grade rewrites both
 // concrete strengths.
 class DesignInputTarget final : public InputTarget {
-public:
+  public:
     explicit DesignInputTarget(DesignInput& input) : m_input(input) {}
     void selectSlabType(SlabType type) override;
     void selectListEntry(ListField field, int position) override;
     void setCheckState(CheckField field, bool checked) override;
     void setText(TextField field, const std::string& text) override;
 
-private:
+  private:
     DesignInput& m_input;
 };
 

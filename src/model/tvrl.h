@@ -14,7 +14,7 @@
 namespace tavrel::tvrl {
 
 inline constexpr int kLineCount = 47;
-inline constexpr std::size_t kValueWidth = 10;   // characters of a line that carry its value
+inline constexpr std::size_t kValueWidth = 10;  // characters of a line that carry its value
 inline constexpr int kSpacesBeforeTerm = 20;
 
 // The values of lines 1..47 (index 0 is line 1), each the first ten characters of its line, trimmed of

@@ -34,7 +34,9 @@ CliRun runCli(const std::string& arguments) {
     return run;
 }
 
-std::string exampleFile() { return tavrel::test::sourcePath("examples/default.tvrl"); }
+std::string exampleFile() {
+    return tavrel::test::sourcePath("examples/default.tvrl");
+}
 
 struct LineEdit {
     int line;
@@ -98,8 +100,8 @@ TEST(Cli, RefusedInputGivesExitCodeThreeAndNoResults) {
 
 TEST(Cli, FailedShearRunsTheStirrupDialogAndItsClosingRule) {
     // Thirty bars of 32 mm in a 40 cm slab under 10 m of fill: the section needs stirrups.
-    const std::string file = editedExample({{23, "10"}, {14, "32"}, {15, "30"}, {39, "40"}, {40, "40"}},
-                                           "tavrel_cli_shear.tvrl");
+    const std::string file =
+        editedExample({{23, "10"}, {14, "32"}, {15, "30"}, {39, "40"}, {40, "40"}}, "tavrel_cli_shear.tvrl");
     const CliRun run = runCli("calc --json --stirrup HRB335,12,10 " + file);
     ASSERT_EQ(run.exitCode, 0);
     const auto j = nlohmann::json::parse(run.out);

@@ -63,11 +63,13 @@ TEST(CalculateCommand, ComposedMessagesQuoteTheNumbersAndTheBarGrade) {
     CalculationResults r = freshResults();
     calculate(DesignInput{}, r);
     r.x = 0.7f;
-    EXPECT_EQ(compressionZoneMessage(r),
-              "受压区高度为0.70，大于《公路钢筋混凝土及预应力混凝土桥涵设计规范》(JTG D62-2004)中5.2.1对于HRB335"
-              "钢筋的相对界限受压区高度0.56×截面有效高度1.0365=0.58，应减小主筋面积、减少主筋根数或增大截面尺寸。");
+    EXPECT_EQ(
+        compressionZoneMessage(r),
+        "受压区高度为0.70，大于《公路钢筋混凝土及预应力混凝土桥涵设计规范》(JTG D62-2004)中5.2.1对于HRB335"
+        "钢筋的相对界限受压区高度0.56×截面有效高度1.0365=0.58，应减小主筋面积、减少主筋根数或增大截面尺寸。");
     EXPECT_EQ(minimumReinforcementMessage(r),
-              "主筋配筋率为0.67%，不满足《公路钢筋混凝土及预应力混凝土桥涵设计规范》(JTG D62-2004)中9.1.12关于受弯构件"
+              "主筋配筋率为0.67%，不满足《公路钢筋混凝土及预应力混凝土桥涵设计规范》(JTG "
+              "D62-2004)中9.1.12关于受弯构件"
               "最小配筋率的要求，应增大主筋面积、增加主筋根数或减小截面尺寸。");
 }
 

@@ -33,30 +33,43 @@ void expectAll(const CalculationResults& r, std::initializer_list<Expected> expe
 
 TEST(Loads, BuriedSlabUnderTheDefaultFillUsesTheWholeVehicleAsAFullSpanLoad) {
     const auto r = calculated(ofType(SlabType::Buried));
-    expectAll(r, {{"q", &CalculationResults::q, 392.04},         {"g", &CalculationResults::g, 27.3488},
-                  {"M1", &CalculationResults::M1, 757.00},       {"V1", &CalculationResults::V1, 733.93},
-                  {"La", &CalculationResults::La, 38.4034},      {"Lb", &CalculationResults::Lb, 27.8034},
-                  {"P", &CalculationResults::P, 550},            {"p", &CalculationResults::p, 0.5151},
-                  {"M2", &CalculationResults::M2, 0.9298},       {"V2", &CalculationResults::V2, 0.9014},
+    expectAll(r, {{"q", &CalculationResults::q, 392.04},
+                  {"g", &CalculationResults::g, 27.3488},
+                  {"M1", &CalculationResults::M1, 757.00},
+                  {"V1", &CalculationResults::V1, 733.93},
+                  {"La", &CalculationResults::La, 38.4034},
+                  {"Lb", &CalculationResults::Lb, 27.8034},
+                  {"P", &CalculationResults::P, 550},
+                  {"p", &CalculationResults::p, 0.5151},
+                  {"M2", &CalculationResults::M2, 0.9298},
+                  {"V2", &CalculationResults::V2, 0.9014},
                   {"gamma0Md", &CalculationResults::gamma0Md, 818.73},
                   {"gamma0Vd", &CalculationResults::gamma0Vd, 793.78}});
 }
 
 TEST(Loads, OpenSlabCarriesOneWheelOnThePavementWithTheImpactFactor) {
     const auto r = calculated(ofType(SlabType::Open));
-    expectAll(r, {{"q", &CalculationResults::q, 4.0293},    {"M1", &CalculationResults::M1, 56.64},
-                  {"V1", &CalculationResults::V1, 54.91},   {"La", &CalculationResults::La, 0.2},
-                  {"Lb", &CalculationResults::Lb, 0.6},     {"P", &CalculationResults::P, 70},
-                  {"p", &CalculationResults::p, 758.33},    {"M2", &CalculationResults::M2, 140.29},
-                  {"V2", &CalculationResults::V2, 147.33},  {"gamma0Md", &CalculationResults::gamma0Md, 237.94},
+    expectAll(r, {{"q", &CalculationResults::q, 4.0293},
+                  {"M1", &CalculationResults::M1, 56.64},
+                  {"V1", &CalculationResults::V1, 54.91},
+                  {"La", &CalculationResults::La, 0.2},
+                  {"Lb", &CalculationResults::Lb, 0.6},
+                  {"P", &CalculationResults::P, 70},
+                  {"p", &CalculationResults::p, 758.33},
+                  {"M2", &CalculationResults::M2, 140.29},
+                  {"V2", &CalculationResults::V2, 147.33},
+                  {"gamma0Md", &CalculationResults::gamma0Md, 237.94},
                   {"gamma0Vd", &CalculationResults::gamma0Vd, 244.9}});
 }
 
 TEST(Loads, CustomSlabTakesEveryActionWithThePermanentFactor) {
     const auto r = calculated(ofType(SlabType::Custom));
-    expectAll(r, {{"M1", &CalculationResults::M1, 14},         {"V1", &CalculationResults::V1, 14.2857},
-                  {"M2", &CalculationResults::M2, 9.5},        {"V2", &CalculationResults::V2, 5},
-                  {"M3", &CalculationResults::M3, 49.364},     {"V3", &CalculationResults::V3, 47.860},
+    expectAll(r, {{"M1", &CalculationResults::M1, 14},
+                  {"V1", &CalculationResults::V1, 14.2857},
+                  {"M2", &CalculationResults::M2, 9.5},
+                  {"V2", &CalculationResults::V2, 5},
+                  {"M3", &CalculationResults::M3, 49.364},
+                  {"V3", &CalculationResults::V3, 47.860},
                   {"gamma0Md", &CalculationResults::gamma0Md, 78.69},
                   {"gamma0Vd", &CalculationResults::gamma0Vd, 72.52}});
 }

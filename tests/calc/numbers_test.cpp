@@ -16,9 +16,19 @@ struct HalfEvenCase {
 
 TEST(Int16HalfEven, RoundsHalvesToTheEvenNumberAndRefusesValuesBeyond16Bits) {
     const HalfEvenCase cases[] = {
-        {14.5, 14},          {15.5, 16},         {2.5, 2},           {0.4, 0},          {0.5, 0},
-        {0.6, 1},            {-2.5, -2},         {32767.0, 32767},   {32767.4, 32767},  {32767.5, std::nullopt},
-        {-32768.0, -32768},  {-32768.6, std::nullopt}, {1e9, std::nullopt},
+        {14.5, 14},
+        {15.5, 16},
+        {2.5, 2},
+        {0.4, 0},
+        {0.5, 0},
+        {0.6, 1},
+        {-2.5, -2},
+        {32767.0, 32767},
+        {32767.4, 32767},
+        {32767.5, std::nullopt},
+        {-32768.0, -32768},
+        {-32768.6, std::nullopt},
+        {1e9, std::nullopt},
         {std::numeric_limits<double>::infinity(), std::nullopt},
         {std::numeric_limits<double>::quiet_NaN(), std::nullopt},
     };
@@ -34,8 +44,8 @@ struct ParseCase {
 
 TEST(ParseStrict, AcceptsPlainDecimalNumbersWithSignExponentAndSurroundingBlanks) {
     const ParseCase cases[] = {
-        {"3.5", 3.5},     {"  22 ", 22},   {"\t0.99\t", 0.99}, {"+4", 4},      {"-1", -1},   {".5", 0.5},
-        {"5.", 5},        {"1e3", 1000},   {"2.5E-1", 0.25},   {"1e+2", 100},  {"0", 0},     {"007", 7},
+        {"3.5", 3.5}, {"  22 ", 22}, {"\t0.99\t", 0.99}, {"+4", 4},     {"-1", -1}, {".5", 0.5},
+        {"5.", 5},    {"1e3", 1000}, {"2.5E-1", 0.25},   {"1e+2", 100}, {"0", 0},   {"007", 7},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(parseStrict(c.text), c.expected) << c.text;
@@ -43,8 +53,8 @@ TEST(ParseStrict, AcceptsPlainDecimalNumbersWithSignExponentAndSurroundingBlanks
 }
 
 TEST(ParseStrict, RefusesEmptyTextLettersGarbageSeparatorsAndOverflow) {
-    const char* refused[] = {"",      "   ",  "abc", "12abc", "1.2.3", "1,000", "3,5",   "e5",    "1e",
-                             "- 1",   "+",    ".",   "inf",   "nan",   "0x10",  "1e400", "1 2",   "１２"};
+    const char* refused[] = {"",    "   ", "abc", "12abc", "1.2.3", "1,000", "3,5",   "e5",  "1e",
+                             "- 1", "+",   ".",   "inf",   "nan",   "0x10",  "1e400", "1 2", "１２"};
     for (const char* text : refused) {
         EXPECT_FALSE(parseStrict(text).has_value()) << text;
     }
@@ -52,7 +62,7 @@ TEST(ParseStrict, RefusesEmptyTextLettersGarbageSeparatorsAndOverflow) {
 
 TEST(ParseLenient, TakesTheLeadingNumberIgnoringBlanksAndGivesZeroWithoutOne) {
     const ParseCase cases[] = {
-        {"3.5", 3.5}, {" 3 . 5 ", 3.5}, {"108cm", 108}, {"abc", 0}, {"", 0},     {"0.3m", 0.3},
+        {"3.5", 3.5}, {" 3 . 5 ", 3.5}, {"108cm", 108}, {"abc", 0}, {"", 0},       {"0.3m", 0.3},
         {"-2", -2},   {"1e2x", 100},    {"1,5", 1},     {"1e", 1},  {".25", 0.25},
     };
     for (const auto& c : cases) {
@@ -106,8 +116,8 @@ TEST(FormatDouble, GeneralFormHasFifteenSignificantDigits) {
 
 TEST(FormatNonFinite, NeverShowsNanOrInfinity) {
     for (double value : {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
-        for (const std::string& text : {formatGeneral(value), formatFixed(value, 2),
-                                        formatGeneral(static_cast<float>(value))}) {
+        for (const std::string& text :
+             {formatGeneral(value), formatFixed(value, 2), formatGeneral(static_cast<float>(value))}) {
             EXPECT_EQ(text.find("nan"), std::string::npos);
             EXPECT_EQ(text.find("inf"), std::string::npos);
         }

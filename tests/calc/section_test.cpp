@@ -74,7 +74,8 @@ struct GradeCase {
 };
 
 TEST(Section, BarGradeSetsTheBalancedCompressionZoneAndStrength) {
-    const GradeCase cases[] = {{"R235", 0.62f, 195}, {"HRB335", 0.56f, 280}, {"HRB400", 0.53f, 330}, {"KL400", 0.53f, 330}};
+    const GradeCase cases[] = {
+        {"R235", 0.62f, 195}, {"HRB335", 0.56f, 280}, {"HRB400", 0.53f, 330}, {"KL400", 0.53f, 330}};
     for (const auto& c : cases) {
         DesignInput input;
         input.CboZJDJ = c.grade;

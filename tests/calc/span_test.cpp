@@ -19,10 +19,8 @@ TEST(DerivedSpan, AddsTheSmallerOfEndThicknessAndBearingLength) {
         {"3.5", "0.3", "20", "3.7"},   // end thickness is smaller
         {"3.5", "0.3", "30", "3.8"},   // tie: the end-thickness branch, same number
         {"", "0.3", "108", "0.3"},     // an empty clear span counts as 0
-        {"abc", "0.3", "108", "0.3"},
-        {" 3.5 ", "0.3m", "108cm", "3.8"},
-        {"2", "0.25", "40", "2.25"},
-        {"3.5", "", "", "3.5"},
+        {"abc", "0.3", "108", "0.3"}, {" 3.5 ", "0.3m", "108cm", "3.8"},
+        {"2", "0.25", "40", "2.25"},  {"3.5", "", "", "3.5"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(derivedSpanText(c.clearSpan, c.bearing, c.endThickness), c.expected)

@@ -14,7 +14,7 @@ namespace {
 using test::near;
 
 class StirrupTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         initialiseCrackWidthFactors(results);
         calculate(DesignInput{}, results);

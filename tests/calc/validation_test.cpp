@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace tavrel {
 namespace {
 
@@ -56,14 +61,12 @@ struct AcceptCase {
 
 TEST(Validation, BoundaryValuesAndFieldsOfOtherTypesPass) {
     const AcceptCase cases[] = {
-        {SlabType::Buried, TextField::txtTTG, "0.5"},   // the fill accepts exactly 0.5
-        {SlabType::Open, TextField::txtTTG, "0.4"},     // the fill is tested for the buried slab only
-        {SlabType::Buried, TextField::txtPZH, "0"},     // pavement only for the open slab
-        {SlabType::Custom, TextField::txtJZL, "0"},     // the custom loads accept 0
-        {SlabType::Custom, TextField::txtJBHZ, "0"},
-        {SlabType::Custom, TextField::txtJBHZKD, "0"},
-        {SlabType::Buried, TextField::txtJBHZ, "-5"},
-        {SlabType::Buried, TextField::txtZJGS, " 14 "},
+        {SlabType::Buried, TextField::txtTTG, "0.5"},  // the fill accepts exactly 0.5
+        {SlabType::Open, TextField::txtTTG, "0.4"},    // the fill is tested for the buried slab only
+        {SlabType::Buried, TextField::txtPZH, "0"},    // pavement only for the open slab
+        {SlabType::Custom, TextField::txtJZL, "0"},    // the custom loads accept 0
+        {SlabType::Custom, TextField::txtJBHZ, "0"},   {SlabType::Custom, TextField::txtJBHZKD, "0"},
+        {SlabType::Buried, TextField::txtJBHZ, "-5"},  {SlabType::Buried, TextField::txtZJGS, " 14 "},
         {SlabType::Buried, TextField::txtZJGS, "1.5"},  // rounds half to even: 2 bars
     };
     for (const auto& c : cases) {
@@ -74,43 +77,59 @@ TEST(Validation, BoundaryValuesAndFieldsOfOtherTypesPass) {
     }
 }
 
-TEST(Validation, StopsAtTheFirstFailureInTheFixedOrder) {
-    DesignInput input;
-    input.txtBHC = "0";
-    input.txtGBRZ = "0";
-    input.txtHNTKL = "";
-    EXPECT_EQ(validateInput(input)->field, TextField::txtHNTKL);
-    input.txtHNTKL = "1.39";
-    EXPECT_EQ(validateInput(input)->field, TextField::txtGBRZ);
-    input.txtGBRZ = "25";
-    EXPECT_EQ(validateInput(input)->field, TextField::txtBHC);
-}
+// Inputs edited field by field from the defaults, and the refusal the checks give (none: accepted).
+struct OrderCase {
+    const char* what;
+    std::vector<std::pair<TextField, std::string>> edits;
+    std::optional<TextField> field;
+    std::string message;
+};
 
-TEST(Validation, NumbersThatCannotBeStoredAreRefusedNamingTheQuantity) {
-    DesignInput bars;
-    bars.txtZJGS = "40000";
-    EXPECT_EQ(validateInput(bars)->message, "主筋根数超出允许范围,请重新输入");
-    DesignInput span;
-    span.txtJKJ = "1e39";
-    EXPECT_EQ(validateInput(span)->field, TextField::txtJKJ);
-    EXPECT_EQ(validateInput(span)->message, "净跨径超出允许范围,请重新输入");
-}
-
-TEST(Validation, BarCountRoundingToZeroAndNoEffectiveDepthAreRefusedAfterTheOtherChecks) {
-    DesignInput bars;
-    bars.txtZJGS = "0.4";
-    EXPECT_EQ(validateInput(bars)->field, TextField::txtZJGS);
-    EXPECT_EQ(validateInput(bars)->message, "主筋根数应大于0,请重新输入");
-    bars.txtBHC = "0";  // an earlier check in the order wins
-    EXPECT_EQ(validateInput(bars)->field, TextField::txtBHC);
-    EXPECT_EQ(validateInput(bars)->message, "保护层厚度应大于0,请重新输入");
-
-    DesignInput depth;
-    depth.txtBDH = "4.35";  // 3 cm cover + 27 mm / 2 = 4.35 cm: h0 = 0
-    EXPECT_EQ(validateInput(depth)->field, TextField::txtBHC);
-    EXPECT_EQ(validateInput(depth)->message, "板端厚应大于保护层厚度与主筋外径一半之和,请重新输入");
-    depth.txtBDH = "4.4";
-    EXPECT_FALSE(validateInput(depth));
+TEST(Validation, StopsAtTheFirstFailureInTheFixedOrderAndRunsTheLateChecksLast) {
+    const OrderCase cases[] = {
+        {"three bad fields: the first in the order wins",
+         {{TextField::txtBHC, "0"}, {TextField::txtGBRZ, "0"}, {TextField::txtHNTKL, ""}},
+         TextField::txtHNTKL,
+         "混凝土抗拉强度应大于0,请重新输入"},
+        {"two bad fields",
+         {{TextField::txtBHC, "0"}, {TextField::txtGBRZ, "0"}},
+         TextField::txtGBRZ,
+         "盖板容重应大于0,请重新输入"},
+        {"one bad field", {{TextField::txtBHC, "0"}}, TextField::txtBHC, "保护层厚度应大于0,请重新输入"},
+        {"a bar count beyond 16 bits",
+         {{TextField::txtZJGS, "40000"}},
+         TextField::txtZJGS,
+         "主筋根数超出允许范围,请重新输入"},
+        {"a span beyond single precision",
+         {{TextField::txtJKJ, "1e39"}},
+         TextField::txtJKJ,
+         "净跨径超出允许范围,请重新输入"},
+        {"a bar count rounding to 0",
+         {{TextField::txtZJGS, "0.4"}},
+         TextField::txtZJGS,
+         "主筋根数应大于0,请重新输入"},
+        {"an earlier check wins over the rounded bar count",
+         {{TextField::txtZJGS, "0.4"}, {TextField::txtBHC, "0"}},
+         TextField::txtBHC,
+         "保护层厚度应大于0,请重新输入"},
+        {"3 cm cover + 27 mm / 2 = 4.35 cm leaves no effective depth",
+         {{TextField::txtBDH, "4.35"}},
+         TextField::txtBHC,
+         "板端厚应大于保护层厚度与主筋外径一半之和,请重新输入"},
+        {"a little more thickness leaves some", {{TextField::txtBDH, "4.4"}}, std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        DesignInput input;
+        for (const auto& [field, text] : c.edits) {
+            input.text(field) = text;
+        }
+        const auto refusal = validateInput(input);
+        ASSERT_EQ(refusal.has_value(), c.field.has_value()) << c.what;
+        if (refusal) {
+            EXPECT_EQ(refusal->field, c.field) << c.what;
+            EXPECT_EQ(refusal->message, c.message) << c.what;
+        }
+    }
 }
 
 }  // namespace

@@ -32,9 +32,7 @@ class AboutDialogTest : public QObject {
     }
 
   private slots:
-    void init() {
-        QVERIFY(f.restart());
-    }
+    void init() { QVERIFY(f.restart()); }
     void cleanup() { f.window.reset(); }
 
     void theDialogShowsTitleVersionAndItsButton() {

@@ -51,9 +51,7 @@ class StirrupDialogTest : public QObject {
     }
 
   private slots:
-    void init() {
-        QVERIFY(f.restart());
-    }
+    void init() { QVERIFY(f.restart()); }
     void cleanup() { f.window.reset(); }
 
     void theDialogLoadsWithItsDefaultsAndTheDesignShear() {
