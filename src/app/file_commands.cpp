@@ -28,7 +28,7 @@ QString text(const char* utf8) {
 }  // namespace
 
 QString fileCaption(const QString& path) {
-    return text(ui::kProgramCaption) + text(kCaptionSeparator) + QDir::toNativeSeparators(path);
+    return ui::programCaption() + text(kCaptionSeparator) + QDir::toNativeSeparators(path);
 }
 
 FileCommands::FileCommands(ui::MainWindow& window, ui::Prompter& prompter)

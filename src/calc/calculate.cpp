@@ -6,6 +6,7 @@
 
 #include "base/numbers.h"
 #include "base/tables.h"
+#include "calc/design_code.h"
 #include "calc/loads.h"
 #include "calc/section.h"
 #include "calc/validation.h"
@@ -62,8 +63,9 @@ bool computedValuesFinite(const CalculationResults& r) {
 }  // namespace
 
 void initialiseCrackWidthFactors(CalculationResults& r) {
-    r.C2 = kC2LongTermAction;
-    r.C3 = kC3MemberForm;
+    const SectionFactors& factors = designCode(Edition::Jtg2004).section;
+    r.C2 = factors.crackLongTermFactor;
+    r.C3 = factors.crackMemberFormFactor;
 }
 
 void recordConcreteGrade(CalculationResults& r, const std::string& grade) {

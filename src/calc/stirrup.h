@@ -9,12 +9,12 @@
 
 namespace tavrel {
 
-// Vcs = α1·α2·α3·0.45e-3·b·h0·((2 + 0.6 P)·sqrt(fcu,k)·ρsv·fsv)^(1/2), in kN with b, h0 in mm.
-// P is the main reinforcement percentage, capped at 2.5.
-float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv,
-                           std::int16_t fsv);
+struct DesignCode;
 
-inline constexpr float kStirrupPercentageCap = 2.5f;  // JTG D62-2004 5.2.7: P > 2.5 is taken as 2.5
+// Vcs = α1·α2·α3·0.45e-3·b·h0·((2 + 0.6 P)·sqrt(fcu,k)·ρsv·fsv)^(1/2), in kN with b, h0 in mm, by the
+// code's factors. P is the main reinforcement percentage, capped at 2.5.
+float stirrupShearCapacity(const DesignCode& code, float bM, float h0M, float rhoPct, std::int16_t fcuk,
+                           float rhoSv, std::int16_t fsv);
 
 struct StirrupPressOutcome {
     std::optional<std::string> refusal;  // the spacing message; nothing was computed

@@ -10,6 +10,7 @@
 
 #include "base/numbers.h"
 #include "base/tables.h"
+#include "base/version.h"
 #include "calc/calculate.h"
 #include "calc/stirrup.h"
 #include "model/slab_type.h"
@@ -22,8 +23,6 @@ namespace tavrel::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr const char* kVersion = "0.2";
 
 constexpr const char* kHelp =
     "用法 / usage:\n"

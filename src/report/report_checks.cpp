@@ -1,6 +1,7 @@
 // Report sections 4 to 6: section design, the ultimate limit state checks of JTG D62-2004 (5.2.1, 9.1.12,
 // 5.2.2, 5.2.10 and 5.2.7 with stirrups) and the crack width of 6.4. Each check ends in a verdict line;
 // a verdict that states a failure is red.
+#include "calc/design_code.h"
 #include "calc/section.h"
 #include "calc/stirrup.h"
 #include "report/report_sections.h"
@@ -90,7 +91,7 @@ void composeMinimumReinforcement(ReportComposer& out, const CalculationResults& 
     const float percentage = reinforcementPercentage(r);
     const float minimum = minimumReinforcementPercentage(r);
     const bool aboveRelative = percentage >= minimum;
-    const bool aboveAbsolute = percentage >= kAbsoluteMinimumReinforcementPct;
+    const bool aboveAbsolute = percentage >= codeOf(r).section.absoluteMinimumPct;
 
     out.line().text("2) 最小配筋率");
     out.line().text(kBridgeCode).text("9.1.12关于受弯构件最小配筋百分率的规定:");
@@ -145,7 +146,7 @@ void composeStirrupCheck(ReportComposer& out, const CalculationResults& r) {
         "V_{cs}=α_{1}·α_{2}·α_{3}·0.45×10^{-3}·b·h_{0}((2+0.6·P)·(f_{cu,k})^{1/2}·ρ_{sv}·f_{sv})^{1/2}");
     ReportLine formula = out.line().text("        =1×1×1.1×0.00045×").value(r.b, kTwoDecimals).text("×1000×");
     formula.value(r.h0, kThreeDecimals).text("×1000×((2+0.6×");
-    if (r.rhoPct > kStirrupPercentageCap) {
+    if (r.rhoPct > codeOf(r).stirrups.percentageCap) {
         formula.text("2.5");
     } else {
         formula.value(r.rhoPct, kTwoDecimals);

@@ -1,6 +1,6 @@
 // Report sections 1 to 3: design data with the figure, external forces, internal forces and the load
 // combination of JTG D60-2004 4.1.6.
-#include "calc/loads.h"
+#include "calc/design_code.h"
 #include "report/report_sections.h"
 
 namespace tavrel {
@@ -19,17 +19,18 @@ constexpr const char* kCombinationClause =
     "  根据《公路桥涵设计通用规范》(JTG D60-2004)中4.1.6关于作用效应组合的规定：";
 
 // JTG D60-2004 4.3.4: the wheel load spreads through the fill at 30°; the band of the fill height decides
-// which wheels and axles act together (see calc/loads.h). Texts of the spread along and across the span.
+// which wheels and axles act together (the bands of the design code). Texts of the spread along and across
+// the span.
 struct SpreadTexts {
     const char* alongSpan;
     const char* acrossSpan;
 };
 
-SpreadTexts spreadTexts(float fillHeight) {
-    if (fillHeight < kFillAxlesJoin) {
+SpreadTexts spreadTexts(float fillHeight, const VehicleModel& vehicle) {
+    if (fillHeight < vehicle.fillAxlesJoinM) {
         return {"=0.2+2·H·tan30=0.2+2×", "=0.6+2·H·tan30=0.6+2×"};
     }
-    if (fillHeight < kFillVehicleJoins) {
+    if (fillHeight < vehicle.fillVehicleJoinsM) {
         return {"=1.6+2·H·tan30=1.6+2×", "=2.4+2·H·tan30=2.4+2×"};
     }
     return {"=13+2·H·tan30=13+2×", "=2.4+2·H·tan30=2.4+2×"};
@@ -75,7 +76,7 @@ void composePermanentLoads(ReportComposer& out, const CalculationResults& r, Sla
 
 // JTG D60-2004 4.3.4 and 4.3.1: the wheel spread through the fill at 30°, p = P/La/Lb.
 void composeBuriedVehicleLoad(ReportComposer& out, const CalculationResults& r) {
-    const SpreadTexts spread = spreadTexts(r.H);
+    const SpreadTexts spread = spreadTexts(r.H, codeOf(r).vehicle);
     out.line().text(kVehicleLoadHeading);
     out.line().text("  根据《公路桥涵设计通用规范》(JTG D60-2004)中4.3.4的规定：");
     out.line().text(

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "calc/calculate.h"
+#include "calc/design_code.h"
 #include "test_support.h"
 
 namespace tavrel {
@@ -74,14 +75,14 @@ TEST_F(StirrupTest, SpacingRoundsHalvesToEven) {
 }
 
 TEST(StirrupCapacity, PercentageAboveTwoPointFiveIsCappedAndMeetsTheFormulaAtTheCap) {
-    const float atCap = stirrupShearCapacity(1, 1, 2.5f, 30, 0.002f, 195);
-    const float aboveCap = stirrupShearCapacity(1, 1, 2.6f, 30, 0.002f, 195);
-    const float farAbove = stirrupShearCapacity(1, 1, 10.0f, 30, 0.002f, 195);
+    const float atCap = stirrupShearCapacity(designCode(Edition::Jtg2004), 1, 1, 2.5f, 30, 0.002f, 195);
+    const float aboveCap = stirrupShearCapacity(designCode(Edition::Jtg2004), 1, 1, 2.6f, 30, 0.002f, 195);
+    const float farAbove = stirrupShearCapacity(designCode(Edition::Jtg2004), 1, 1, 10.0f, 30, 0.002f, 195);
     EXPECT_EQ(atCap, aboveCap);
     EXPECT_EQ(atCap, farAbove);
     // b = h0 = 1 m: 1000·0.000495·1000·(3.5·√30·0.002·195)^(1/2)
     EXPECT_TRUE(near(atCap, 495 * std::sqrt(3.5 * std::sqrt(30.0) * 0.002 * 195)));
-    EXPECT_LT(stirrupShearCapacity(1, 1, 2.4f, 30, 0.002f, 195), atCap);
+    EXPECT_LT(stirrupShearCapacity(designCode(Edition::Jtg2004), 1, 1, 2.4f, 30, 0.002f, 195), atCap);
 }
 
 // The defaults give Vcs 1024.50 kN against Vc 891.45 kN; the design shear is set around it.
