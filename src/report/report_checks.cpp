@@ -47,12 +47,9 @@ void composeTrialZone(ReportComposer& out, const CalculationResults& r) {
     const bool real = trialZoneHasRealValue(r);
     out.introduction().text("2) 试算受压区高度");
     out.line().text("      x_{0}=h_{0}-(h_{0}^{2}-2γ_{c}·γ_{0}·M_{d}/f_{cd}/b/10^{3})^{1/2}");
-    ReportLine trial = out.continuation()
-                           .text("       =")
-                           .value(r.h0, kThreeDecimals)
-                           .text("-(")
-                           .value(r.h0, kThreeDecimals);
-    trial.text("^{2}-2×1.25×").value(r.gamma0Md, kTwoDecimals).text("/").value(r.fcd).text("/");
+    ReportLine trial = out.continuation().text("       =").value(r.h0, kThreeDecimals);
+    trial.text("-(").value(r.h0, kThreeDecimals).text("^{2}-2×1.25×").value(r.gamma0Md, kTwoDecimals);
+    trial.text("/").value(r.fcd).text("/");
     trial.value(r.b, kTwoDecimals).text("/1000)^{1/2}=");
     if (real) {
         trial.value(r.x0, kThreeDecimals).text("m");
