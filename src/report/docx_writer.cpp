@@ -142,11 +142,11 @@ WriteResult packageFailure(const std::string& reason) {
 
 }  // namespace
 
-WriteResult writeDocx(const ReportDocument& document, const std::string& path) {
+WriteResult writeDocx(const ReportDocument& document, const std::string& path,
+                      std::chrono::system_clock::time_point now) {
     try {
         const EmbeddedPictures pictures = readPictures(document);
-        const std::vector<PackagePart> parts =
-            docxParts(document, pictures, std::chrono::system_clock::now());
+        const std::vector<PackagePart> parts = docxParts(document, pictures, now);
         std::string bytes;
         if (std::optional<std::string> failure = packParts(parts, bytes)) {
             return packageFailure(*failure);

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "report/report_builder.h"
 #include "temporary_folder.h"
@@ -133,9 +136,11 @@ TEST_F(DocxPackage, MissingFigureLeavesAnEmptyCentredParagraphAndACompleteReport
     EXPECT_FALSE(has(package["word/_rels/document.xml.rels"], "image"));
     const std::string& document = package["word/document.xml"];
     EXPECT_FALSE(has(document, "<w:drawing>"));
-    EXPECT_TRUE(has(document,
-                    "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr></w:p><w:p><w:pPr><w:jc w:val=\"both\"/>"
-                    "</w:pPr><w:r><w:rPr><w:b/><w:bCs/></w:rPr><w:t xml:space=\"preserve\">2.外力计算"));
+    EXPECT_TRUE(
+        has(document,
+            "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr></w:p><w:p><w:pPr><w:keepNext/><w:keepLines/>"
+            "<w:jc w:val=\"both\"/></w:pPr><w:r><w:rPr><w:b/><w:bCs/></w:rPr>"
+            "<w:t xml:space=\"preserve\">2.外力计算"));
     EXPECT_TRUE(has(document, "裂缝宽度满足规范要求"));
 }
 
@@ -182,6 +187,91 @@ TEST_F(DocxPackage, RunsCarryTheirSubscriptSuperscriptRedAndBold) {
     EXPECT_TRUE(
         has(document, "<w:rPr><w:color w:val=\"FF0000\"/></w:rPr><w:t xml:space=\"preserve\">不满足"));
     EXPECT_TRUE(has(document, "<w:rPr><w:b/><w:bCs/></w:rPr><w:t xml:space=\"preserve\">标题"));
+}
+
+TEST_F(DocxPackage, ParagraphsKeptTogetherCarryKeepNextAndKeepLines) {
+    struct Case {
+        const char* name;
+        bool keepWithNext;
+        bool keepLinesTogether;
+        const char* properties;
+    };
+    const Case cases[] = {
+        {"free", false, false, "<w:pPr><w:jc w:val=\"both\"/></w:pPr>"},
+        {"kept with the next", true, true,
+         "<w:pPr><w:keepNext/><w:keepLines/><w:jc w:val=\"both\"/></w:pPr>"},
+        {"kept whole only", false, true, "<w:pPr><w:keepLines/><w:jc w:val=\"both\"/></w:pPr>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReportDocument document = smallDocument();
+        document.paragraphs.front().keepWithNext = c.keepWithNext;
+        document.paragraphs.front().keepLinesTogether = c.keepLinesTogether;
+        const std::string xml = write(document)["word/document.xml"];
+        EXPECT_TRUE(has(xml, std::string("<w:p>") + c.properties + "<w:r>")) << xml;
+    }
+}
+
+// The direct children of every w:pPr element in `part`, by name without the prefix.
+std::vector<std::vector<std::string>> paragraphPropertyChildren(const std::string& part) {
+    const std::string opening = "<w:pPr>";
+    std::vector<std::vector<std::string>> all;
+    for (std::size_t start = part.find(opening); start != std::string::npos;
+         start = part.find(opening, start + 1)) {
+        std::vector<std::string> children;
+        int depth = 0;
+        for (std::size_t tag = start + opening.size(); part.compare(tag, 8, "</w:pPr>") != 0 || depth > 0;
+             tag = part.find('<', tag + 1)) {
+            const bool closing = part[tag + 1] == '/';
+            const bool empty = part[part.find('>', tag) - 1] == '/';
+            if (!closing && depth == 0) {
+                children.push_back(part.substr(tag + 3, part.find_first_of(" />", tag) - tag - 3));
+            }
+            depth += closing ? -1 : (empty ? 0 : 1);
+        }
+        all.push_back(children);
+    }
+    return all;
+}
+
+// Places of the paragraph properties in the sequence of the schema (CT_PPrBase); -1 for an unknown one.
+std::vector<int> schemaPlaces(const std::vector<std::string>& children) {
+    static const std::string kSchemaOrder =
+        " pStyle keepNext keepLines pageBreakBefore framePr widowControl numPr suppressLineNumbers pBdr shd "
+        "tabs"
+        " suppressAutoHyphens kinsoku wordWrap overflowPunct topLinePunct autoSpaceDE autoSpaceDN bidi"
+        " adjustRightInd snapToGrid spacing ind contextualSpacing mirrorIndents suppressOverlap jc "
+        "textDirection"
+        " textAlignment textboxTightWrap outlineLvl divId cnfStyle rPr sectPr pPrChange ";
+    std::vector<int> places;
+    for (const std::string& child : children) {
+        const std::size_t found = kSchemaOrder.find(" " + child + " ");
+        places.push_back(found == std::string::npos ? -1 : static_cast<int>(found));
+    }
+    return places;
+}
+
+// Word refuses a file whose paragraph properties stand out of the order of the schema.
+TEST_F(DocxPackage, ParagraphPropertiesFollowTheSchemaOrder) {
+    ReportDocument document = buildReport(test::buriedWithStirrups(), StirrupCheck::Current, kFigures);
+    ReportParagraph& title = document.paragraphs.front();  // a style, page flow, a tab stop and centring
+    title.keepWithNext = true;
+    title.keepLinesTogether = true;
+    title.rightTabAtMargin = true;
+    Package package = write(document);
+    for (const char* part :
+         {"word/document.xml", "word/header1.xml", "word/footer1.xml", "word/styles.xml"}) {
+        SCOPED_TRACE(part);
+        const std::vector<std::vector<std::string>> properties = paragraphPropertyChildren(package[part]);
+        EXPECT_FALSE(properties.empty());
+        const auto misordered = std::find_if(properties.begin(), properties.end(), [](const auto& children) {
+            const std::vector<int> places = schemaPlaces(children);
+            return std::count(places.begin(), places.end(), -1) > 0 ||
+                   std::adjacent_find(places.begin(), places.end(), std::greater_equal<>()) != places.end();
+        });
+        EXPECT_TRUE(misordered == properties.end())
+            << "out of order: " << ::testing::PrintToString(*misordered);
+    }
 }
 
 TEST_F(DocxPackage, PictureWiderThanTheTextIsScaledToTheTextWidth) {
