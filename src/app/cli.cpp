@@ -9,7 +9,6 @@
 #endif
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <sstream>
 
 #include "calc/calculate.h"
 #include "calc/numbers.h"
@@ -17,6 +16,7 @@
 #include "calc/tables.h"
 #include "model/tvrl.h"
 #ifdef TAVREL_HAVE_REPORT
+#include "report/platform_file.h"
 #include "report/report.h"
 #endif
 
@@ -37,7 +37,12 @@ constexpr const char* kHelp =
     "      shear check fails: GRADE R235 or HRB335, DIAMETER in mm (8..20), SPACING in cm, e.g.\n"
     "      --stirrup R235,10,10; closing the dialog then updates the shear result and verdict.\n"
     "  tavrel-cli report FILE.tvrl -o OUT.docx [--stirrup GRADE,DIAMETER,SPACING]\n"
-    "      Calculates as above and writes the calculation report (计算书) to OUT.docx.\n"
+    "      Calculates as above and writes the calculation report (计算书) to OUT.docx. An existing\n"
+    "      OUT.docx is replaced when it is an ordinary file that may be written; it keeps its permission\n"
+    "      bits. Refused, and left as they are: the input file itself (by any path or link), a read-only\n"
+    "      file, a folder, a device, a pipe and a symbolic link (name the file it leads to instead).\n"
+    "      A stirrup spacing the dialog refuses is an input refused; a report written without its figure\n"
+    "      says so on stderr.\n"
     "  tavrel-cli --help      this text\n"
     "  tavrel-cli --version   the program version\n"
     "Exit codes: 0 calculated (whatever the verdicts), 1 file error, 2 usage, 3 input refused.\n";
@@ -100,12 +105,22 @@ bool isStirrupDiameter(const std::string& text) {
     return false;
 }
 
-std::optional<StirrupRequest> parseStirrup(const std::string& text, std::ostream& err) {
+// The parts between commas as typed, empty ones included ("HRB335,10," has an empty third part).
+std::vector<std::string> commaSeparated(const std::string& text) {
     std::vector<std::string> parts;
-    std::stringstream stream(text);
-    for (std::string part; std::getline(stream, part, ',');) {
-        parts.push_back(part);
+    std::string::size_type start = 0;
+    for (std::string::size_type comma; (comma = text.find(',', start)) != std::string::npos;
+         start = comma + 1) {
+        parts.push_back(text.substr(start, comma - start));
     }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// Grade and diameter are picked from the dialog's lists, so only their entries can be given; the spacing
+// is a text box that takes anything, and the dialog's own rules answer it.
+std::optional<StirrupRequest> parseStirrup(const std::string& text, std::ostream& err) {
+    const std::vector<std::string> parts = commaSeparated(text);
     if (parts.size() != 3) {
         err << "--stirrup expects GRADE,DIAMETER,SPACING, e.g. R235,10,10\n";
         return std::nullopt;
@@ -352,25 +367,47 @@ std::string programFolder() {
 }
 
 int writeReport(const Session& session, const Options& options, std::ostream& err) {
+    if (session.stirrup && session.stirrup->message) {
+        err << *session.stirrup->message << "\n";
+        return kInputRefused;
+    }
     const std::string figures = programFolder() + "/" + kFigureFolderName;
-    const bool stirrupsComputed = session.stirrup && !session.stirrup->message;
-    const StirrupCheck stirrupCheck = stirrupsComputed ? StirrupCheck::Current : StirrupCheck::NotDone;
+    const StirrupCheck stirrupCheck = session.stirrup ? StirrupCheck::Current : StirrupCheck::NotDone;
     const WriteResult written =
         writeDocx(buildReport(session.results, stirrupCheck, figures), options.output);
     if (!written.ok()) {
         err << written.message << "\n";
         return kFileError;
     }
+    for (const LeftOutPicture& picture : written.leftOut) {
+        err << leftOutPictureMessage(picture) << "\n";
+    }
     return kCalculated;
+}
+
+// The report must never take the place of the design it is made from.
+bool outputIsTheInput(const Options& options, std::ostream& err) {
+    if (options.command != "report" || !platform::sameFile(options.file, options.output)) {
+        return false;
+    }
+    err << "计算书文件不能替换输入文件：" << options.output << "\n";
+    return true;
 }
 #else
 int writeReport(const Session&, const Options&, std::ostream& err) {
     err << "this build has no report writer\n";
     return kFileError;
 }
+
+bool outputIsTheInput(const Options&, std::ostream&) {
+    return false;
+}
 #endif
 
 int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
+    if (outputIsTheInput(options, err)) {
+        return kFileError;
+    }
     const auto input = readInput(options.file, err);
     if (!input) {
         return kFileError;

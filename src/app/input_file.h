@@ -26,7 +26,9 @@ struct FileWriteResult {
 };
 
 // Writes the 47 lines of `input` to `path`. The bytes go to a temporary file in the same folder, which
-// replaces the target only when completely written, so a failure leaves an existing file as it was.
+// replaces the target only when every byte reached the disk, so a failure leaves an existing file
+// byte for byte as it was. A read-only file, a folder or a device of that name is left alone and
+// named as the reason; a symbolic link to a file is written through.
 // Text: with Refuse, a field holds a character without a GBK form or a line break; nothing is written
 // then, and the reason names each such field by its term in the file and the characters.
 FileWriteResult writeInputFile(const QString& path, const DesignInput& input, tvrl::Unwritable unwritable);

@@ -4,6 +4,7 @@
 
 #include <zip.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -22,41 +23,58 @@ namespace {
 // Larger picture files are not figures of a report; they are left out rather than read.
 constexpr std::uintmax_t kLargestPictureBytes = 32u * 1024u * 1024u;
 
-std::optional<std::string> readSmallFile(const std::string& path) {
+// A picture file's bytes, or why the report goes without it.
+struct PictureFile {
+    std::string bytes;
+    std::string reason;  // empty when read
+};
+
+PictureFile readSmallFile(const std::string& path) {
     const std::filesystem::path filePath = platform::pathFromUtf8(path);
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(filePath, error);
-    if (error || size > kLargestPictureBytes) {
-        return std::nullopt;
+    if (error) {
+        return {{}, error == std::errc::no_such_file_or_directory ? "文件不存在" : platform::reason(error)};
+    }
+    if (size > kLargestPictureBytes) {
+        return {{}, "文件过大，不是示意图"};
     }
     std::ifstream file(filePath, std::ios::binary);
     if (!file) {
-        return std::nullopt;
+        return {{}, "无法打开文件（" + platform::reason({errno, std::generic_category()}) + "）"};
     }
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (file.bad()) {
-        return std::nullopt;
+        return {{}, "读取文件失败"};
     }
-    return bytes;
+    return {std::move(bytes), {}};
 }
 
-EmbeddedPictures readPictures(const ReportDocument& document) {
-    EmbeddedPictures pictures;
+struct Pictures {
+    EmbeddedPictures embedded;
+    std::vector<LeftOutPicture> leftOut;
+};
+
+Pictures readPictures(const ReportDocument& document) {
+    Pictures pictures;
     for (std::size_t index = 0; index < document.paragraphs.size(); ++index) {
         const std::optional<ReportPicture>& picture = document.paragraphs[index].picture;
         if (!picture) {
             continue;
         }
-        std::optional<std::string> bytes = readSmallFile(picture->path);
-        if (!bytes) {
+        PictureFile file = readSmallFile(picture->path);
+        if (!file.reason.empty()) {
+            pictures.leftOut.push_back({picture->path, file.reason});
             continue;
         }
-        const std::optional<JpegInfo> info = readJpegInfo(*bytes);
+        const std::optional<JpegInfo> info = readJpegInfo(file.bytes);
         if (!info) {
+            pictures.leftOut.push_back({picture->path, "不是JPEG图片"});
             continue;
         }
         const std::filesystem::path name = platform::pathFromUtf8(picture->path).filename();
-        pictures.emplace(index, EmbeddedPicture{platform::utf8FromPath(name), std::move(*bytes), *info});
+        pictures.embedded.emplace(
+            index, EmbeddedPicture{platform::utf8FromPath(name), std::move(file.bytes), *info});
     }
     return pictures;
 }
@@ -137,21 +155,27 @@ std::optional<std::string> packParts(const std::vector<PackagePart>& parts, std:
 }
 
 WriteResult packageFailure(const std::string& reason) {
-    return {WriteResult::Error::Package, "计算书文件打包失败：" + reason, ""};
+    return {WriteResult::Error::Package, "计算书文件打包失败：" + reason, "", {}};
 }
 
 }  // namespace
 
+std::string leftOutPictureMessage(const LeftOutPicture& picture) {
+    return "计算书中没有示意图：" + picture.path + "（" + picture.reason + "）";
+}
+
 WriteResult writeDocx(const ReportDocument& document, const std::string& path) {
     try {
-        const EmbeddedPictures pictures = readPictures(document);
+        Pictures pictures = readPictures(document);
         const std::vector<PackagePart> parts =
-            docxParts(document, pictures, std::chrono::system_clock::now());
+            docxParts(document, pictures.embedded, std::chrono::system_clock::now());
         std::string bytes;
         if (std::optional<std::string> failure = packParts(parts, bytes)) {
             return packageFailure(*failure);
         }
-        return replaceFileAtomically(path, bytes);
+        WriteResult written = replaceFileAtomically(path, bytes);
+        written.leftOut = std::move(pictures.leftOut);
+        return written;
     } catch (const std::bad_alloc&) {
         return packageFailure("内存不足");
     } catch (const std::exception& exception) {
