@@ -16,6 +16,8 @@
 namespace tavrel::tvrl {
 namespace {
 
+using test::PrintTo;
+
 std::string fileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
