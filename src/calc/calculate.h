@@ -44,6 +44,8 @@ void calculate(const DesignInput& input, CalculationResults& r);
 // The whole command: a refused input writes nothing into the record.
 CalculateOutcome runCalculateCommand(const DesignInput& input, CalculationResults& r);
 
-inline constexpr const char* kOutOfRangeResultMessage = "输入数值过大，计算结果超出数值范围,请重新输入";
+// An input that passes every check yet makes a result overflow single precision: a huge load, or a tiny
+// slab width that a load is divided by.
+inline constexpr const char* kOutOfRangeResultMessage = "输入数值超出计算所能处理的范围,请重新输入";
 
 }  // namespace tavrel

@@ -88,16 +88,30 @@ TEST(CalculateCommand, RefusedInputWritesNothingIntoTheRecord) {
     EXPECT_EQ(r, before);
 }
 
-TEST(CalculateCommand, ResultsTooLargeToCalculateAreRefusedInsteadOfShowingInfinity) {
-    auto r = freshResults();
-    const CalculationResults before = r;
-    DesignInput huge;
-    huge.txtTRZ = "3e38";
-    huge.txtGBK = "3e38";
-    const auto outcome = runCalculateCommand(huge, r);
-    ASSERT_FALSE(outcome.calculated());
-    EXPECT_EQ(outcome.refusal->message, kOutOfRangeResultMessage);
-    EXPECT_EQ(r, before);
+// Too large and too small alike: the message names neither, only that the calculation cannot handle it.
+TEST(CalculateCommand, ResultsThatOverflowAreRefusedInsteadOfShowingInfinity) {
+    struct Case {
+        const char* what;
+        TextField field;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"huge soil unit weight", TextField::txtTRZ, "3e38"},
+        {"tiny slab width", TextField::txtGBK, "1e-45"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto r = freshResults();
+        const CalculationResults before = r;
+        DesignInput input;
+        input.chkGBK = true;
+        input.text(c.field) = c.text;
+        const auto outcome = runCalculateCommand(input, r);
+        ASSERT_FALSE(outcome.calculated());
+        EXPECT_EQ(outcome.refusal->message, "输入数值超出计算所能处理的范围,请重新输入");
+        EXPECT_FALSE(outcome.refusal->field.has_value());
+        EXPECT_EQ(r, before);
+    }
 }
 
 TEST(CalculateCommand, UnconvertibleFieldsOfAnotherTypeKeepTheirEarlierSnapshot) {
