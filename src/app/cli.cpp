@@ -72,7 +72,8 @@ struct StirrupState {
 struct Session {
     DesignInput input;
     CalculationResults results;
-    CalculateOutcome outcome;
+    Expected<void, Refusal> calculation;  // fails with the calculate command's refusal
+    CalculateOutcome outcome;             // empty when refused
     ResultTexts display;
     std::vector<std::string> messages;
     std::optional<StirrupState> stirrup;
@@ -170,12 +171,12 @@ void runStirrupDialog(Session& session, const StirrupRequest& request) {
     state.txtZDJL = design.load();
     design.selectGrade(request.grade);
     design.selectDiameter(request.diameter);
-    const StirrupPressOutcome pressed = design.press(request.spacing, session.input.CboHNTDJ);
-    if (pressed.refusal) {
-        state.message = pressed.refusal;
-        session.messages.push_back(*pressed.refusal);
+    const Expected<std::string, Refusal> vcsText = design.press(request.spacing, session.input.CboHNTDJ);
+    if (!vcsText) {
+        state.message = vcsText.error().message;
+        session.messages.push_back(vcsText.error().message);
     } else {
-        state.txtJLKL = pressed.vcsText;
+        state.txtJLKL = *vcsText;
     }
     const StirrupClosingUpdate update = design.close(state.txtJLKL);
     if (update.mainJLKLText) {
@@ -191,16 +192,15 @@ void runStirrupDialog(Session& session, const StirrupRequest& request) {
     session.stirrup = std::move(state);
 }
 
-// Reads the file into the default record as the open command does; empty with a message on failure.
-std::optional<DesignInput> readInput(const std::string& path, std::ostream& err) {
-    const tvrl::ReadResult read = tvrl::readFile(path);
-    if (read.error != tvrl::ReadError::None) {
-        err << tvrl::describe(read.error, path) << "\n";
-        return std::nullopt;
+// Reads the file into the default record as the open command does.
+Expected<DesignInput> readInput(const std::string& path) {
+    const Expected<tvrl::Values> read = tvrl::readCompleteFile(path);
+    if (!read) {
+        return unexpected(read.error());
     }
     DesignInput input;
     DesignInputTarget target(input);
-    tvrl::apply(read.values, target);
+    tvrl::apply(*read, target);
     return input;
 }
 
@@ -209,7 +209,13 @@ Session calculateInput(const DesignInput& input, const Options& options) {
     session.input = input;
     initialiseCrackWidthFactors(session.results);
     recordConcreteGrade(session.results, input.CboHNTDJ);
-    session.outcome = runCalculateCommand(input, session.results);
+    Expected<CalculateOutcome, Refusal> calculated = runCalculateCommand(input, session.results);
+    if (!calculated) {
+        session.messages = {calculated.error().message};
+        session.calculation = unexpected(calculated.error());
+        return session;
+    }
+    session.outcome = std::move(*calculated);
     session.display = session.outcome.texts;
     session.messages = session.outcome.messages();
     if (session.outcome.opensStirrupDialog && options.stirrup) {
@@ -306,16 +312,17 @@ Json resultsJson(const CalculationResults& r) {
 }
 
 Json sessionJson(const Session& session) {
-    const auto& refusal = session.outcome.refusal;
+    const bool valid = session.calculation.has_value();
     Json j;
-    j["valid"] = !refusal.has_value();
+    j["valid"] = valid;
     j["error"] = nullptr;
-    if (refusal) {
+    if (!valid) {
+        const Refusal& refusal = session.calculation.error();
         j["error"] = {
-            {"field", refusal->field ? Json(std::string(controlName(*refusal->field))) : Json(nullptr)},
-            {"message", refusal->message}};
+            {"field", refusal.field ? Json(std::string(controlName(*refusal.field))) : Json(nullptr)},
+            {"message", refusal.message}};
     }
-    j["results"] = refusal ? Json(nullptr) : resultsJson(session.results);
+    j["results"] = valid ? resultsJson(session.results) : Json(nullptr);
     Json display = Json::object();
     for (const ResultBox& box : kResultBoxes) {
         display[box.name] = session.display.*box.text;
@@ -373,13 +380,13 @@ int writeReport(const Session& session, const Options& options, std::ostream& er
     }
     const std::string figures = programFolder() + "/" + kFigureFolderName;
     const StirrupCheck stirrupCheck = session.stirrup ? StirrupCheck::Current : StirrupCheck::NotDone;
-    const WriteResult written =
+    const Expected<WrittenReport> written =
         writeDocx(buildReport(session.results, stirrupCheck, figures), options.output);
-    if (!written.ok()) {
-        err << written.message << "\n";
+    if (!written) {
+        err << written.error().message << "\n";
         return kFileError;
     }
-    for (const LeftOutPicture& picture : written.leftOut) {
+    for (const LeftOutPicture& picture : written->leftOut) {
         err << leftOutPictureMessage(picture) << "\n";
     }
     return kCalculated;
@@ -408,17 +415,18 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     if (outputIsTheInput(options, err)) {
         return kFileError;
     }
-    const auto input = readInput(options.file, err);
+    const Expected<DesignInput> input = readInput(options.file);
     if (!input) {
+        err << input.error().message << "\n";
         return kFileError;
     }
     const Session session = calculateInput(*input, options);
     if (options.json) {
         out << sessionJson(session).dump(2) << "\n";
-        return session.outcome.calculated() ? kCalculated : kInputRefused;
+        return session.calculation ? kCalculated : kInputRefused;
     }
-    if (!session.outcome.calculated()) {
-        err << session.outcome.refusal->message << "\n";
+    if (!session.calculation) {
+        err << session.calculation.error().message << "\n";
         return kInputRefused;
     }
     if (options.command == "report") {

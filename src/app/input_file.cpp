@@ -2,9 +2,7 @@
 #include "app/input_file.h"
 
 #include <QFileInfo>
-#include <QStringList>
 
-#include <optional>
 #include <system_error>
 
 #include "model/tvrl.h"
@@ -13,43 +11,6 @@
 namespace tavrel::app {
 
 namespace {
-
-bool isLineBreak(QChar character) {
-    return character == QLatin1Char('\r') || character == QLatin1Char('\n');
-}
-
-// Characters as the message shows them: quoted, a line break by name, since it shows as nothing.
-QString shownCharacters(const std::string& characters) {
-    QString quoted;
-    bool lineBreak = false;
-    for (const QChar character : QString::fromStdString(characters)) {
-        if (isLineBreak(character)) {
-            lineBreak = true;
-        } else {
-            quoted += character;
-        }
-    }
-    QStringList shown;
-    if (!quoted.isEmpty()) {
-        shown << QStringLiteral("“%1”").arg(quoted);
-    }
-    if (lineBreak) {
-        shown << QStringLiteral("换行符");
-    }
-    return shown.join(QStringLiteral("、"));
-}
-
-// Why the writer refused the record: each field the file cannot carry, by its term in the file, with the
-// characters to correct.
-QString unwritableTextReason(const DesignInput& input) {
-    QString reason = QStringLiteral("以下输入含有不能以GBK编码保存的字符，请修改后再保存：");
-    for (const tvrl::UnwritableValue& value : tvrl::unwritableValues(input)) {
-        reason += QLatin1Char('\n') +
-                  QString::fromUtf8(value.term.data(), static_cast<qsizetype>(value.term.size())) +
-                  QStringLiteral("：") + shownCharacters(value.characters);
-    }
-    return reason;
-}
 
 QString systemReason(const std::error_code& error) {
     return QString::fromStdString(platform::reason(error));
@@ -93,26 +54,22 @@ QString resolvedTarget(const QString& path) {
     return resolved.isEmpty() ? path : resolved;
 }
 
-FileWriteResult fileFailure(const QString& reason) {
-    return {FileWriteResult::Error::File, reason};
-}
-
 }  // namespace
 
 bool fileExists(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-FileWriteResult writeInputFile(const QString& path, const DesignInput& input, tvrl::Unwritable unwritable) {
-    const std::optional<std::string> bytes = tvrl::write(input, unwritable);
+Expected<void> writeInputFile(const QString& path, const DesignInput& input, tvrl::Unwritable unwritable) {
+    const Expected<std::string> bytes = tvrl::write(input, unwritable);
     if (!bytes) {
-        return {FileWriteResult::Error::Text, unwritableTextReason(input)};
+        return unexpected(bytes.error());
     }
     const QString target = resolvedTarget(path);
     const bool existed = fileExists(target);
     const platform::ReplaceResult written = platform::writeFileAtomically(target.toStdString(), *bytes);
     if (!written.ok()) {
-        return fileFailure(replaceFailureReason(written, existed));
+        return failure(ErrorCode::CannotWrite, replaceFailureReason(written, existed).toStdString());
     }
     return {};
 }

@@ -12,7 +12,7 @@ namespace tavrel::app {
 namespace {
 
 // One line for each picture the report was written without; empty when it has them all.
-QString leftOutPictures(const WriteResult& written) {
+QString leftOutPictures(const WrittenReport& written) {
     QStringList lines;
     for (const LeftOutPicture& picture : written.leftOut) {
         lines << QString::fromStdString(leftOutPictureMessage(picture));
@@ -25,16 +25,16 @@ QString leftOutPictures(const WriteResult& written) {
 void WriteCalcReport(const CalculationResults& results, StirrupCheck stirrupCheck, ui::Prompter& prompter,
                      const QString& figureFolder, const QString& reportFolder) {
     const ReportDocument document = buildReport(results, stirrupCheck, figureFolder.toStdString());
-    const WriteResult written = writeReportInFolder(document, reportFolder.toStdString());
+    const Expected<WrittenReport> written = writeReportInFolder(document, reportFolder.toStdString());
     QString failure;
-    if (!written.ok()) {
+    if (!written) {
         failure = QStringLiteral("计算书未能写入文件夹“%1”：\n%2")
-                      .arg(reportFolder, QString::fromStdString(written.message));
-    } else if (const QString path = QString::fromStdString(written.path); !prompter.openDocument(path)) {
+                      .arg(reportFolder, QString::fromStdString(written.error().message));
+    } else if (const QString path = QString::fromStdString(written->path); !prompter.openDocument(path)) {
         failure = QStringLiteral("计算书已写入文件，但没有能打开它的程序：\n%1\n请用文字处理程序打开此文件。")
                       .arg(path);
     } else {
-        failure = leftOutPictures(written);
+        failure = leftOutPictures(*written);
     }
     if (!failure.isEmpty()) {
         prompter.message(failure, QString::fromUtf8(ui::kMessageTitle), ui::MessageButtons::Ok);

@@ -14,8 +14,8 @@ namespace {
 
 constexpr int kMostReportsPerSecond = 10000;  // numbered names tried before giving up
 
-WriteResult fileFailure(const std::string& message) {
-    return {WriteResult::Error::File, message, "", {}};
+Unexpected<Error> fileFailure(const std::string& message) {
+    return failure(ErrorCode::CannotWrite, message);
 }
 
 std::string folderOf(const std::string& path) {
@@ -35,7 +35,8 @@ std::string timestampText(std::chrono::system_clock::time_point now) {
 }
 
 // The first free name 计算书-<date>-<time>-N.docx, created empty and exclusively.
-WriteResult reserveNumberedName(const std::string& folder, std::chrono::system_clock::time_point now) {
+Expected<std::string> reserveNumberedName(const std::string& folder,
+                                          std::chrono::system_clock::time_point now) {
     const std::string stem = "计算书-" + timestampText(now) + "-";
     std::error_code failure = std::make_error_code(std::errc::file_exists);
     for (int number = 1; number <= kMostReportsPerSecond && failure == std::errc::file_exists; ++number) {
@@ -43,7 +44,7 @@ WriteResult reserveNumberedName(const std::string& folder, std::chrono::system_c
         const platform::NewFile file = platform::createExclusive(path);
         if (file.open()) {
             platform::close(file.descriptor);
-            return {WriteResult::Error::None, "", path, {}};
+            return path;
         }
         failure = file.error;
     }
@@ -52,11 +53,11 @@ WriteResult reserveNumberedName(const std::string& folder, std::chrono::system_c
 
 }  // namespace
 
-WriteResult replaceFileAtomically(const std::string& path, std::string_view bytes) {
+Expected<void> replaceFileAtomically(const std::string& path, std::string_view bytes) {
     const platform::ReplaceResult replaced = platform::writeFileAtomically(path, bytes);
     switch (replaced.step) {
         case platform::ReplaceStep::Done:
-            return {WriteResult::Error::None, "", path, {}};
+            return {};
         case platform::ReplaceStep::TargetIsFolder:
         case platform::ReplaceStep::TargetNotAFile:
         case platform::ReplaceStep::TargetReadOnly:
@@ -73,7 +74,7 @@ WriteResult replaceFileAtomically(const std::string& path, std::string_view byte
     return fileFailure("计算书文件无法保存为“" + path + "”：" + platform::reason(replaced.error));
 }
 
-WriteResult uniqueReportPath(const std::string& folder, std::chrono::system_clock::time_point now) {
+Expected<std::string> uniqueReportPath(const std::string& folder, std::chrono::system_clock::time_point now) {
     try {
         return reserveNumberedName(folder, now);
     } catch (const std::exception& exception) {
@@ -81,14 +82,14 @@ WriteResult uniqueReportPath(const std::string& folder, std::chrono::system_cloc
     }
 }
 
-WriteResult writeReportInFolder(const ReportDocument& document, const std::string& folder) {
-    const WriteResult reserved = uniqueReportPath(folder);
-    if (!reserved.ok()) {
-        return reserved;
+Expected<WrittenReport> writeReportInFolder(const ReportDocument& document, const std::string& folder) {
+    const Expected<std::string> reserved = uniqueReportPath(folder);
+    if (!reserved) {
+        return unexpected(reserved.error());
     }
-    WriteResult written = writeDocx(document, reserved.path);
-    if (!written.ok()) {
-        platform::removeFile(reserved.path);
+    Expected<WrittenReport> written = writeDocx(document, *reserved);
+    if (!written) {
+        platform::removeFile(*reserved);
     }
     return written;
 }
