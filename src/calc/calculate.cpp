@@ -115,9 +115,6 @@ void calculate(const DesignInput& input, CalculationResults& r) {
 
 std::vector<std::string> CalculateOutcome::messages() const {
     std::vector<std::string> result;
-    if (refusal) {
-        result.push_back(refusal->message);
-    }
     for (const Verdict& verdict : verdicts) {
         if (verdict.message) {
             result.push_back(*verdict.message);
@@ -126,19 +123,17 @@ std::vector<std::string> CalculateOutcome::messages() const {
     return result;
 }
 
-CalculateOutcome runCalculateCommand(const DesignInput& input, CalculationResults& r) {
-    CalculateOutcome outcome;
-    if (auto refusal = validateInput(input)) {
-        outcome.refusal = CalculationRefusal{refusal->field, std::move(refusal->message)};
-        return outcome;
+Expected<CalculateOutcome, Refusal> runCalculateCommand(const DesignInput& input, CalculationResults& r) {
+    if (const Expected<void, Refusal> valid = validateInput(input); !valid) {
+        return unexpected(valid.error());
     }
     CalculationResults candidate = r;
     calculate(input, candidate);
     if (!computedValuesFinite(candidate)) {
-        outcome.refusal = CalculationRefusal{std::nullopt, kOutOfRangeResultMessage};
-        return outcome;
+        return unexpected(Refusal{{ErrorCode::ResultOutOfRange, kOutOfRangeResultMessage}, std::nullopt});
     }
     r = std::move(candidate);
+    CalculateOutcome outcome;
     outcome.texts = resultTexts(r);
     const auto all = verdicts(r);
     outcome.verdicts.assign(all.begin(), all.end());

@@ -63,18 +63,18 @@ void StirrupDesign::selectDiameter(const std::string& diameterText) {
     m_results.dSv = toSingle(parseLenient(diameterText));
 }
 
-StirrupPressOutcome StirrupDesign::press(const std::string& spacingText,
-                                         const std::string& mainConcreteGrade) {
+Expected<std::string, Refusal> StirrupDesign::press(const std::string& spacingText,
+                                                    const std::string& mainConcreteGrade) {
     const auto spacing = parseStrict(spacingText);
     if (!spacing) {
-        return {kStirrupSpacingMessage, {}};
+        return refuseInput(std::nullopt, kStirrupSpacingMessage);
     }
     const auto spacingCm = toInt16HalfEven(*spacing);
     if (!spacingCm) {
-        return {*spacing > 0 ? kSpacingOutOfRangeMessage : kStirrupSpacingMessage, {}};
+        return refuseInput(std::nullopt, *spacing > 0 ? kSpacingOutOfRangeMessage : kStirrupSpacingMessage);
     }
     if (*spacingCm <= 0) {
-        return {kStirrupSpacingMessage, {}};
+        return refuseInput(std::nullopt, kStirrupSpacingMessage);
     }
     CalculationResults& r = m_results;
     r.sv = *spacingCm;
@@ -88,7 +88,7 @@ StirrupPressOutcome StirrupDesign::press(const std::string& spacingText,
     r.fsv = m_strength;
     r.Vcs = stirrupShearCapacity(codeOf(r), r.b, r.h0, r.rhoPct, r.fcuk, r.rhoSv, r.fsv);
     m_hasCurrentCapacity = true;
-    return {std::nullopt, formatTwoDecimals(r.Vcs)};
+    return formatTwoDecimals(r.Vcs);
 }
 
 StirrupClosingUpdate StirrupDesign::close(const std::string& dialogJLKLText) const {

@@ -415,17 +415,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::Command1_Click() {
-    const CalculateOutcome outcome = runCalculateCommand(designInput(), m_results);
-    if (outcome.refusal) {
-        showRefusal(*outcome.refusal);
+    const Expected<CalculateOutcome, Refusal> outcome = runCalculateCommand(designInput(), m_results);
+    if (!outcome) {
+        showRefusal(outcome.error());
         return;
     }
     m_stirrupDesign.sectionRecalculated();
-    showResults(outcome);
+    showResults(*outcome);
 }
 
 // The field to blame becomes editable (its override box stays as it is) and takes the focus.
-void MainWindow::showRefusal(const CalculationRefusal& refusal) {
+void MainWindow::showRefusal(const Refusal& refusal) {
     m_prompter.message(QString::fromStdString(refusal.message), QString::fromUtf8(kMessageTitle),
                        MessageButtons::Ok);
     if (refusal.field) {

@@ -96,7 +96,7 @@ class MainWindow : public QMainWindow, public InputTarget {
     void spanInput_LostFocus();
     void StirrupDialog_Unload(const StirrupClosingUpdate& update);
 
-    void showRefusal(const CalculationRefusal& refusal);
+    void showRefusal(const Refusal& refusal);
     void showResults(const CalculateOutcome& outcome);
     void showVerdict(const Verdict& verdict, bool opensStirrupDialog);
     void showResultArea();

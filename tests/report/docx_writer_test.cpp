@@ -33,9 +33,12 @@ class DocxPackage : public ::testing::Test {
   protected:
     Package write(const ReportDocument& document) {
         const std::string path = m_folder.file("report.docx");
-        const WriteResult result = writeDocx(document, path);
-        EXPECT_TRUE(result.ok()) << result.message;
-        EXPECT_EQ(result.path, path);
+        const Expected<WrittenReport> result = writeDocx(document, path);
+        if (!result) {
+            ADD_FAILURE() << result.error().message;
+            return {};
+        }
+        EXPECT_EQ(result->path, path);
         return unzip(path);
     }
 
@@ -150,6 +153,36 @@ TEST_F(DocxPackage, FileThatIsNoJpegIsLeftOut) {
     Package package = write(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, m_folder.path()));
     EXPECT_FALSE(package.count("word/media/image1.jpeg"));
     EXPECT_TRUE(has(package["word/document.xml"], "裂缝宽度满足规范要求"));
+}
+
+// The report is written all the same; the result names each picture left out and why.
+TEST_F(DocxPackage, EachPictureLeftOutIsNamedWithTheReason) {
+    test::writeFile(m_folder.file("暗涵盖板.JPG"), "this is not a picture");
+    const struct {
+        const char* what;
+        std::string folder;
+        const char* reason;
+    } cases[] = {
+        {"folder missing", m_folder.file("no such folder"), "文件不存在"},
+        {"not a JPEG", m_folder.path(), "不是JPEG图片"},
+        {"figure present", kFigures, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Expected<WrittenReport> written =
+            writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, c.folder),
+                      m_folder.file("r.docx"));
+        ASSERT_TRUE(written) << written.error().message;
+        if (c.reason == nullptr) {
+            EXPECT_TRUE(written->leftOut.empty());
+            continue;
+        }
+        ASSERT_EQ(written->leftOut.size(), 1u);
+        const std::string figure = c.folder + "/暗涵盖板.JPG";
+        EXPECT_EQ(written->leftOut[0].path, figure);
+        EXPECT_EQ(leftOutPictureMessage(written->leftOut[0]),
+                  "计算书中没有示意图：" + figure + "（" + c.reason + "）");
+    }
 }
 
 // The writer knows nothing of culverts: a small hand-made document shows how runs are written.
@@ -285,7 +318,7 @@ TEST_F(DocxPackage, PictureWiderThanTheTextIsScaledToTheTextWidth) {
 TEST_F(DocxPackage, WritingReplacesAnExistingFileCompletely) {
     const std::string path = m_folder.file("report.docx");
     test::writeFile(path, std::string(200000, 'x'));
-    ASSERT_TRUE(writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""), path).ok());
+    ASSERT_TRUE(writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""), path));
     EXPECT_EQ(test::readFile(path).substr(0, 2), "PK");
     EXPECT_FALSE(unzip(path).empty());
     EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"report.docx"});
@@ -303,11 +336,11 @@ TEST_F(DocxPackage, FailedWriteReportsWhyAndLeavesNothingBehind) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const WriteResult result =
+        const Expected<WrittenReport> result =
             writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""), c.path);
-        EXPECT_FALSE(result.ok());
-        EXPECT_EQ(result.error, WriteResult::Error::File);
-        EXPECT_NE(result.message.find("计算书文件"), std::string::npos) << result.message;
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.error().code, ErrorCode::CannotWrite);
+        EXPECT_NE(result.error().message.find("计算书文件"), std::string::npos) << result.error().message;
         EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"a folder"});
         EXPECT_TRUE(std::filesystem::is_empty(m_folder.file("a folder")));
     }
