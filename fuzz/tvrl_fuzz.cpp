@@ -31,7 +31,7 @@ int utf8Characters(std::string_view text) {
 
 // Every value is at most ten characters, without surrounding spaces and without a line break.
 void checkValues(const tvrl::Values& values) {
-    require(values.linesRead >= 0 && values.linesRead <= tvrl::kLineCount);
+    require(values.linesRead >= 0 && values.linesRead <= tvrl::kLinesRead);
     for (const std::string& value : values.lines) {
         require(utf8Characters(value) <= static_cast<int>(tvrl::kValueWidth));
         require(value.empty() || (value.front() != ' ' && value.back() != ' '));
@@ -44,7 +44,7 @@ void checkLists(const DesignInput& input) {
     for (const ListField field : {ListField::CboSJHZ, ListField::CboHNTDJ, ListField::CboZJDJ,
                                   ListField::CboZJZJ, ListField::CboHJLB}) {
         bool found = false;
-        for (const std::string_view entry : listEntries(field)) {
+        for (const std::string_view entry : listEntries(field, input.edition)) {
             found = found || entry == input.list(field);
         }
         require(found);
@@ -66,7 +66,7 @@ DesignInput readAndApply(const std::string& bytes) {
     checkValues(values);
     DesignInput input;
     DesignInputTarget target(input);
-    tvrl::apply(values, target);
+    tvrl::apply(values, target);  // the messages about lines 48 and 49 are the open command's to show
     return input;
 }
 

@@ -107,7 +107,8 @@ bool FileCommands::writeCurrentFile() {
 }
 
 // Reading finishes before anything is applied: a file that cannot be read, or ends before its last
-// line, is refused whole and the window, the caption and the current file name stay as they were.
+// line, is refused whole and the window, the caption and the current file name stay as they were. An
+// edition or safety class line the program does not recognise is said after the file has been applied.
 void FileCommands::open() {
     if (m_prompter.message(text(kOpenQuestion), text(kOpenTitle), ui::MessageButtons::YesNo) !=
         ui::Answer::Yes) {
@@ -126,9 +127,12 @@ void FileCommands::open() {
         return;
     }
     m_currentFileName = chosen;
-    tvrl::apply(*read, m_window);
+    const std::vector<std::string> messages = tvrl::apply(*read, m_window);
     m_window.greyResultArea();
     m_window.setWindowTitle(fileCaption(m_currentFileName));
+    for (const std::string& message : messages) {
+        m_prompter.message(QString::fromStdString(message), text(ui::kMessageTitle), ui::MessageButtons::Ok);
+    }
 }
 
 }  // namespace tavrel::app

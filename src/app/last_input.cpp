@@ -67,7 +67,7 @@ QStringList LastInputFile::filesToRead() const {
 void LastInputFile::restore(InputTarget& target) const {
     for (const QString& path : filesToRead()) {
         if (const Expected<tvrl::Values> read = tvrl::readFile(path.toStdString())) {
-            tvrl::apply(*read, target);
+            tvrl::apply(*read, target);  // the start-up restore shows no message
             return;
         }
     }

@@ -40,11 +40,37 @@ void lookUpBarSize(CalculationResults& r) {
 }
 
 void lookUpBarGrade(CalculationResults& r, const std::string& grade) {
-    if (const auto found = findBarGrade(grade)) {
+    if (const auto found = findBarGrade(r.edition, grade)) {
         r.fsd = found->fsd;
         r.xiB = found->xiB;
         r.C1 = found->C1;
         r.Es = found->Es;
+    }
+}
+
+// The safety class and its γ0, which only the 2018 edition reads (the 2004 rules fix γ0 at 0.9).
+void copySafetyClass(const DesignInput& input, CalculationResults& r) {
+    r.safetyClass = static_cast<std::int16_t>(safetyClassNumber(input.safetyClass));
+    r.safetyName = std::string(safetyClassName(input.safetyClass));
+    r.gamma0 = toSingle(codeOf(r).importanceFactor(input.safetyClass));
+}
+
+// The cube strength of the selected grade, for the upper limit of the section in shear (2018).
+void lookUpGradeStrength(const DesignInput& input, CalculationResults& r) {
+    if (const auto grade = findConcreteGrade(r.edition, input.CboHNTDJ)) {
+        r.fcukGrade = grade->fcuk;
+    }
+}
+
+void lookUpEnvironment(const DesignInput& input, CalculationResults& r) {
+    if (const auto width = allowableCrackWidth(r.edition, input.CboHJLB)) {
+        r.Wlim = *width;
+    }
+    r.envClass = input.CboHJLB;
+    if (r.edition == Edition::Jtg2018) {
+        if (const auto environment = findEnvironmentClass(r.edition, input.CboHJLB)) {
+            r.envName = std::string(environment->meaning);
+        }
     }
 }
 
@@ -57,11 +83,21 @@ bool computedValuesFinite(const CalculationResults& r) {
             return false;
         }
     }
-    return true;
+    if (r.edition != Edition::Jtg2018) {
+        return true;
+    }
+    for (const SingleField& field : kEdition2018Singles) {
+        if (!std::isfinite(r.*field.member)) {
+            return false;
+        }
+    }
+    return std::isfinite(r.C2);
 }
 
 }  // namespace
 
+// The crack-width factors of the 2004 rules, which set them when the main window loads; a calculation
+// under the 2004 edition writes the same C2 again, one under the 2018 edition computes its own.
 void initialiseCrackWidthFactors(CalculationResults& r) {
     const SectionFactors& factors = designCode(Edition::Jtg2004).section;
     r.C2 = factors.crackLongTermFactor;
@@ -73,6 +109,10 @@ void recordConcreteGrade(CalculationResults& r, const std::string& grade) {
 }
 
 void takeSnapshot(const DesignInput& input, CalculationResults& r) {
+    r.edition = input.edition;
+    if (r.edition == Edition::Jtg2018) {
+        copySafetyClass(input, r);
+    }
     r.isBuried = input.slabType == SlabType::Buried;
     r.isOpen = input.slabType == SlabType::Open;
     r.isCustom = input.slabType == SlabType::Custom;
@@ -87,6 +127,9 @@ void takeSnapshot(const DesignInput& input, CalculationResults& r) {
     copyCount(input.txtZJGS, r.nBars);
     r.loadLevel = input.CboSJHZ;
     r.concreteGrade = input.CboHNTDJ;
+    if (r.edition == Edition::Jtg2018) {
+        lookUpGradeStrength(input, r);
+    }
     copyNumber(input.txtPZH, r.H1);
     copyNumber(input.txtBCH, r.H2);
     copyNumber(input.txtPZRZ, r.gammaPave);
@@ -101,8 +144,7 @@ void takeSnapshot(const DesignInput& input, CalculationResults& r) {
     copyNumber(input.txtHNTKL, r.ftd);
     lookUpBarGrade(r, input.CboZJDJ);
     r.barGrade = input.CboZJDJ;
-    r.Wlim = allowableCrackWidth(input.CboHJLB);
-    r.envClass = input.CboHJLB;
+    lookUpEnvironment(input, r);
     copyNumber(input.txtTRZ, r.gammaSoil);
     copyNumber(input.txtGBRZ, r.gammaSlab);
 }
@@ -137,7 +179,7 @@ Expected<CalculateOutcome, Refusal> runCalculateCommand(const DesignInput& input
     outcome.texts = resultTexts(r);
     const auto all = verdicts(r);
     outcome.verdicts.assign(all.begin(), all.end());
-    outcome.opensStirrupDialog = !checkPasses(r, Check::Shear);
+    outcome.opensStirrupDialog = !checkPasses(r, Check::Shear) && shearSectionLargeEnough(r);
     return outcome;
 }
 

@@ -5,10 +5,23 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "base/edition.h"
 
 namespace tavrel {
 
 struct CalculationResults {
+    // The settings of the calculation: the edition is written by every calculation, the safety class,
+    // its name, γ0, the grade's cube strength and the environment's meaning only by one under the 2018
+    // edition (the 2004 rules have a fixed γ0 and read none of them).
+    Edition edition = Edition::Jtg2004;
+    std::int16_t safetyClass = 0;  // 1, 2, 3
+    std::string safetyName;        // "一级", "二级", "三级"
+    float gamma0 = 0;              // γ0 of the safety class
+    std::int16_t fcukGrade = 0;    // MPa, cube strength of the selected concrete grade (5.2.11)
+    std::string envName;           // meaning of the environment class, "一般环境" ..
+
     // Selection texts as displayed in the lists.
     std::string loadLevel;      // vehicle load class, "公路-I级" or "公路-II级"
     std::string concreteGrade;  // "C20" .. "C40"; also rewritten whenever a grade is picked
@@ -51,7 +64,7 @@ struct CalculationResults {
     float xiB = 0;   // relative balanced compression-zone height
     float C1 = 0;    // crack-width factor for the bar surface
     float Es = 0;    // MPa, elastic modulus of the main reinforcement
-    float C2 = 0;    // crack-width factor for long-term action (1.5, set when the main window loads)
+    float C2 = 0;    // crack-width factor for long-term action: 1.5 (2004), 1 + 0.5·Ml/Ms (2018)
     float C3 = 0;    // crack-width factor for the member form (1.15, set when the main window loads)
     float Wlim = 0;  // mm, allowable crack width
 
@@ -70,6 +83,11 @@ struct CalculationResults {
     float V3 = 0;        // kN (custom)
     float gamma0Md = 0;  // kNm, design midspan moment
     float gamma0Vd = 0;  // kN, design shear at the inner face of the side wall
+    // 2018 only: the impact factor 1+μ of the basic combination (buried, open; the vehicle pressure p and
+    // M2, V2 are static), and the midspan moments of the frequent and quasi-permanent combinations.
+    float impact = 0;
+    float Ms = 0;  // kNm
+    float Ml = 0;  // kNm
 
     // Section design and check values.
     float h0 = 0;       // m, effective depth
@@ -80,9 +98,15 @@ struct CalculationResults {
     float Mu = 0;       // kNm, flexural capacity
     float Vc = 0;       // kN, shear bound of the simplified rule for slabs
     float rhoPct = 0;   // %, 100 As / (b h0)
-    float rho = 0;      // reinforcement ratio for the crack width, bounded to 0.006 .. 0.02
+    float rho = 0;      // reinforcement ratio for the crack width, bounded to 0.006 .. 0.02 (2004)
     float sigmaSs = 0;  // MPa, steel stress for the crack width
     float Wfk = 0;      // mm, maximum crack width
+    // 2018 only: the upper limit of the section in shear, and the terms of the crack width.
+    float Vmax = 0;    // kN, 0.51e-3·√fcu,k·b·h0
+    float aS = 0;      // m, from the centroid of the main bars to the tension face
+    float rhoTe0 = 0;  // effective reinforcement ratio As/(2·aS·b), unbounded
+    float rhoTe = 0;   // the same bounded to 0.01 .. 0.1
+    float cw = 0;      // mm, cover in the crack formula, at most 50
 
     // Stirrup data, written by the stirrup dialog.
     std::int16_t sv = 0;    // cm, stirrup spacing
@@ -94,6 +118,22 @@ struct CalculationResults {
     float Vcs = 0;          // kN, shear capacity of concrete and stirrups
 
     bool operator==(const CalculationResults&) const = default;
+};
+
+// A single-precision field of the record by the name the command-line output gives it.
+struct SingleField {
+    std::string_view name;
+    float CalculationResults::*member;
+};
+
+// The single-precision fields that only a calculation under the 2018 edition writes, in record order:
+// the command line lists them and the calculation checks them for overflow under that edition only.
+inline constexpr SingleField kEdition2018Singles[] = {
+    {"gamma0", &CalculationResults::gamma0}, {"impact", &CalculationResults::impact},
+    {"Ms", &CalculationResults::Ms},         {"Ml", &CalculationResults::Ml},
+    {"Vmax", &CalculationResults::Vmax},     {"aS", &CalculationResults::aS},
+    {"rhoTe0", &CalculationResults::rhoTe0}, {"rhoTe", &CalculationResults::rhoTe},
+    {"cw", &CalculationResults::cw},
 };
 
 }  // namespace tavrel

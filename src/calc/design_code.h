@@ -4,15 +4,15 @@
 // the report prints the same numbers, so a factor shown as 1.4 is the double 1.4 in the formula.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "base/edition.h"
 #include "calc/calculation_results.h"
 
 namespace tavrel {
-
-// The pair of codes a calculation follows: loads and combinations, and reinforced-concrete members.
-enum class Edition { Jtg2004 };
 
 // The design vehicle (the heavy lorry of the highway load classes) and how its wheel loads spread through
 // the fill. The fill bands are the heights at which the spread areas of neighbouring wheels and axles join.
@@ -30,12 +30,17 @@ struct VehicleModel {
     float fillVehicleJoinsM;  // single precision: 6.8 / (2·tan 30°)
 };
 
-// Factors of the ultimate limit state combination and of the local wheel load.
+// Factors of the ultimate limit state combination, of the serviceability combinations and of the local
+// wheel load.
 struct LoadFactors {
-    double importance;   // γ0, structural importance factor
+    // γ0, the structural importance factor, of the safety classes 一级, 二级, 三级; the 2004 rules take
+    // 0.9 whatever the class.
+    std::array<double, 3> importance;
     double permanent;    // partial factor of permanent actions
     double vehicle;      // partial factor of the vehicle load
     double localImpact;  // impact coefficient μ of a wheel load acting directly on the pavement
+    double frequent;        // ψf of the vehicle load in the frequent combination (2018 only)
+    double quasiPermanent;  // ψq of the vehicle load in the quasi-permanent combination (2018 only)
 };
 
 // Factors of the section design and of the five checks.
@@ -44,16 +49,26 @@ struct SectionFactors {
     double slabShearFactor;        // raise of the no-stirrup shear bound for plate members
     double shearBoundCoefficient;  // 0.5×10⁻³ (b, h0 in mm)
     double shearBoundAlpha2;       // α2 of the shear bound (1 for reinforced concrete)
+    double shearUpperLimitCoefficient;  // 0.51×10⁻³ of the section's upper limit (b, h0 in mm); 0: none
     double leverArmFactor;         // σss = Ms / (0.87·As·h0)
-    float crackRatioMin;           // bounds of the reinforcement ratio ρ in the crack formula
+    float crackRatioMin;           // bounds of the reinforcement ratio (ρ, or ρte) in the crack formula
     float crackRatioMax;
-    double crackDiameterTerm;   // (30 + d)
-    double crackRatioConstant;  // (0.28 + 10·ρ)
-    double crackRatioFactor;
-    float crackLongTermFactor;          // C2
+    double crackDiameterTerm;   // 30 in (30 + d) of the 2004 formula; the 2018 formula takes the cover
+    double crackCoverCapMm;     // the cover of the 2018 formula is taken as at most this
+    double crackRatioConstant;  // 0.28 in (0.28 + 10·ρ), 0.36 in (0.36 + 1.7·ρte)
+    double crackRatioFactor;    // 10, 1.7
+    float crackLongTermFactor;          // C2 of the 2004 rules, fixed
+    double longTermBase;                // C2 = 1 + 0.5·Ml/Ms of the 2018 rules
+    double longTermFactor;
     float crackMemberFormFactor;        // C3
     double minimumReinforcementFactor;  // Pmin = 45·ftd/fsd, %
     double absoluteMinimumPct;          // and at least 0.2 %
+};
+
+// What the 2018 edition asks of the materials before anything is calculated.
+struct MaterialRules {
+    std::int16_t strongBarFsk;             // bars of at least this characteristic strength, MPa ..
+    std::int16_t concreteForStrongBarsFcuk;  // .. need at least this concrete grade (its cube strength)
 };
 
 // The shear capacity of concrete and stirrups: α1·α2·α3·0.45×10⁻³·b·h0·((2 + 0.6·P)·√fcu,k·ρsv·fsv)^½.
@@ -67,19 +82,25 @@ struct StirrupFactors {
     float percentageCap;         // P above this is taken as this
 };
 
-// The clause numbers quoted in the report and the messages.
+// The clause numbers quoted in the report and the messages; empty where the edition has no such clause.
 struct Clauses {
     std::string_view vehicleLoad;
     std::string_view impact;
     std::string_view wheelSpread;
     std::string_view combination;
+    std::string_view serviceCombinations;  // frequent and quasi-permanent combinations (2018)
+    std::string_view importanceFactor;     // γ0 by safety class (2018)
     std::string_view balancedZone;
     std::string_view minimumReinforcement;
     std::string_view flexure;
+    std::string_view shearUpperLimit;  // upper limit of the section in shear (2018)
     std::string_view shearBound;
     std::string_view stirrups;
     std::string_view detailingStirrups;
     std::string_view crackWidth;
+    std::string_view concreteForStrongBars;  // lowest grade with bars of 400 MPa and more (2018)
+    std::string_view concreteByEnvironment;  // lowest grade of an environment class (2018, a table)
+    std::string_view cover;                  // least cover (2018)
 };
 
 // The two codes by designation and by title.
@@ -98,6 +119,7 @@ struct DesignCode {
     LoadFactors loads;
     SectionFactors section;
     StirrupFactors stirrups;
+    MaterialRules materials;
 
     // "《公路桥涵设计通用规范》(JTG D60-2004)" and "《公路钢筋混凝土及预应力混凝土桥涵设计规范》(JTG
     // D62-2004)".
@@ -107,11 +129,13 @@ struct DesignCode {
     std::string pairName() const;
     // α1·α2·α3·0.45×10⁻³ as one coefficient of the stirrup formula.
     double stirrupCapacityCoefficient() const;
+    // γ0 of a safety class, as the double the factor table holds.
+    double importanceFactor(SafetyClass safetyClass) const;
 };
 
 const DesignCode& designCode(Edition edition);
 
-// The code a calculation in the record follows.
+// The code a calculation in the record follows: the edition the calculation copied from the input.
 const DesignCode& codeOf(const CalculationResults& r);
 
 // A factor as the report prints it: its shortest decimal form ("1.4", "0.0005"), which reads back as the

@@ -1,4 +1,4 @@
-// Loads on the slab, internal forces of each load group and the design values of the load combination.
+// Loads on the slab, internal forces of each load group and the design values of the load combinations.
 // The slab is a simply supported beam: moments use the calculation span L, shears the clear span L0.
 #include "calc/loads.h"
 
@@ -85,7 +85,9 @@ void computeVehicleActions(CalculationResults& r, const DesignCode& code) {
         r.P = toSingle(code.vehicle.singleWheelKn);
     }
     r.p = toSingle(static_cast<double>(r.P) / r.La / r.Lb);
-    if (r.isOpen) {
+    // The 2004 rules put the impact of the wheel on the pavement into the pressure; under the 2018 edition
+    // the pressure stays static, because the serviceability combinations take the vehicle without impact.
+    if (r.isOpen && code.edition == Edition::Jtg2004) {
         r.p = toSingle(r.p * (1.0 + code.loads.localImpact));
     }
     const Forces vehicle = forcesOfCentredLoad(r.p, r.La, r.L, r.L0);
@@ -93,17 +95,45 @@ void computeVehicleActions(CalculationResults& r, const DesignCode& code) {
     r.V2 = vehicle.shear;
 }
 
-// γ0·(γG·permanent + γQ·vehicle); every action of a user-defined load is taken as permanent.
-void combineActions(CalculationResults& r, const LoadFactors& factors) {
+// JTG D60-2004 4.1.6: γ0·(γG·permanent + γQ·vehicle) with γ0 = 0.9 as a double; every action of a
+// user-defined load is taken as permanent.
+void combineActions2004(CalculationResults& r, const DesignCode& code) {
+    const LoadFactors& factors = code.loads;
+    const double importance = code.importanceFactor(kDefaultSafetyClass);  // the same for every class
     if (r.isCustom) {
-        r.gamma0Md =
-            toSingle(factors.importance * factors.permanent * (static_cast<double>(r.M1) + r.M2 + r.M3));
-        r.gamma0Vd =
-            toSingle(factors.importance * factors.permanent * (static_cast<double>(r.V1) + r.V2 + r.V3));
+        r.gamma0Md = toSingle(importance * factors.permanent * (static_cast<double>(r.M1) + r.M2 + r.M3));
+        r.gamma0Vd = toSingle(importance * factors.permanent * (static_cast<double>(r.V1) + r.V2 + r.V3));
         return;
     }
-    r.gamma0Md = toSingle((factors.permanent * r.M1 + factors.vehicle * r.M2) * factors.importance);
-    r.gamma0Vd = toSingle((factors.permanent * r.V1 + factors.vehicle * r.V2) * factors.importance);
+    r.gamma0Md = toSingle((factors.permanent * r.M1 + factors.vehicle * r.M2) * importance);
+    r.gamma0Vd = toSingle((factors.permanent * r.V1 + factors.vehicle * r.V2) * importance);
+}
+
+// 1+μ of the basic combination (JTG D60-2015 4.3.2): 1.3 for the wheel on the pavement of an open
+// culvert, none under the fill of a buried one (at least 0.5 m, which the input checks ensure).
+float impactFactor(const CalculationResults& r, const LoadFactors& factors) {
+    return r.isOpen ? toSingle(1.0 + factors.localImpact) : 1.0f;
+}
+
+// JTG D60-2015 basic combination γ0·(γG·G + γQ·(1+μ)·Q) with the stored single γ0 of the safety class,
+// and the frequent and quasi-permanent midspan moments G + ψf·Q and G + ψq·Q with the static vehicle.
+// Of a user-defined load the uniform load and the self-weight are permanent and the force at midspan is
+// a vehicle action (a wheel or an axle), taken without impact.
+void combineActions2018(CalculationResults& r, const LoadFactors& factors) {
+    if (r.isCustom) {
+        const double permanentMoment = static_cast<double>(r.M1) + r.M3;
+        r.gamma0Md = toSingle((factors.permanent * permanentMoment + factors.vehicle * r.M2) * r.gamma0);
+        r.gamma0Vd = toSingle((factors.permanent * (static_cast<double>(r.V1) + r.V3) + factors.vehicle * r.V2) *
+                              r.gamma0);
+        r.Ms = toSingle(permanentMoment + factors.frequent * r.M2);
+        r.Ml = toSingle(permanentMoment + factors.quasiPermanent * r.M2);
+        return;
+    }
+    r.impact = impactFactor(r, factors);
+    r.gamma0Md = toSingle((factors.permanent * r.M1 + factors.vehicle * r.impact * r.M2) * r.gamma0);
+    r.gamma0Vd = toSingle((factors.permanent * r.V1 + factors.vehicle * r.impact * r.V2) * r.gamma0);
+    r.Ms = toSingle(r.M1 + factors.frequent * r.M2);
+    r.Ml = toSingle(r.M1 + factors.quasiPermanent * r.M2);
 }
 
 }  // namespace
@@ -116,7 +146,11 @@ void computeLoadsAndForces(CalculationResults& r) {
         computePermanentActions(r);
         computeVehicleActions(r, code);
     }
-    combineActions(r, code.loads);
+    if (code.edition == Edition::Jtg2018) {
+        combineActions2018(r, code.loads);
+    } else {
+        combineActions2004(r, code);
+    }
 }
 
 }  // namespace tavrel

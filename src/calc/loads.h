@@ -5,8 +5,9 @@
 
 namespace tavrel {
 
-// Reads the input snapshot and writes q, g, M1..M3, V1..V3, La, Lb, P, p, gamma0Md, gamma0Vd (which of
-// them depends on the slab type). Each expression is evaluated in double and stored in single precision.
+// Reads the input snapshot and writes q, g, M1..M3, V1..V3, La, Lb, P, p, gamma0Md, gamma0Vd, and under
+// the 2018 edition impact, Ms, Ml (which of them depends on the slab type). Each expression is evaluated
+// in double and stored in single precision.
 void computeLoadsAndForces(CalculationResults& r);
 
 }  // namespace tavrel

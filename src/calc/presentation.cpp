@@ -42,6 +42,11 @@ std::string failureMessage(const CalculationResults& r, Check check) {
             return compressionZoneMessage(r);
         case Check::MinimumReinforcement:
             return minimumReinforcementMessage(r);
+        case Check::Shear:
+            if (!shearSectionLargeEnough(r)) {
+                return shearSectionMessage(r);
+            }
+            return std::string(textsOf(check).failureMessage);
         default:
             return std::string(textsOf(check).failureMessage);
     }
@@ -103,6 +108,12 @@ std::string minimumReinforcementMessage(const CalculationResults& r) {
     return "主筋配筋率为" + formatTwoDecimals(percentage) + "%，不满足" + code.membersCodeCited() + "中" +
            std::string(code.clauses.minimumReinforcement) +
            "关于受弯构件最小配筋率的要求，应增大主筋面积、增加主筋根数或减小截面尺寸。";
+}
+
+std::string shearSectionMessage(const CalculationResults& r) {
+    const DesignCode& code = codeOf(r);
+    return "抗剪截面尺寸不满足" + code.membersCodeCited() + "中" + std::string(code.clauses.shearUpperLimit) +
+           "的要求，应增大截面尺寸或提高混凝土强度等级。";
 }
 
 }  // namespace tavrel

@@ -46,8 +46,11 @@ Rgb verdictColour(bool passed);
 // The five verdicts in check order, with their messages.
 std::array<Verdict, 5> verdicts(const CalculationResults& r);
 
-// The composed failure messages of checks 1 and 2.
+// The composed failure messages of checks 1 and 2, citing the code of the record's edition.
 std::string compressionZoneMessage(const CalculationResults& r);
 std::string minimumReinforcementMessage(const CalculationResults& r);
+// The failure message of check 5 when the section is too small for the design shear (JTG 3362-2018
+// 5.2.11); the stirrup dialog then stays closed.
+std::string shearSectionMessage(const CalculationResults& r);
 
 }  // namespace tavrel

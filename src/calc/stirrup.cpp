@@ -1,4 +1,5 @@
-// Stirrup shear check of JTG D62-2004 5.2.7: the state and rules of the stirrup dialog, without widgets.
+// Stirrup shear check of JTG D62-2004 5.2.7 or JTG 3362-2018 5.2.9: the state and rules of the stirrup
+// dialog, without widgets.
 #include "calc/stirrup.h"
 
 #include <cmath>
@@ -14,7 +15,6 @@ namespace tavrel {
 namespace {
 
 constexpr double kMmPerM = 1000;
-constexpr const char* kDefaultStirrupGrade = "R235";
 constexpr const char* kDefaultStirrupDiameter = "10";
 constexpr std::int16_t kDefaultStirrupSpacingCm = 10;
 constexpr const char* kSpacingOutOfRangeMessage = "箍筋间距超出允许范围,请重新输入";
@@ -35,13 +35,22 @@ float stirrupShearCapacity(const DesignCode& code, float bM, float h0M, float rh
     return toSingle(sectionTerm * std::sqrt(reinforcementTerm));
 }
 
+std::span<const StirrupGrade> StirrupDesign::gradeEntries() const {
+    return materialTables(m_results.edition).stirrupGrades;
+}
+
+std::string_view StirrupDesign::defaultGrade() const {
+    return materialTables(m_results.edition).defaultStirrupGrade;
+}
+
 std::string StirrupDesign::load() {
     m_hasCurrentCapacity = false;
-    selectGrade(kDefaultStirrupGrade);
+    const std::string grade(defaultGrade());
+    selectGrade(grade);
     selectDiameter(kDefaultStirrupDiameter);
-    m_strength = *findStirrupStrength(kDefaultStirrupGrade);
+    m_strength = *findStirrupStrength(m_results.edition, grade);
     const std::string shearText = formatTwoDecimals(m_results.gamma0Vd);
-    m_results.stirrupGrade = kDefaultStirrupGrade;
+    m_results.stirrupGrade = grade;
     m_results.dSv = toSingle(parseLenient(kDefaultStirrupDiameter));
     m_results.sv = kDefaultStirrupSpacingCm;
     return shearText;
@@ -51,7 +60,7 @@ std::string StirrupDesign::load() {
 // stirrups selected before, no longer describes the stirrups in the record.
 void StirrupDesign::selectGrade(const std::string& grade) {
     m_hasCurrentCapacity = false;
-    if (const auto strength = findStirrupStrength(grade)) {
+    if (const auto strength = findStirrupStrength(m_results.edition, grade)) {
         m_strength = *strength;
     }
     m_results.stirrupGrade = grade;
@@ -78,7 +87,7 @@ Expected<std::string, Refusal> StirrupDesign::press(const std::string& spacingTe
     }
     CalculationResults& r = m_results;
     r.sv = *spacingCm;
-    if (const auto grade = findConcreteGrade(mainConcreteGrade)) {
+    if (const auto grade = findConcreteGrade(r.edition, mainConcreteGrade)) {
         r.fcuk = grade->fcuk;
     }
     if (const auto area = findStirrupArea(toSingle(parseLenient(m_diameterText)))) {
@@ -101,7 +110,7 @@ StirrupClosingUpdate StirrupDesign::close(const std::string& dialogJLKLText) con
         update.caption = verdictCaption(Check::Shear, update.passed);
         return update;
     }
-    update.passed = r.Vcs > r.gamma0Vd;
+    update.passed = r.Vcs > r.gamma0Vd && shearSectionLargeEnough(r);
     update.caption = verdictCaption(Check::Shear, update.passed);
     if (update.passed) {
         update.mainJLKLText = dialogJLKLText;

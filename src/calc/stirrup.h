@@ -1,11 +1,15 @@
-// Stirrup shear check of JTG D62-2004 5.2.7: the state and rules of the stirrup dialog, without widgets.
+// Stirrup shear check of JTG D62-2004 5.2.7 or JTG 3362-2018 5.2.9: the state and rules of the stirrup
+// dialog, without widgets.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "base/expected.h"
+#include "base/tables.h"
 #include "calc/calculation_results.h"
 #include "calc/validation.h"
 
@@ -33,13 +37,20 @@ struct StirrupClosingUpdate {
 
 // The dialog's own state (the stirrup strength of the selected grade, and whether Vcs was computed for the
 // calculation now in the record) and its handlers; the dialog's widgets call these and show what they
-// return. One object may serve every opening of the dialog: the load step starts it afresh.
+// return. One object may serve every opening of the dialog: the load step starts it afresh. The stirrup
+// grades are those of the edition of the calculation in the record, which is the edition in force: the
+// dialog opens after a calculation, and choosing another edition closes it.
 class StirrupDesign {
   public:
     explicit StirrupDesign(CalculationResults& results) : m_results(results) {}
 
-    // Load step: selects "R235" and "10", sets the strength to 195 and stirrupGrade, dSv, sv; returns the
-    // text of the design shear for the dialog's txtZDJL.
+    // The entries of the grade list, in order, and the one the load step selects ("R235" under the 2004
+    // edition, "HPB300" under the 2018 edition).
+    std::span<const StirrupGrade> gradeEntries() const;
+    std::string_view defaultGrade() const;
+
+    // Load step: selects the default grade and "10", sets the grade's strength and stirrupGrade, dSv,
+    // sv; returns the text of the design shear for the dialog's txtZDJL.
     std::string load();
     void selectGrade(const std::string& grade);
     void selectDiameter(const std::string& diameterText);
@@ -52,7 +63,8 @@ class StirrupDesign {
     // the last calculation and since the last change of grade or diameter, the stored Vcs belongs to no
     // stirrups of this section: nothing is copied and the verdict is the calculation's own, which fails
     // whenever the section needs stirrups (as with Vcs = 0); a dialog left open across a calculation that
-    // needs no stirrups leaves that calculation's pass.
+    // needs no stirrups leaves that calculation's pass. Stirrups never pass a section too small for the
+    // design shear (JTG 3362-2018 5.2.11).
     StirrupClosingUpdate close(const std::string& dialogJLKLText) const;
 
     // To be called after every complete calculation: the stored Vcs no longer belongs to the section.

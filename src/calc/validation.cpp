@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/numbers.h"
 #include "base/tables.h"
+#include "calc/design_code.h"
 #include "calc/section.h"
 
 namespace tavrel {
@@ -135,9 +138,107 @@ Expected<void, Refusal> checkSection(const DesignInput& input, const AcceptedNum
     return {};
 }
 
+// --- Checks of the 2018 edition ---------------------------------------------------------------------
+
+// The input's grades and class under the 2018 edition. A text its tables do not have (a record built by
+// hand, never one from the lists) gives no value, and the checks that need it do not judge.
+struct Materials2018 {
+    std::optional<ConcreteGrade> concrete;
+    std::optional<BarGrade> bars;
+    std::optional<EnvironmentClass> environment;
+    double barDiameterMm;
+    double coverCm;
+};
+
+// "HRB400、HRBF400、RRB400或HRB500": the grades of at least `fsk`, as the message lists them.
+std::string gradesOfAtLeast(std::int16_t fsk) {
+    std::vector<std::string_view> names;
+    for (const BarGrade& grade : materialTables(Edition::Jtg2018).barGrades) {
+        if (grade.fsk >= fsk) {
+            names.push_back(grade.name);
+        }
+    }
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? "" : (i + 1 == names.size() ? "或" : "、"));
+        text += names[i];
+    }
+    return text;
+}
+
+// JTG 3362-2018 3.1.2: bars of 400 MPa and more need at least C30.
+Expected<void, Refusal> checkConcreteForBars(const Materials2018& m) {
+    const MaterialRules& rules = designCode(Edition::Jtg2018).materials;
+    if (!m.bars || !m.concrete || m.bars->fsk < rules.strongBarFsk ||
+        m.concrete->fcuk >= rules.concreteForStrongBarsFcuk) {
+        return {};
+    }
+    return refuseInput(ListField::CboHNTDJ, "采用" + gradesOfAtLeast(rules.strongBarFsk) + "钢筋时混凝土强度等级不应低于C" +
+                                                std::to_string(rules.concreteForStrongBarsFcuk) + ",请重新选择");
+}
+
+// JTG 3362-2018 table 4.5.3: the lowest grade of the environment class.
+Expected<void, Refusal> checkConcreteForEnvironment(const Materials2018& m) {
+    if (!m.environment || !m.concrete || m.concrete->fcuk >= m.environment->lowestConcreteFcuk) {
+        return {};
+    }
+    return refuseInput(ListField::CboHNTDJ, std::string(m.environment->name) + "下盖板混凝土强度等级不应低于C" +
+                                                std::to_string(m.environment->lowestConcreteFcuk) + ",请重新选择");
+}
+
+// JTG 3362-2018 table 3.2.2-1: a grade is defined up to its largest diameter (HPB300: 22 mm).
+Expected<void, Refusal> checkBarDiameter(const Materials2018& m) {
+    if (!m.bars || m.bars->largestDiameterMm == 0 || m.barDiameterMm <= m.bars->largestDiameterMm) {
+        return {};
+    }
+    return refuseInput(ListField::CboZJZJ, std::string(m.bars->name) + "钢筋直径不应大于" +
+                                               formatGeneral(m.bars->largestDiameterMm) + "mm,请重新选择");
+}
+
+// JTG 3362-2018 9.1.1 and table 9.1.1: the cover of the main bars, the outermost bars of the slab, is at
+// least the table value of the environment class. Both limits in double, in cm, as the text is compared.
+Expected<void, Refusal> checkCoverForEnvironment(const Materials2018& m) {
+    if (!m.environment) {
+        return {};
+    }
+    const double minimumCm = m.environment->minimumCoverMm / 10.0;
+    if (m.coverCm >= minimumCm) {
+        return {};
+    }
+    return refuseInput(TextField::txtBHC, std::string(m.environment->name) + "下保护层厚度不应小于" +
+                                              formatGeneral(minimumCm) + "cm,请重新输入");
+}
+
+// JTG 3362-2018 9.1.1: the cover is at least the nominal diameter of the bar.
+Expected<void, Refusal> checkCoverForBar(const Materials2018& m) {
+    if (m.coverCm >= m.barDiameterMm / 10.0) {
+        return {};
+    }
+    return refuseInput(TextField::txtBHC, "保护层厚度不应小于主筋直径,请重新输入");
+}
+
+// Checks 21 to 25, in their order: the grade for the bars, the grade for the environment, the bar's
+// diameter, the cover for the environment, the cover for the bar.
+using MaterialCheck = Expected<void, Refusal> (*)(const Materials2018&);
+constexpr MaterialCheck kMaterialChecks2018[] = {checkConcreteForBars, checkConcreteForEnvironment,
+                                                 checkBarDiameter, checkCoverForEnvironment, checkCoverForBar};
+
+Expected<void, Refusal> checkMaterials2018(const DesignInput& input, const AcceptedNumbers& accepted) {
+    const Materials2018 materials{findConcreteGrade(Edition::Jtg2018, input.CboHNTDJ),
+                                  findBarGrade(Edition::Jtg2018, input.CboZJDJ),
+                                  findEnvironmentClass(Edition::Jtg2018, input.CboHJLB),
+                                  parseLenient(input.CboZJZJ), accepted.at(TextField::txtBHC)};
+    for (const MaterialCheck check : kMaterialChecks2018) {
+        if (Expected<void, Refusal> passed = check(materials); !passed) {
+            return passed;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
-Unexpected<Refusal> refuseInput(std::optional<TextField> field, std::string message) {
+Unexpected<Refusal> refuseInput(std::optional<InputControl> field, std::string message) {
     return unexpected(Refusal{{ErrorCode::InputRefused, std::move(message)}, field});
 }
 
@@ -152,6 +253,11 @@ Expected<void, Refusal> validateInput(const DesignInput& input) {
             return unexpected(value.error());
         }
         accepted[rule.field] = *value;
+    }
+    if (input.edition == Edition::Jtg2018) {
+        if (const Expected<void, Refusal> materials = checkMaterials2018(input, accepted); !materials) {
+            return materials;
+        }
     }
     return checkSection(input, accepted);
 }

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "base/edition.h"
 #include "base/numbers.h"
 #include "base/tables.h"
 #include "base/version.h"
@@ -26,19 +27,24 @@ using Json = nlohmann::ordered_json;
 
 constexpr const char* kHelp =
     "用法 / usage:\n"
-    "  tavrel-cli calc FILE.tvrl [--json] [--stirrup GRADE,DIAMETER,SPACING]\n"
+    "  tavrel-cli calc FILE.tvrl [--json] [--stirrup GRADE,DIAMETER,SPACING] [EDITION OPTIONS]\n"
     "      Reads FILE as the open command does and runs the calculate command: input checks, loads,\n"
     "      section design, the five checks. Prints the six results, the five verdicts and the messages\n"
     "      in order; --json prints one JSON object instead. --stirrup runs the stirrup dialog when the\n"
-    "      shear check fails: GRADE R235 or HRB335, DIAMETER in mm (8..20), SPACING in cm, e.g.\n"
-    "      --stirrup R235,10,10; closing the dialog then updates the shear result and verdict.\n"
-    "  tavrel-cli report FILE.tvrl -o OUT.docx [--stirrup GRADE,DIAMETER,SPACING]\n"
+    "      shear check fails: GRADE R235 or HRB335 (2004 edition), HPB300 or HRB400 (2018 edition),\n"
+    "      DIAMETER in mm (8..20), SPACING in cm, e.g. --stirrup R235,10,10; closing the dialog then\n"
+    "      updates the shear result and verdict.\n"
+    "  tavrel-cli report FILE.tvrl -o OUT.docx [--stirrup GRADE,DIAMETER,SPACING] [EDITION OPTIONS]\n"
     "      Calculates as above and writes the calculation report (计算书) to OUT.docx. An existing\n"
     "      OUT.docx is replaced when it is an ordinary file that may be written; it keeps its permission\n"
     "      bits. Refused, and left as they are: the input file itself (by any path or link), a read-only\n"
     "      file, a folder, a device, a pipe and a symbolic link (name the file it leads to instead).\n"
     "      A stirrup spacing the dialog refuses is an input refused; a report written without its figure\n"
     "      says so on stderr.\n"
+    "  Edition options: the code edition and the safety class come from FILE (lines 48 and 49; a file\n"
+    "  without them is of the 2004 edition); these override them, as the 设置 menu would:\n"
+    "      --edition 2004|2018   JTG D60-2004 + JTG D62-2004, or JTG D60-2015 + JTG 3362-2018\n"
+    "      --safety-class 1|2|3  一级, 二级, 三级 (γ0 = 1.1, 1.0, 0.9); 2018 edition only\n"
     "  tavrel-cli --help      this text\n"
     "  tavrel-cli --version   the program version\n"
     "Exit codes: 0 calculated (whatever the verdicts), 1 file error, 2 usage, 3 input refused.\n";
@@ -55,6 +61,8 @@ struct Options {
     std::string output;
     bool json = false;
     std::optional<StirrupRequest> stirrup;
+    std::optional<Edition> edition;
+    std::optional<SafetyClass> safetyClass;
 };
 
 // The stirrup dialog as it stands when it is closed.
@@ -89,8 +97,12 @@ constexpr std::array kResultBoxes{
     ResultBox{"最大裂缝宽度(mm)", &ResultTexts::txtWfk, "txtWfk"},
 };
 
-bool isStirrupGrade(const std::string& text) {
-    return findStirrupStrength(text).has_value();
+bool isStirrupGrade(Edition edition, const std::string& text) {
+    return findStirrupStrength(edition, text).has_value();
+}
+
+bool isStirrupGradeOfAnyEdition(const std::string& text) {
+    return isStirrupGrade(Edition::Jtg2004, text) || isStirrupGrade(Edition::Jtg2018, text);
 }
 
 bool isStirrupDiameter(const std::string& text) {
@@ -122,9 +134,9 @@ std::optional<StirrupRequest> parseStirrup(const std::string& text, std::ostream
         err << "--stirrup expects GRADE,DIAMETER,SPACING, e.g. R235,10,10\n";
         return std::nullopt;
     }
-    if (!isStirrupGrade(parts[0]) || !isStirrupDiameter(parts[1])) {
-        err << "--stirrup: the grade must be R235 or HRB335 and the diameter one of 8, 10, 12, 14, 16, 18, "
-               "20\n";
+    if (!isStirrupGradeOfAnyEdition(parts[0]) || !isStirrupDiameter(parts[1])) {
+        err << "--stirrup: the grade must be R235 or HRB335 (2004 edition), HPB300 or HRB400 (2018 edition), "
+               "and the diameter one of 8, 10, 12, 14, 16, 18, 20\n";
         return std::nullopt;
     }
     return StirrupRequest{parts[0], parts[1], parts[2]};
@@ -144,6 +156,18 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::o
                 return std::nullopt;
             }
             options.stirrup = std::move(stirrup);
+        } else if (arg == "--edition" && hasValue) {
+            options.edition = editionOfYear(args[++i]);
+            if (!options.edition) {
+                err << "--edition expects 2004 or 2018\n";
+                return std::nullopt;
+            }
+        } else if (arg == "--safety-class" && hasValue) {
+            options.safetyClass = safetyClassOfNumber(args[++i]);
+            if (!options.safetyClass) {
+                err << "--safety-class expects 1, 2 or 3\n";
+                return std::nullopt;
+            }
         } else if ((arg == "-o" || arg == "--output") && hasValue && options.command == "report") {
             options.output = args[++i];
         } else if (!arg.starts_with("-") && options.file.empty()) {
@@ -188,16 +212,46 @@ void runStirrupDialog(Session& session, const StirrupRequest& request) {
     session.stirrup = std::move(state);
 }
 
+// A file read as the open command reads it, with the messages the open command shows about its edition
+// and safety class lines.
+struct FileInput {
+    DesignInput input;
+    std::vector<std::string> messages;
+};
+
 // Reads the file into the default record as the open command does.
-Expected<DesignInput> readInput(const std::string& path) {
+Expected<FileInput> readInput(const std::string& path) {
     const Expected<tvrl::Values> read = tvrl::readCompleteFile(path);
     if (!read) {
         return unexpected(read.error());
     }
-    DesignInput input;
+    FileInput file;
+    DesignInputTarget target(file.input);
+    file.messages = tvrl::apply(*read, target);
+    return file;
+}
+
+// The edition options, applied after the file as choosing them in the 设置 menu would be. A safety class
+// has no meaning under the 2004 edition, whose γ0 is fixed, and is refused there.
+bool applyEditionOptions(const Options& options, DesignInput& input, std::ostream& err) {
     DesignInputTarget target(input);
-    tvrl::apply(*read, target);
-    return input;
+    if (options.edition) {
+        target.selectEdition(*options.edition);
+    }
+    if (options.safetyClass) {
+        if (input.edition != Edition::Jtg2018) {
+            err << "--safety-class applies to the 2018 edition only (the file is of the 2004 edition; add "
+                   "--edition 2018)\n";
+            return false;
+        }
+        target.selectSafetyClass(*options.safetyClass);
+    }
+    if (options.stirrup && !isStirrupGrade(input.edition, options.stirrup->grade)) {
+        err << "--stirrup: " << options.stirrup->grade << " is no stirrup grade of the "
+            << editionYearText(input.edition) << " edition\n";
+        return false;
+    }
+    return true;
 }
 
 Session calculateInput(const DesignInput& input, const Options& options) {
@@ -225,6 +279,19 @@ Json singleJson(float value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
     return Json(std::strtod(buffer, nullptr));
+}
+
+// The settings and the values only a calculation under the 2018 edition writes; a 2004 calculation's
+// output stays as it has always been.
+void addEdition2018Fields(const CalculationResults& r, Json& j) {
+    j["edition"] = editionYear(r.edition);
+    j["safetyClass"] = r.safetyClass;
+    j["safetyName"] = r.safetyName;
+    j["fcukGrade"] = r.fcukGrade;
+    j["envName"] = r.envName;
+    for (const SingleField& field : kEdition2018Singles) {
+        j[std::string(field.name)] = singleJson(r.*field.member);
+    }
 }
 
 Json resultsJson(const CalculationResults& r) {
@@ -304,6 +371,9 @@ Json resultsJson(const CalculationResults& r) {
     j["sv"] = r.sv;
     j["fcuk"] = r.fcuk;
     j["fsv"] = r.fsv;
+    if (r.edition == Edition::Jtg2018) {
+        addEdition2018Fields(r, j);
+    }
     return j;
 }
 
@@ -385,12 +455,18 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     if (outputIsTheInput(options, err)) {
         return kFileError;
     }
-    const Expected<DesignInput> input = readInput(options.file);
-    if (!input) {
-        err << input.error().message << "\n";
+    Expected<FileInput> file = readInput(options.file);
+    if (!file) {
+        err << file.error().message << "\n";
         return kFileError;
     }
-    const Session session = calculateInput(*input, options);
+    for (const std::string& message : file->messages) {
+        err << message << "\n";
+    }
+    if (!applyEditionOptions(options, file->input, err)) {
+        return kUsage;
+    }
+    const Session session = calculateInput(file->input, options);
     if (options.json) {
         out << sessionJson(session).dump(2) << "\n";
         return session.calculation ? kCalculated : kInputRefused;

@@ -5,7 +5,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
+#include "base/edition.h"
 #include "model/slab_type.h"
 
 namespace tavrel {
@@ -50,8 +52,30 @@ std::string_view controlName(CheckField field);
 std::string_view controlName(TextField field);
 std::string_view controlName(SlabType type);  // "Option1", "Option2", "Option3"
 
-// The entries of a list in the order the window adds them; the position is what an input file selects.
-std::span<const std::string_view> listEntries(ListField field);
+// A control of the main window that holds input and that a refused input enables and focuses: a text
+// box, or a list when the list's choice is to blame.
+struct InputControl {
+    InputControl(TextField field) : control(field) {}
+    InputControl(ListField field) : control(field) {}
+    std::variant<TextField, ListField> control;
+    bool operator==(const InputControl&) const = default;
+};
+std::string_view controlName(const InputControl& control);
+
+// The entries of a list under an edition, in the order the window adds them; the position is what an
+// input file selects. The grade and environment lists come from the edition's material tables; the load
+// class and diameter lists are the same in both editions.
+std::span<const std::string_view> listEntries(ListField field, Edition edition);
+
+// Whether the entries of a list change with the edition (the concrete grade, the main bar grade and the
+// environment class).
+bool dependsOnEdition(ListField field);
+
+// The entry a list selects after the edition changes to `to`, given the entry it showed: a bar grade the
+// other edition renamed goes to its other name (R235 and HPB300, KL400 and RRB400); otherwise the same text
+// when the new list has it; otherwise the new edition's default. A list that does not depend on the
+// edition keeps its entry. The plain record and the window both select by this rule.
+std::string entryAfterEditionChange(ListField field, std::string_view shown, Edition to);
 
 // The text box an override check box unlocks.
 TextField unlockedField(CheckField field);
@@ -59,6 +83,10 @@ TextField unlockedField(CheckField field);
 // Texts stay texts until the calculation needs a number; lists hold the selected entry's text
 // (empty while nothing is selected); check boxes hold their ticked state.
 struct DesignInput {
+    // The settings of the 设置 menu: the code edition and, for the 2018 edition, the safety class.
+    Edition edition = Edition::Jtg2004;
+    SafetyClass safetyClass = kDefaultSafetyClass;
+
     SlabType slabType = SlabType::Buried;
 
     std::string CboSJHZ = "公路-I级";
@@ -110,10 +138,17 @@ struct DesignInput {
 };
 
 // What applying an input file writes into: the window (through its controls, so that a person's side
-// effects run) or a plain record. Calls arrive in file line order.
+// effects run) or a plain record. The edition comes first, then the safety class, then lines 2..47 in line
+// order, because the list entries of lines 8, 13 and 20 exist only in the lists of their edition.
 class InputTarget {
   public:
     virtual ~InputTarget() = default;
+    // As choosing the edition in the menu: the grade and environment lists are refilled and select by
+    // entryAfterEditionChange; the concrete grade's handling runs only when its text changed. Choosing the
+    // edition in force does nothing.
+    virtual void selectEdition(Edition edition) = 0;
+    // As choosing the safety class in the menu; choosing the class in force does nothing.
+    virtual void selectSafetyClass(SafetyClass safetyClass) = 0;
     virtual void selectSlabType(SlabType type) = 0;
     virtual void selectListEntry(ListField field, int position) = 0;
     virtual void setCheckState(CheckField field, bool checked) = 0;
@@ -122,16 +157,20 @@ class InputTarget {
 
 // Applies changes to a plain record with the side effects the window has: choosing another slab type
 // clears chkTRZ (the type already selected changes nothing), choosing a concrete grade rewrites both
-// concrete strengths.
+// concrete strengths, choosing another edition selects the lists' entries by entryAfterEditionChange.
 class DesignInputTarget final : public InputTarget {
   public:
     explicit DesignInputTarget(DesignInput& input) : m_input(input) {}
+    void selectEdition(Edition edition) override;
+    void selectSafetyClass(SafetyClass safetyClass) override;
     void selectSlabType(SlabType type) override;
     void selectListEntry(ListField field, int position) override;
     void setCheckState(CheckField field, bool checked) override;
     void setText(TextField field, const std::string& text) override;
 
   private:
+    void selectConcreteGrade(std::string_view grade);
+
     DesignInput& m_input;
 };
 

@@ -1,4 +1,4 @@
-// Writing, reading and applying the 47-line input file.
+// Writing, reading and applying the input file: lines 1..47, and lines 48 and 49 of the 2018 edition.
 #include "model/tvrl.h"
 
 #include <algorithm>
@@ -16,7 +16,7 @@ namespace tavrel::tvrl {
 
 namespace {
 
-enum class LineKind { Heading, Empty, SlabType, List, Check, Text };
+enum class LineKind { Heading, Empty, SlabType, List, Check, Text, Edition, SafetyClass };
 
 // One line of the file: what it holds and its fixed text (the whole heading, or the term after a value).
 struct FileLine {
@@ -97,6 +97,13 @@ constexpr std::array<FileLine, kLineCount> kLines = {
     textLine(TextField::txtBHC, "保护层厚度(cm)"),
 };
 
+// Lines 48 and 49, written under the 2018 edition only, so that a 2004 file stays the 47 lines it has
+// always been and older versions of the program, which read 47 lines, still open a 2018 file.
+constexpr std::array<FileLine, kLinesRead - kLineCount> kEditionLines = {
+    FileLine{LineKind::Edition, 0, "设计规范"},
+    FileLine{LineKind::SafetyClass, 0, "结构安全等级"},
+};
+
 constexpr std::string_view kLineEnd = "\r\n";
 
 // A GBK character takes at most two bytes, and an invalid byte decodes to one character, so the first
@@ -121,6 +128,10 @@ std::string_view valueText(const FileLine& line, const DesignInput& input) {
             return input.check(static_cast<CheckField>(line.field)) ? "1" : "0";
         case LineKind::Text:
             return input.text(static_cast<TextField>(line.field));
+        case LineKind::Edition:
+            return editionYearText(input.edition);
+        case LineKind::SafetyClass:
+            return safetyClassNumberText(input.safetyClass);
         case LineKind::Heading:
         case LineKind::Empty:
             break;
@@ -316,10 +327,11 @@ void applySlabType(SlabType type, const std::string& value, InputTarget& target)
     }
 }
 
-// Exact, case-sensitive comparison with the list's entries in order; a match selects the entry by its
-// position (which runs the list's selection handling), no match keeps the current selection.
-void applyListEntry(ListField field, const std::string& value, InputTarget& target) {
-    const auto entries = listEntries(field);
+// Exact, case-sensitive comparison with the list's entries under the file's edition, in order; a match
+// selects the entry by its position (which runs the list's selection handling), no match keeps the current
+// selection.
+void applyListEntry(ListField field, const std::string& value, Edition edition, InputTarget& target) {
+    const auto entries = listEntries(field, edition);
     const auto match = std::find(entries.begin(), entries.end(), value);
     if (match != entries.end()) {
         target.selectListEntry(field, static_cast<int>(match - entries.begin()));
@@ -332,13 +344,13 @@ void applyCheckState(CheckField field, const std::string& value, InputTarget& ta
     }
 }
 
-void applyLine(const FileLine& line, const std::string& value, InputTarget& target) {
+void applyLine(const FileLine& line, const std::string& value, Edition edition, InputTarget& target) {
     switch (line.kind) {
         case LineKind::SlabType:
             applySlabType(static_cast<SlabType>(line.field), value, target);
             break;
         case LineKind::List:
-            applyListEntry(static_cast<ListField>(line.field), value, target);
+            applyListEntry(static_cast<ListField>(line.field), value, edition, target);
             break;
         case LineKind::Check:
             applyCheckState(static_cast<CheckField>(line.field), value, target);
@@ -346,10 +358,44 @@ void applyLine(const FileLine& line, const std::string& value, InputTarget& targ
         case LineKind::Text:
             target.setText(static_cast<TextField>(line.field), value);
             break;
+        case LineKind::Edition:
+        case LineKind::SafetyClass:
         case LineKind::Heading:
         case LineKind::Empty:
             break;
     }
+}
+
+// Line 48: no value is the 2004 edition (every file written before there was a choice); "2018" is the
+// 2018 edition; anything else (a later edition's mark, a damaged line) is read as 2004 and said so.
+Edition applyEdition(const std::string& value, InputTarget& target, std::vector<std::string>& messages) {
+    Edition edition = Edition::Jtg2004;
+    if (value == editionYearText(Edition::Jtg2018)) {
+        edition = Edition::Jtg2018;
+    } else if (!value.empty()) {
+        const CodePair codes = codePair(Edition::Jtg2004);
+        messages.push_back("文件中的设计规范标记“" + value + "”不能识别，已按" + std::string(codes.loadsCode) + "、" +
+                           std::string(codes.membersCode) + "读入。");
+    }
+    target.selectEdition(edition);
+    return edition;
+}
+
+// Line 49, read under the 2018 edition only: "1", "2", "3"; anything else, an empty line too, is the
+// default class and said so. A 2004 file sets the default class, so the state after reading a file
+// depends on the file alone.
+void applySafetyClass(Edition edition, const std::string& value, InputTarget& target,
+                      std::vector<std::string>& messages) {
+    SafetyClass safetyClass = kDefaultSafetyClass;
+    if (edition == Edition::Jtg2018) {
+        if (const auto named = safetyClassOfNumber(value)) {
+            safetyClass = *named;
+        } else {
+            messages.push_back("文件中的结构安全等级标记“" + value + "”不能识别，已按" +
+                               std::string(safetyClassName(kDefaultSafetyClass)) + "读入。");
+        }
+    }
+    target.selectSafetyClass(safetyClass);
 }
 
 // The path as the file system names it; the program's texts, paths included, are UTF-8.
@@ -411,6 +457,12 @@ Expected<std::string> write(const DesignInput& input, Unwritable unwritable) {
         }
         utf8.append(kLineEnd);
     }
+    if (input.edition == Edition::Jtg2018) {
+        for (const FileLine& line : kEditionLines) {
+            appendLine(line, input, unwritable, utf8);  // a year and a digit: always writable
+            utf8.append(kLineEnd);
+        }
+    }
     std::optional<std::string> bytes = gbk::encode(utf8);
     if (!bytes) {
         return failure(ErrorCode::UnwritableText, unwritableMessage(input));
@@ -436,7 +488,7 @@ Values read(std::istream& in) {
         return values;
     }
     LineReader reader(*buffer);
-    while (values.linesRead < kLineCount) {
+    while (values.linesRead < kLinesRead) {
         const auto lineStart = reader.next();
         if (!lineStart) {
             break;
@@ -472,10 +524,14 @@ Expected<Values> readCompleteFile(const std::string& path) {
     return failure(ErrorCode::FileTooShort, "文件不完整（不足47行），未能读入：" + path);
 }
 
-void apply(const Values& values, InputTarget& target) {
+std::vector<std::string> apply(const Values& values, InputTarget& target) {
+    std::vector<std::string> messages;
+    const Edition edition = applyEdition(values.lines[kEditionLine - 1], target, messages);
+    applySafetyClass(edition, values.lines[kSafetyClassLine - 1], target, messages);
     for (std::size_t line = 1; line < kLines.size(); ++line) {
-        applyLine(kLines[line], values.lines[line], target);
+        applyLine(kLines[line], values.lines[line], edition, target);
     }
+    return messages;
 }
 
 }  // namespace tavrel::tvrl

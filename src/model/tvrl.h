@@ -1,4 +1,5 @@
-// The 47-line input file (.tvrl, and the last-input file Date.dat): GBK text, CR LF, one value per line.
+// The input file (.tvrl, and the last-input file Date.dat): GBK text, CR LF, one value per line; 47 lines
+// under the 2004 edition, two more (edition and safety class) under the 2018 edition.
 #pragma once
 
 #include <array>
@@ -14,18 +15,22 @@
 
 namespace tavrel::tvrl {
 
-inline constexpr int kLineCount = 47;
+inline constexpr int kLineCount = 47;         // lines every input file has
+inline constexpr int kEditionLine = 48;       // "2018" under the 2018 edition; absent under the 2004 one
+inline constexpr int kSafetyClassLine = 49;   // "1", "2" or "3" (一级, 二级, 三级), with line 48
+inline constexpr int kLinesRead = 49;         // lines after 49 are ignored, kept free for later editions
 inline constexpr std::size_t kValueWidth = 10;  // characters of a line that carry its value
 inline constexpr int kSpacesBeforeTerm = 20;
 
-// The values of lines 1..47 (index 0 is line 1), each the first ten characters of its line, trimmed of
+// The values of lines 1..49 (index 0 is line 1), each the first ten characters of its line, trimmed of
 // spaces, in UTF-8. linesRead counts the lines the file delivered; lines beyond it are empty.
-// budgetSpent: reading stopped at the byte budget before line 47, not at the end of the file.
+// budgetSpent: reading stopped at the byte budget before line 49, not at the end of the file.
 struct Values {
-    std::array<std::string, kLineCount> lines;
+    std::array<std::string, kLinesRead> lines;
     int linesRead = 0;
     bool budgetSpent = false;
-    bool complete() const { return linesRead == kLineCount; }
+    // Every file has lines 1..47; a 2004 file ends there.
+    bool complete() const { return linesRead >= kLineCount; }
 };
 
 // What the writer does with a character the file cannot carry: one without a GBK form, or a line break
@@ -35,7 +40,8 @@ enum class Unwritable {
     Replace,  // write "?" in its place, so that the rest of the record still reaches the file
 };
 
-// The file's bytes for a record: 47 lines, GBK, CR LF after every line. With Refuse, a value holding a
+// The file's bytes for a record: 47 lines under the 2004 edition, byte for byte as files have always been,
+// 49 under the 2018 edition; GBK, CR LF after every line. With Refuse, a value holding a
 // character the file cannot carry fails the whole record (UnwritableText); the message names each such
 // value by its term and its characters, a line break by name since it shows as nothing.
 Expected<std::string> write(const DesignInput& input, Unwritable unwritable = Unwritable::Refuse);
@@ -50,9 +56,9 @@ struct UnwritableValue {
 // The values of `input` that the writer refuses, in line order; empty exactly when write succeeds.
 std::vector<UnwritableValue> unwritableValues(const DesignInput& input);
 
-// Reads at most 47 lines from a stream. A line ends at CR LF, at a bare LF or a bare CR, and at CR CR LF
+// Reads at most 49 lines from a stream. A line ends at CR LF, at a bare LF or a bare CR, and at CR CR LF
 // (a CR LF file whose line ends were converted once more). Only the start of each line is kept, and
-// reading stops after 47 lines or a fixed byte budget, so a huge file is never loaded whole.
+// reading stops after 49 lines or a fixed byte budget, so a huge file is never loaded whole.
 Values read(std::istream& in);
 
 // Reads a file by path: the lines it delivered, also when it ends early. Fails only when the file cannot
@@ -64,10 +70,15 @@ Expected<Values> readFile(const std::string& path);
 // message names `path` as given, so pass it as the user should see it.
 Expected<Values> readCompleteFile(const std::string& path);
 
-// Applies lines 2..47 in line order: slab type lines (only "1" selects; the exclusive buttons make the
-// others follow; a line not starting with 1 changes nothing), exact list matches by position, check states
-// from a number that rounds, halves to even, to 0 or 1 ("0.6" checks, "0.5" unchecks; any other value
-// changes nothing), texts as they are.
-void apply(const Values& values, InputTarget& target);
+// Applies the file: first the edition of line 48 (empty: 2004; "2018": 2018; anything else: 2004, with a
+// message), then the safety class of line 49 (under 2018 "1".."3", anything else 二级 with a message;
+// under 2004 always 二级, so that the state after reading depends on the file alone), then lines 2..47 in
+// line order: slab type lines (only "1" selects; the exclusive buttons make the others follow; a line not
+// starting with 1 changes nothing), exact list matches by position in the lists of the edition, check
+// states from a number that rounds, halves to even, to 0 or 1 ("0.6" checks, "0.5" unchecks; any other
+// value changes nothing), texts as they are.
+// Returns the messages about lines 48 and 49 that were not recognised, in line order: the open command
+// shows them after the file has been applied; the start-up restore shows nothing.
+std::vector<std::string> apply(const Values& values, InputTarget& target);
 
 }  // namespace tavrel::tvrl

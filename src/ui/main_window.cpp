@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 #include <array>
@@ -292,7 +293,7 @@ void MainWindow::connectHandlers() {
 // the crack-width factors of the results record.
 void MainWindow::Form_Load() {
     for (ListField field : kListLoadOrder) {
-        for (std::string_view entry : listEntries(field)) {
+        for (std::string_view entry : listEntries(field, m_edition)) {
             list(field).addItem(toQString(entry));
         }
     }
@@ -306,6 +307,8 @@ void MainWindow::Form_Load() {
 
 DesignInput MainWindow::designInput() const {
     DesignInput input;
+    input.edition = m_edition;
+    input.safetyClass = m_safetyClass;
     for (SlabType type : kSlabTypes) {
         if (option(type).isChecked()) {
             input.slabType = type;
@@ -324,6 +327,50 @@ DesignInput MainWindow::designInput() const {
         input.text(field) = textBox(field).text().toStdString();
     }
     return input;
+}
+
+void MainWindow::selectEdition(Edition edition) {
+    if (edition == m_edition) {
+        return;
+    }
+    unloadStirrupDialog();
+    m_edition = edition;
+    fillEditionLists(edition);
+    resetResultArea();
+}
+
+void MainWindow::selectSafetyClass(SafetyClass safetyClass) {
+    if (safetyClass == m_safetyClass) {
+        return;
+    }
+    unloadStirrupDialog();
+    m_safetyClass = safetyClass;
+    resetResultArea();
+}
+
+// Refills the lists that change with the edition without running their handlers, selects each list's
+// entry by the rule the plain record follows too, and runs the concrete grade's handling only when the
+// grade's text changed, so strengths typed for a grade both editions have survive.
+void MainWindow::fillEditionLists(Edition edition) {
+    for (ListField field : kListLoadOrder) {
+        if (!dependsOnEdition(field)) {
+            continue;
+        }
+        QComboBox& box = list(field);
+        const std::string shown = box.currentText().toStdString();
+        const std::string entry = entryAfterEditionChange(field, shown, edition);
+        {
+            const QSignalBlocker quiet(box);
+            box.clear();
+            for (std::string_view name : listEntries(field, edition)) {
+                box.addItem(toQString(name));
+            }
+            box.setCurrentIndex(box.findText(QString::fromStdString(entry)));
+        }
+        if (field == ListField::CboHNTDJ && entry != shown) {
+            CboHNTDJ_Click();
+        }
+    }
 }
 
 void MainWindow::selectSlabType(SlabType type) {
@@ -391,7 +438,7 @@ void MainWindow::chkOverride_Click(CheckField field) {
 // Writes the code strengths of the chosen grade, whatever the override boxes say, and records the grade.
 void MainWindow::CboHNTDJ_Click() {
     const std::string grade = list(ListField::CboHNTDJ).currentText().toStdString();
-    if (const auto found = findConcreteGrade(grade)) {
+    if (const auto found = findConcreteGrade(m_edition, grade)) {
         textBox(TextField::txtHNTKY).setText(toQString(found->fcdText));
         textBox(TextField::txtHNTKL).setText(toQString(found->ftdText));
     }
@@ -424,14 +471,15 @@ void MainWindow::Command1_Click() {
     showResults(*outcome);
 }
 
-// The field to blame becomes editable (its override box stays as it is) and takes the focus.
+// The control to blame, a text box or a list, becomes editable (an override box stays as it is) and
+// takes the focus.
 void MainWindow::showRefusal(const Refusal& refusal) {
     m_prompter.message(QString::fromStdString(refusal.message), QString::fromUtf8(kMessageTitle),
                        MessageButtons::Ok);
     if (refusal.field) {
-        QLineEdit& box = textBox(*refusal.field);
-        box.setEnabled(true);
-        box.setFocus();
+        QWidget& blamed = control<QWidget>(*this, controlName(*refusal.field));
+        blamed.setEnabled(true);
+        blamed.setFocus();
     }
     resetResultArea();
 }
@@ -545,6 +593,11 @@ void MainWindow::unloadOtherWindows() {
     if (m_aboutDialog) {
         m_aboutDialog->reject();
     }
+    unloadStirrupDialog();
+}
+
+// The dialog's closing step runs as when the user closes it.
+void MainWindow::unloadStirrupDialog() {
     if (m_stirrupDialog && !m_stirrupDialog->isUnloaded()) {
         m_stirrupDialog->reject();
     }

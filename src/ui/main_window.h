@@ -42,6 +42,11 @@ class MainWindow : public QMainWindow, public InputTarget {
 
     // InputTarget: through the controls, so the handlers of the controls run. Like a click, selecting the
     // slab type already selected, or setting a check box to the state it has, runs nothing.
+    // Another edition or safety class unloads the stirrup dialog and resets the result area, so that no
+    // result of one setting is ever shown under another; another edition also refills the grade and
+    // environment lists and selects by entryAfterEditionChange.
+    void selectEdition(Edition edition) override;
+    void selectSafetyClass(SafetyClass safetyClass) override;
     void selectSlabType(SlabType type) override;
     void selectListEntry(ListField field, int position) override;
     void setCheckState(CheckField field, bool checked) override;
@@ -90,6 +95,8 @@ class MainWindow : public QMainWindow, public InputTarget {
     void loadFigure(SlabType type);
     void connectHandlers();
 
+    void fillEditionLists(Edition edition);
+    void unloadStirrupDialog();
     void Option_Click(SlabType type);
     void chkOverride_Click(CheckField field);
     void CboHNTDJ_Click();
@@ -109,6 +116,8 @@ class MainWindow : public QMainWindow, public InputTarget {
 
     CalculationResults& m_results;
     Prompter& m_prompter;
+    Edition m_edition = Edition::Jtg2004;
+    SafetyClass m_safetyClass = kDefaultSafetyClass;
     QString m_figureFolder;
     StirrupDesign m_stirrupDesign;
     QPointer<StirrupDialog> m_stirrupDialog;

@@ -16,7 +16,6 @@ namespace tavrel::ui {
 namespace {
 
 constexpr const char* kCaption = "箍筋信息";
-constexpr const char* kDefaultGrade = "R235";
 constexpr const char* kDefaultDiameter = "10";
 
 }  // namespace
@@ -44,20 +43,21 @@ StirrupDialog::StirrupDialog(StirrupDesign& design, Prompter& prompter,
     Form_Load();
 }
 
-// Centre, fill the two lists, select their defaults, then the design's own load step.
+// Centre, fill the two lists (the grades of the edition in force), select their defaults, then the
+// design's own load step.
 void StirrupDialog::Form_Load() {
     if (parentWidget()) {
         centreOver(*this, *parentWidget());
     }
     auto& grades = control<QComboBox>(*this, "CboGJDJ");
     auto& diameters = control<QComboBox>(*this, "CboGJZJ");
-    for (const StirrupGrade& grade : stirrupGrades()) {
+    for (const StirrupGrade& grade : m_design.gradeEntries()) {
         grades.addItem(toQString(grade.name));
     }
     for (const StirrupSize& size : stirrupSizes()) {
         diameters.addItem(QString::fromStdString(formatGeneral(size.diameter)));
     }
-    grades.setCurrentIndex(grades.findText(QString::fromUtf8(kDefaultGrade)));
+    grades.setCurrentIndex(grades.findText(toQString(m_design.defaultGrade())));
     diameters.setCurrentIndex(diameters.findText(QString::fromUtf8(kDefaultDiameter)));
     control<QLineEdit>(*this, "txtZDJL").setText(QString::fromStdString(m_design.load()));
 }

@@ -27,36 +27,47 @@ TEST(DesignInputTest, ControlNamesAreTheWindowNames) {
 
 struct ListCase {
     ListField field;
+    Edition edition;
     std::vector<std::string_view> entries;
 };
 
+std::string rowName(const ListCase& row) {
+    return std::string(controlName(row.field)) + std::string(editionYearText(row.edition));
+}
+
 void PrintTo(const ListCase& row, std::ostream* out) {
-    *out << controlName(row.field);
+    *out << rowName(row);
 }
 
 class DesignInputListTest : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(DesignInputListTest, ListOffersItsEntriesInWindowOrder) {
-    const auto entries = listEntries(GetParam().field);
+    const auto entries = listEntries(GetParam().field, GetParam().edition);
     EXPECT_EQ(std::vector<std::string_view>(entries.begin(), entries.end()), GetParam().entries);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, DesignInputListTest,
-    ::testing::Values(ListCase{ListField::CboSJHZ, {"公路-I级", "公路-II级"}},
-                      ListCase{ListField::CboHNTDJ, {"C20", "C25", "C30", "C35", "C40"}},
-                      ListCase{ListField::CboZJDJ, {"R235", "HRB335", "HRB400", "KL400"}},
-                      ListCase{ListField::CboZJZJ, {"16", "18", "20", "22", "25", "28", "32"}},
-                      ListCase{ListField::CboHJLB, {"I类环境", "II类环境", "III类环境", "IV类环境"}}),
-    [](const ::testing::TestParamInfo<ListCase>& info) {
-        return std::string(controlName(info.param.field));
-    });
+    ::testing::Values(
+        ListCase{ListField::CboSJHZ, Edition::Jtg2004, {"公路-I级", "公路-II级"}},
+        ListCase{ListField::CboHNTDJ, Edition::Jtg2004, {"C20", "C25", "C30", "C35", "C40"}},
+        ListCase{ListField::CboZJDJ, Edition::Jtg2004, {"R235", "HRB335", "HRB400", "KL400"}},
+        ListCase{ListField::CboZJZJ, Edition::Jtg2004, {"16", "18", "20", "22", "25", "28", "32"}},
+        ListCase{ListField::CboHJLB, Edition::Jtg2004, {"I类环境", "II类环境", "III类环境", "IV类环境"}},
+        ListCase{ListField::CboSJHZ, Edition::Jtg2018, {"公路-I级", "公路-II级"}},
+        ListCase{ListField::CboHNTDJ, Edition::Jtg2018, {"C25", "C30", "C35", "C40", "C45", "C50"}},
+        ListCase{ListField::CboZJDJ, Edition::Jtg2018, {"HPB300", "HRB400", "HRBF400", "RRB400", "HRB500"}},
+        ListCase{ListField::CboZJZJ, Edition::Jtg2018, {"16", "18", "20", "22", "25", "28", "32"}},
+        ListCase{ListField::CboHJLB,
+                 Edition::Jtg2018,
+                 {"I类环境", "II类环境", "III类环境", "IV类环境", "V类环境", "VI类环境", "VII类环境"}}),
+    [](const ::testing::TestParamInfo<ListCase>& info) { return rowName(info.param); });
 
 TEST(DesignInputTest, EveryDefaultListTextIsAnEntryOfItsList) {
     const DesignInput input;
     for (const ListField field : {ListField::CboSJHZ, ListField::CboHNTDJ, ListField::CboZJDJ,
                                   ListField::CboZJZJ, ListField::CboHJLB}) {
-        const auto entries = listEntries(field);
+        const auto entries = listEntries(field, Edition::Jtg2004);
         EXPECT_NE(std::find(entries.begin(), entries.end(), input.list(field)), entries.end())
             << controlName(field);
     }

@@ -108,6 +108,12 @@ DesignInput editedRecord() {
 // Records every call in order, as "Option2", "CboHNTDJ=4", "chkTRZ=1", "txtJKJ=3.5".
 class RecordingTarget final : public InputTarget {
   public:
+    void selectEdition(Edition edition) override {
+        calls.push_back("edition=" + std::string(editionYearText(edition)));
+    }
+    void selectSafetyClass(SafetyClass safetyClass) override {
+        calls.push_back("safetyClass=" + std::string(safetyClassNumberText(safetyClass)));
+    }
     void selectSlabType(SlabType type) override { calls.emplace_back(controlName(type)); }
     void selectListEntry(ListField field, int position) override {
         calls.push_back(std::string(controlName(field)) + "=" + std::to_string(position));
@@ -348,12 +354,15 @@ TEST(TvrlReadTest, TwoCarriageReturnsEndOneLineOnlyWhenALineFeedFollows) {
     EXPECT_EQ(std::vector<std::string>(values.lines.begin(), values.lines.begin() + 8), expected);
 }
 
-TEST(TvrlReadTest, LinesAfterLine47AreIgnored) {
+TEST(TvrlReadTest, LinesAfterLine49AreIgnored) {
     auto lines = referenceLines();
-    lines.insert(lines.end(), {"1", "C40", "junk \xFF"});
+    lines.insert(lines.end(), {"2018", "3", "1", "C40", "junk \xFF"});
     const Values values = readBytes(joinLines(lines));
-    EXPECT_EQ(values.linesRead, 47);
-    EXPECT_EQ(values.lines, readBytes(referenceBytes()).lines);
+    EXPECT_EQ(values.linesRead, 49);
+    auto expected = readBytes(referenceBytes()).lines;
+    expected[47] = "2018";
+    expected[48] = "3";
+    EXPECT_EQ(values.lines, expected);
 }
 
 TEST(TvrlReadTest, LastLineWithoutLineEndIsDelivered) {
@@ -475,7 +484,7 @@ TEST(TvrlReadTest, HugeFileBeyondTheBudgetDeliversOnlyItsFirstLines) {
 
 TEST(TvrlReadTest, FileThatEndsOrCompletesWithinTheBudgetHasNotSpentIt) {
     auto lines = referenceLines();
-    lines.push_back(std::string(3u << 20, 'x'));  // after line 47: never read
+    lines.insert(lines.end(), {"2018", "2", std::string(3u << 20, 'x')});  // after line 49: never read
     EXPECT_FALSE(readBytes(joinLines(lines)).budgetSpent);
     lines.resize(20);
     EXPECT_FALSE(readBytes(joinLines(lines)).budgetSpent);
@@ -487,6 +496,7 @@ TEST(TvrlApplyTest, CallsArriveInLineOrderWithListPositions) {
     RecordingTarget target;
     apply(readBytes(referenceBytes()), target);
     const std::vector<std::string> expected = {
+        "edition=2004",  "safetyClass=2",
         "Option1",       "CboSJHZ=0",  "CboHNTDJ=2",  "chkHNTKY=0", "txtHNTKY=13.8", "chkHNTKL=0",
         "txtHNTKL=1.39", "CboZJDJ=1",  "CboZJZJ=4",   "txtZJGS=14", "chkGBRZ=0",     "txtGBRZ=25",
         "chkTRZ=0",      "txtTRZ=18",  "CboHJLB=0",   "txtTTG=22",  "txtPZH=8",      "txtBCH=9",
@@ -595,7 +605,7 @@ TEST(TvrlApplyTest, GradeLineComesBeforeTheStrengthsSoUnlockedStrengthsSurvive) 
     RecordingTarget target;
     apply(readBytes(write(saved).value_or("")), target);
     EXPECT_EQ(
-        std::vector<std::string>(target.calls.begin() + 2, target.calls.begin() + 7),
+        std::vector<std::string>(target.calls.begin() + 4, target.calls.begin() + 9),
         (std::vector<std::string>{"CboHNTDJ=3", "chkHNTKY=1", "txtHNTKY=17", "chkHNTKL=0", "txtHNTKL=1.6"}));
 }
 
