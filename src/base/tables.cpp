@@ -170,8 +170,8 @@ std::optional<EnvironmentClass> findEnvironmentClass(Edition edition, std::strin
 }
 
 std::optional<std::int16_t> findStirrupStrength(Edition edition, std::string_view grade) {
-    const auto found =
-        findIn(materialTables(edition).stirrupGrades, grade, [](const StirrupGrade& entry) { return entry.name; });
+    const auto found = findIn(materialTables(edition).stirrupGrades, grade,
+                              [](const StirrupGrade& entry) { return entry.name; });
     if (!found) {
         return std::nullopt;
     }

@@ -22,10 +22,10 @@ struct ConcreteGrade {
 // Main reinforcement grade.
 struct BarGrade {
     std::string_view name;
-    float fsd;  // MPa, design tensile strength
-    float xiB;  // relative balanced compression-zone height
-    float C1;   // crack-width factor for the bar surface (1.4 plain, 1.0 ribbed)
-    float Es;   // MPa, elastic modulus
+    float fsd;                // MPa, design tensile strength
+    float xiB;                // relative balanced compression-zone height
+    float C1;                 // crack-width factor for the bar surface (1.4 plain, 1.0 ribbed)
+    float Es;                 // MPa, elastic modulus
     std::int16_t fsk;         // MPa, characteristic strength, the grade's number
     float largestDiameterMm;  // largest diameter the code defines the grade for; 0: not checked
 };
@@ -50,9 +50,9 @@ struct StirrupSize {
 // Environment class of the slab: its allowable crack width and, under JTG 3362-2018, what it means and
 // the lowest concrete grade and the least cover it asks of a slab (50 and 30 year design life).
 struct EnvironmentClass {
-    std::string_view name;     // the list entry, "I类环境" ..
-    std::string_view meaning;  // "一般环境" ..; empty under the 2004 rules, which print no meaning
-    float Wlim;                // mm, allowable crack width of reinforced-concrete members
+    std::string_view name;            // the list entry, "I类环境" ..
+    std::string_view meaning;         // "一般环境" ..; empty under the 2004 rules, which print no meaning
+    float Wlim;                       // mm, allowable crack width of reinforced-concrete members
     std::int16_t lowestConcreteFcuk;  // MPa, cube strength of the lowest grade; 0: not checked
     float minimumCoverMm;             // least cover of the main bars; 0: not checked
 };

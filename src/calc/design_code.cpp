@@ -145,9 +145,9 @@ const DesignCode kJtg2018{
         },
     // JTG D60-2015: the same 550 kN vehicle; culverts take the vehicle, not the lane load.
     .vehicle = kHighwayVehicle,
-    // JTG 3362-2018 5.1.2: γ0 = 1.1, 1.0, 0.9 for the safety classes 一级, 二级, 三级. JTG D60-2015: permanent
-    // actions 1.2, the vehicle load computed as a vehicle 1.8 (1.4 is the lane load's); μ = 0.3 for a
-    // local load; ψf = 0.7 and ψq = 0.4 of the vehicle in the frequent and quasi-permanent combinations.
+    // JTG 3362-2018 5.1.2: γ0 = 1.1, 1.0, 0.9 for the safety classes 一级, 二级, 三级. JTG D60-2015:
+    // permanent actions 1.2, the vehicle load computed as a vehicle 1.8 (1.4 is the lane load's); μ = 0.3 for
+    // a local load; ψf = 0.7 and ψq = 0.4 of the vehicle in the frequent and quasi-permanent combinations.
     .loads = {.importance = {1.1, 1.0, 0.9},
               .permanent = 1.2,
               .vehicle = 1.8,

@@ -36,29 +36,29 @@ struct LoadFactors {
     // γ0, the structural importance factor, of the safety classes 一级, 二级, 三级; the 2004 rules take
     // 0.9 whatever the class.
     std::array<double, 3> importance;
-    double permanent;    // partial factor of permanent actions
-    double vehicle;      // partial factor of the vehicle load
-    double localImpact;  // impact coefficient μ of a wheel load acting directly on the pavement
+    double permanent;       // partial factor of permanent actions
+    double vehicle;         // partial factor of the vehicle load
+    double localImpact;     // impact coefficient μ of a wheel load acting directly on the pavement
     double frequent;        // ψf of the vehicle load in the frequent combination (2018 only)
     double quasiPermanent;  // ψq of the vehicle load in the quasi-permanent combination (2018 only)
 };
 
 // Factors of the section design and of the five checks.
 struct SectionFactors {
-    double trialMomentFactor;      // γc on the design moment of the trial compression zone
-    double slabShearFactor;        // raise of the no-stirrup shear bound for plate members
-    double shearBoundCoefficient;  // 0.5×10⁻³ (b, h0 in mm)
-    double shearBoundAlpha2;       // α2 of the shear bound (1 for reinforced concrete)
+    double trialMomentFactor;           // γc on the design moment of the trial compression zone
+    double slabShearFactor;             // raise of the no-stirrup shear bound for plate members
+    double shearBoundCoefficient;       // 0.5×10⁻³ (b, h0 in mm)
+    double shearBoundAlpha2;            // α2 of the shear bound (1 for reinforced concrete)
     double shearUpperLimitCoefficient;  // 0.51×10⁻³ of the section's upper limit (b, h0 in mm); 0: none
-    double leverArmFactor;         // σss = Ms / (0.87·As·h0)
-    float crackRatioMin;           // bounds of the reinforcement ratio (ρ, or ρte) in the crack formula
+    double leverArmFactor;              // σss = Ms / (0.87·As·h0)
+    float crackRatioMin;  // bounds of the reinforcement ratio (ρ, or ρte) in the crack formula
     float crackRatioMax;
     double crackDiameterTerm;   // 30 in (30 + d) of the 2004 formula; the 2018 formula takes the cover
     double crackCoverCapMm;     // the cover of the 2018 formula is taken as at most this
     double crackRatioConstant;  // 0.28 in (0.28 + 10·ρ), 0.36 in (0.36 + 1.7·ρte)
     double crackRatioFactor;    // 10, 1.7
-    float crackLongTermFactor;          // C2 of the 2004 rules, fixed
-    double longTermBase;                // C2 = 1 + 0.5·Ml/Ms of the 2018 rules
+    float crackLongTermFactor;  // C2 of the 2004 rules, fixed
+    double longTermBase;        // C2 = 1 + 0.5·Ml/Ms of the 2018 rules
     double longTermFactor;
     float crackMemberFormFactor;        // C3
     double minimumReinforcementFactor;  // Pmin = 45·ftd/fsd, %
@@ -67,7 +67,7 @@ struct SectionFactors {
 
 // What the 2018 edition asks of the materials before anything is calculated.
 struct MaterialRules {
-    std::int16_t strongBarFsk;             // bars of at least this characteristic strength, MPa ..
+    std::int16_t strongBarFsk;               // bars of at least this characteristic strength, MPa ..
     std::int16_t concreteForStrongBarsFcuk;  // .. need at least this concrete grade (its cube strength)
 };
 

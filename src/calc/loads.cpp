@@ -123,8 +123,8 @@ void combineActions2018(CalculationResults& r, const LoadFactors& factors) {
     if (r.isCustom) {
         const double permanentMoment = static_cast<double>(r.M1) + r.M3;
         r.gamma0Md = toSingle((factors.permanent * permanentMoment + factors.vehicle * r.M2) * r.gamma0);
-        r.gamma0Vd = toSingle((factors.permanent * (static_cast<double>(r.V1) + r.V3) + factors.vehicle * r.V2) *
-                              r.gamma0);
+        r.gamma0Vd = toSingle(
+            (factors.permanent * (static_cast<double>(r.V1) + r.V3) + factors.vehicle * r.V2) * r.gamma0);
         r.Ms = toSingle(permanentMoment + factors.frequent * r.M2);
         r.Ml = toSingle(permanentMoment + factors.quasiPermanent * r.M2);
         return;

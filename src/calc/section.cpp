@@ -48,8 +48,8 @@ void computeShearBound(CalculationResults& r, const SectionFactors& factors) {
 // JTG 3362-2018 5.2.11: the section takes at most Vmax = 0.51e-3·√fcu,k·b·h0 (b, h0 in mm), kN, with the
 // cube strength of the selected grade whatever strengths were typed.
 void computeShearUpperLimit(CalculationResults& r, const SectionFactors& factors) {
-    r.Vmax = toSingle(factors.shearUpperLimitCoefficient * std::sqrt(static_cast<double>(r.fcukGrade)) * r.h0 *
-                      r.b * kMmPerM * kMmPerM);
+    r.Vmax = toSingle(factors.shearUpperLimitCoefficient * std::sqrt(static_cast<double>(r.fcukGrade)) *
+                      r.h0 * r.b * kMmPerM * kMmPerM);
 }
 
 // A stored ratio within the single-precision bounds of the crack formula.

@@ -173,8 +173,9 @@ Expected<void, Refusal> checkConcreteForBars(const Materials2018& m) {
         m.concrete->fcuk >= rules.concreteForStrongBarsFcuk) {
         return {};
     }
-    return refuseInput(ListField::CboHNTDJ, "采用" + gradesOfAtLeast(rules.strongBarFsk) + "钢筋时混凝土强度等级不应低于C" +
-                                                std::to_string(rules.concreteForStrongBarsFcuk) + ",请重新选择");
+    return refuseInput(ListField::CboHNTDJ,
+                       "采用" + gradesOfAtLeast(rules.strongBarFsk) + "钢筋时混凝土强度等级不应低于C" +
+                           std::to_string(rules.concreteForStrongBarsFcuk) + ",请重新选择");
 }
 
 // JTG 3362-2018 table 4.5.3: the lowest grade of the environment class.
@@ -182,8 +183,9 @@ Expected<void, Refusal> checkConcreteForEnvironment(const Materials2018& m) {
     if (!m.environment || !m.concrete || m.concrete->fcuk >= m.environment->lowestConcreteFcuk) {
         return {};
     }
-    return refuseInput(ListField::CboHNTDJ, std::string(m.environment->name) + "下盖板混凝土强度等级不应低于C" +
-                                                std::to_string(m.environment->lowestConcreteFcuk) + ",请重新选择");
+    return refuseInput(ListField::CboHNTDJ,
+                       std::string(m.environment->name) + "下盖板混凝土强度等级不应低于C" +
+                           std::to_string(m.environment->lowestConcreteFcuk) + ",请重新选择");
 }
 
 // JTG 3362-2018 table 3.2.2-1: a grade is defined up to its largest diameter (HPB300: 22 mm).
@@ -221,7 +223,8 @@ Expected<void, Refusal> checkCoverForBar(const Materials2018& m) {
 // diameter, the cover for the environment, the cover for the bar.
 using MaterialCheck = Expected<void, Refusal> (*)(const Materials2018&);
 constexpr MaterialCheck kMaterialChecks2018[] = {checkConcreteForBars, checkConcreteForEnvironment,
-                                                 checkBarDiameter, checkCoverForEnvironment, checkCoverForBar};
+                                                 checkBarDiameter, checkCoverForEnvironment,
+                                                 checkCoverForBar};
 
 Expected<void, Refusal> checkMaterials2018(const DesignInput& input, const AcceptedNumbers& accepted) {
     const Materials2018 materials{findConcreteGrade(Edition::Jtg2018, input.CboHNTDJ),

@@ -374,8 +374,8 @@ Edition applyEdition(const std::string& value, InputTarget& target, std::vector<
         edition = Edition::Jtg2018;
     } else if (!value.empty()) {
         const CodePair codes = codePair(Edition::Jtg2004);
-        messages.push_back("文件中的设计规范标记“" + value + "”不能识别，已按" + std::string(codes.loadsCode) + "、" +
-                           std::string(codes.membersCode) + "读入。");
+        messages.push_back("文件中的设计规范标记“" + value + "”不能识别，已按" +
+                           std::string(codes.loadsCode) + "、" + std::string(codes.membersCode) + "读入。");
     }
     target.selectEdition(edition);
     return edition;

@@ -15,10 +15,10 @@
 
 namespace tavrel::tvrl {
 
-inline constexpr int kLineCount = 47;         // lines every input file has
-inline constexpr int kEditionLine = 48;       // "2018" under the 2018 edition; absent under the 2004 one
-inline constexpr int kSafetyClassLine = 49;   // "1", "2" or "3" (一级, 二级, 三级), with line 48
-inline constexpr int kLinesRead = 49;         // lines after 49 are ignored, kept free for later editions
+inline constexpr int kLineCount = 47;           // lines every input file has
+inline constexpr int kEditionLine = 48;         // "2018" under the 2018 edition; absent under the 2004 one
+inline constexpr int kSafetyClassLine = 49;     // "1", "2" or "3" (一级, 二级, 三级), with line 48
+inline constexpr int kLinesRead = 49;           // lines after 49 are ignored, kept free for later editions
 inline constexpr std::size_t kValueWidth = 10;  // characters of a line that carry its value
 inline constexpr int kSpacesBeforeTerm = 20;
 

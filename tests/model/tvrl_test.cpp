@@ -496,13 +496,12 @@ TEST(TvrlApplyTest, CallsArriveInLineOrderWithListPositions) {
     RecordingTarget target;
     apply(readBytes(referenceBytes()), target);
     const std::vector<std::string> expected = {
-        "edition=2004",  "safetyClass=2",
-        "Option1",       "CboSJHZ=0",  "CboHNTDJ=2",  "chkHNTKY=0", "txtHNTKY=13.8", "chkHNTKL=0",
-        "txtHNTKL=1.39", "CboZJDJ=1",  "CboZJZJ=4",   "txtZJGS=14", "chkGBRZ=0",     "txtGBRZ=25",
-        "chkTRZ=0",      "txtTRZ=18",  "CboHJLB=0",   "txtTTG=22",  "txtPZH=8",      "txtBCH=9",
-        "chkPZRZ=0",     "txtPZRZ=25", "chkBCRZ=0",   "txtBCRZ=23", "txtJBHZ=10",    "txtJBHZKD=2",
-        "txtJZL=10",     "txtBDH=108", "txtBZH=113",  "chkGBK=0",   "txtGBK=0.99",   "txtJKJ=3.5",
-        "txtGZCD=0.3",   "chkJSKJ=0",  "txtJSKJ=3.8", "txtBHC=3"};
+        "edition=2004",  "safetyClass=2", "Option1",       "CboSJHZ=0",  "CboHNTDJ=2",  "chkHNTKY=0",
+        "txtHNTKY=13.8", "chkHNTKL=0",    "txtHNTKL=1.39", "CboZJDJ=1",  "CboZJZJ=4",   "txtZJGS=14",
+        "chkGBRZ=0",     "txtGBRZ=25",    "chkTRZ=0",      "txtTRZ=18",  "CboHJLB=0",   "txtTTG=22",
+        "txtPZH=8",      "txtBCH=9",      "chkPZRZ=0",     "txtPZRZ=25", "chkBCRZ=0",   "txtBCRZ=23",
+        "txtJBHZ=10",    "txtJBHZKD=2",   "txtJZL=10",     "txtBDH=108", "txtBZH=113",  "chkGBK=0",
+        "txtGBK=0.99",   "txtJKJ=3.5",    "txtGZCD=0.3",   "chkJSKJ=0",  "txtJSKJ=3.8", "txtBHC=3"};
     EXPECT_EQ(target.calls, expected);
 }
 
