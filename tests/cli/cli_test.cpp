@@ -18,8 +18,10 @@ struct CliRun {
     std::string out;
 };
 
-CliRun runCli(const std::string& arguments) {
-    const std::string command = std::string(TAVREL_CLI) + " " + arguments + " 2>/dev/null";
+// The tool's standard output, and its error output too when `withErrors`.
+CliRun runCli(const std::string& arguments, bool withErrors = false) {
+    const std::string command =
+        std::string(TAVREL_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
     CliRun run{-1, {}};
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
@@ -153,6 +155,119 @@ TEST(Cli, ReportWritesAWordDocumentAndRefusesAnUnwritableTarget) {
     EXPECT_EQ(magic, "PK");
     EXPECT_EQ(runCli("report " + exampleFile() + " -o /nonexistent-folder/r.docx").exitCode, 1);
     EXPECT_EQ(runCli("report " + exampleFile()).exitCode, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// --- Code editions ------------------------------------------------------------------------------------
+
+// A copy of the example with lines 48 and 49 (the reader takes a value line's first ten characters, so
+// the values alone will do).
+std::string exampleOfEdition(const std::vector<LineEdit>& edits, const std::string& edition,
+                             const std::string& safetyClass, const std::string& name) {
+    const std::string path = editedExample(edits, name);
+    std::ofstream(path, std::ios::binary | std::ios::app) << edition << "\r\n" << safetyClass << "\r\n";
+    return path;
+}
+
+TEST(CliEdition, A2018FileCalculatesUnderItsSafetyClassAndListsTheNewFields) {
+    const std::string file = exampleOfEdition({{13, "HRB400"}}, "2018", "3", "tavrel_cli_2018.tvrl");
+    const CliRun run = runCli("calc --json " + file);
+    ASSERT_EQ(run.exitCode, 0);
+    const auto j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["display"]["txtKZWJ"], "819.06");
+    EXPECT_EQ(j["display"]["txtZDJL"], "794.11");
+    EXPECT_EQ(j["display"]["txtWfk"], "0.12");
+    const auto& r = j["results"];
+    EXPECT_EQ(r["edition"], 2018);
+    EXPECT_EQ(r["safetyClass"], 3);
+    EXPECT_EQ(r["safetyName"], "三级");
+    EXPECT_EQ(static_cast<float>(r["gamma0"].get<double>()), 0.9f);
+    EXPECT_EQ(static_cast<float>(r["Ms"].get<double>()), 757.6475f);
+    EXPECT_EQ(static_cast<float>(r["Vmax"].get<double>()), 2866.3901f);
+    EXPECT_EQ(static_cast<float>(r["rhoTe"].get<double>()), 0.079793334f);
+    EXPECT_EQ(r["fcukGrade"], 30);
+    EXPECT_EQ(r["envName"], "一般环境");
+}
+
+// A 2004 calculation's output is what it has always been: none of the 2018 fields.
+TEST(CliEdition, The2004OutputHasNoneOfTheNewFields) {
+    const auto j = nlohmann::json::parse(runCli("calc --json " + exampleFile()).out);
+    for (const char* field : {"edition", "safetyClass", "safetyName", "gamma0", "impact", "Ms", "Ml",
+                              "fcukGrade", "Vmax", "aS", "rhoTe0", "rhoTe", "cw", "envName"}) {
+        EXPECT_FALSE(j["results"].contains(field)) << field;
+    }
+    EXPECT_EQ(j["results"].size(), 70u);
+}
+
+struct OptionCase {
+    const char* name;
+    std::string arguments;
+    int exitCode;
+    const char* txtKZWJ;  // empty: no calculation
+};
+
+TEST(CliEdition, OptionsOverrideTheFileAsTheMenuWould) {
+    const std::string file2018 =
+        exampleOfEdition({{13, "HRB400"}}, "2018", "3", "tavrel_cli_2018_options.tvrl");
+    const OptionCase cases[] = {
+        {"2004 file switched to 2018, HRB335 becomes HRB400", "--edition 2018 " + exampleFile(), 0, "910.07"},
+        {"and in class 1", "--edition 2018 --safety-class 1 " + exampleFile(), 0, "1001.08"},
+        {"a 2018 file in class 2", "--safety-class 2 " + file2018, 0, "910.07"},
+        {"a 2018 file under the 2004 combination", "--edition 2004 " + file2018, 0, "818.73"},
+        {"no safety class under 2004", "--safety-class 1 " + exampleFile(), 2, ""},
+        {"no safety class after switching to 2004", "--edition 2004 --safety-class 1 " + file2018, 2, ""},
+        {"an unknown edition", "--edition 2015 " + exampleFile(), 2, ""},
+        {"an unknown class", "--edition 2018 --safety-class 4 " + exampleFile(), 2, ""},
+    };
+    for (const OptionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = runCli("calc --json " + c.arguments);
+        ASSERT_EQ(run.exitCode, c.exitCode);
+        if (c.exitCode == 0) {
+            EXPECT_EQ(nlohmann::json::parse(run.out)["display"]["txtKZWJ"], c.txtKZWJ);
+        }
+    }
+}
+
+TEST(CliEdition, UnrecognisedEditionAndSafetyClassMarksAreSaidOnTheErrorOutput) {
+    const std::string later = exampleOfEdition({}, "2024", "1", "tavrel_cli_2024.tvrl");
+    const CliRun run = runCli("calc " + later, true);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("文件中的设计规范标记“2024”不能识别，已按JTG D60-2004、JTG D62-2004读入。"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("跨中弯矩     (kNm)\t818.73"), std::string::npos);
+
+    const std::string noClass = exampleOfEdition({{13, "HRB400"}}, "2018", "x", "tavrel_cli_2018_x.tvrl");
+    const CliRun second = runCli("calc " + noClass, true);
+    EXPECT_NE(second.out.find("文件中的结构安全等级标记“x”不能识别，已按二级读入。"), std::string::npos);
+    EXPECT_NE(second.out.find("跨中弯矩     (kNm)\t910.07"), std::string::npos);
+}
+
+// The open slab of 2 m clear span with a 30 cm slab: the stirrup grades are those of the file's edition.
+TEST(CliEdition, StirrupGradesAreThoseOfTheFilesEdition) {
+    const std::string file = exampleOfEdition({{2, "0"},
+                                               {3, "1"},
+                                               {13, "HRB400"},
+                                               {14, "20"},
+                                               {15, "12"},
+                                               {39, "30"},
+                                               {40, "30"},
+                                               {43, "2"},
+                                               {44, "0.25"},
+                                               {46, "2.25"}},
+                                              "2018", "2", "tavrel_cli_2018_stirrups.tvrl");
+    const CliRun run = runCli("calc --json --stirrup HPB300,10,10 " + file);
+    ASSERT_EQ(run.exitCode, 0);
+    const auto j = nlohmann::json::parse(run.out);
+    EXPECT_TRUE(j["stirrupDialogOpened"].get<bool>());
+    EXPECT_EQ(j["stirrup"]["txtJLKL"], "288.67");
+    EXPECT_EQ(j["results"]["fsv"], 250);
+    EXPECT_TRUE(j["verdicts"]["Label34"]["passed"].get<bool>());
+    EXPECT_EQ(j["display"]["txtJLKL"], "288.67");
+    EXPECT_EQ(runCli("calc --json --stirrup R235,10,10 " + file).exitCode, 2);
 }
 
 }  // namespace
