@@ -32,6 +32,13 @@ QString caption(const QString& path) {
     return QStringLiteral("TavrelV0.2  ") + shown(path);
 }
 
+// Lines 48 and 49 of a 2018 file, GBK with CR LF.
+QByteArray editionLines(const char* edition, const char* safetyClass) {
+    const std::string utf8 = std::string(edition) + std::string(20, ' ') + "设计规范\r\n" + safetyClass +
+                             std::string(20, ' ') + "结构安全等级\r\n";
+    return QByteArray::fromStdString(gbk::encode(utf8).value_or(""));
+}
+
 const char* const kResultWidgets[] = {"Label20", "Label21", "Label22", "Label23", "Label26", "Label27",
                                       "txtKZWJ", "txtZDJL", "txtWJKL", "txtJLKL", "txtWfk",  "txtWfk1"};
 const char* const kVerdicts[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
@@ -431,6 +438,43 @@ class FileCommandsTest : public QObject {
         f->prompter.answers = {ui::Answer::Yes};
         f->trigger("mnuFileSave");
         QCOMPARE(readBytes(path), saved);
+    }
+
+    // The edition comes first: the lists are refilled before lines 8, 13 and 20 select their entries.
+    void a2018FileOpensWithItsListsAndSavesBackToTheSameBytes() {
+        const QString path = f->file("2018.tvrl");
+        const QByteArray bytes = inputFile({{13, "HPB300"}, {14, "20"}}) + editionLines("2018", "1");
+        QVERIFY(writeBytes(path, bytes));
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileOpen");
+        QCOMPARE(f->prompter.messageTexts(), QStringList{kOpenQuestion});
+        QCOMPARE(f->listText("CboZJDJ"), QStringLiteral("HPB300"));
+        QCOMPARE(f->get<QComboBox>("CboHJLB").count(), 7);
+        QCOMPARE(f->window().designInput().edition, Edition::Jtg2018);
+        QCOMPARE(f->window().designInput().safetyClass, SafetyClass::First);
+
+        f->prompter.answers = {ui::Answer::Yes};
+        f->trigger("mnuFileSave");
+        QCOMPARE(readBytes(path), bytes);
+    }
+
+    void anUnrecognisedEditionMarkIsSaidOnceTheFileHasBeenApplied() {
+        const QString path = f->file("later.tvrl");
+        QVERIFY(writeBytes(path, inputFile({{43, "4"}}) + editionLines("2024", "1")));
+        QStringList seen;
+        f->prompter.onMessage = [&](const ui::test::AskedMessage& asked) {
+            seen << asked.text + " | " + f->text("txtJKJ");
+        };
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileOpen");
+        QCOMPARE(seen, (QStringList{
+                           kOpenQuestion + " | 3.5",
+                           "文件中的设计规范标记“2024”不能识别，已按JTG D60-2004、JTG D62-2004读入。 | 4"}));
+        QCOMPARE(f->prompter.messages.back().title, QStringLiteral("Tavrel"));
+        QCOMPARE(f->prompter.messages.back().buttons, ui::MessageButtons::Ok);
+        QCOMPARE(f->window().designInput().edition, Edition::Jtg2004);
     }
 };
 

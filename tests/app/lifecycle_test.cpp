@@ -137,6 +137,30 @@ class LifecycleTest : public QObject {
                  inputFile({{8, "C40"}, {10, "18.4"}, {12, "1.65"}}));
     }
 
+    // The edition in force at exit is restored at the next start; a 2004 session's file stays 47 lines.
+    void aSessionUnderThe2018EditionIsRestoredUnderIt() {
+        QVERIFY(f->start());
+        f->window().selectEdition(Edition::Jtg2018);
+        f->window().selectSafetyClass(SafetyClass::Third);
+        f->choose("CboHNTDJ", QStringLiteral("C45"));
+        QVERIFY(f->restart());
+        QCOMPARE(f->listText("CboHNTDJ"), QStringLiteral("C45"));
+        QCOMPARE(f->text("txtHNTKY"), QStringLiteral("20.5"));
+        QCOMPARE(f->listText("CboZJDJ"), QStringLiteral("HRB400"));
+        QCOMPARE(f->window().designInput().edition, Edition::Jtg2018);
+        QCOMPARE(f->window().designInput().safetyClass, SafetyClass::Third);
+        const QByteArray tail = QByteArray::fromStdString(
+            gbk::encode("2018                    设计规范\r\n3                    结构安全等级\r\n")
+                .value_or(""));
+        QVERIFY(readBytes(f->lastInputPath()).endsWith(tail));
+
+        f->window().selectEdition(Edition::Jtg2004);
+        QVERIFY(f->restart());
+        QCOMPARE(f->window().designInput().edition, Edition::Jtg2004);
+        QCOMPARE(f->window().designInput().safetyClass, SafetyClass::Second);
+        QCOMPARE(readBytes(f->lastInputPath()), inputFile({{13, "HRB400"}}));
+    }
+
     void aLastInputFileOfFiftyLinesRestoresItsFirst47() {
         QVERIFY(writeBytes(f->lastInputPath(), inputFile({{43, "4.5"}, {47, "3.5"}}, 50)));
         QVERIFY(f->start());
