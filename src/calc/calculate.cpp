@@ -51,7 +51,7 @@ void lookUpBarGrade(CalculationResults& r, const std::string& grade) {
 // The safety class and its γ0, which only the 2018 edition reads (the 2004 rules fix γ0 at 0.9).
 void copySafetyClass(const DesignInput& input, CalculationResults& r) {
     r.safetyClass = static_cast<std::int16_t>(safetyClassNumber(input.safetyClass));
-    r.safetyName = std::string(safetyClassName(input.safetyClass));
+    r.safetyName.assign(safetyClassName(input.safetyClass));
     r.gamma0 = toSingle(codeOf(r).importanceFactor(input.safetyClass));
 }
 
@@ -62,16 +62,17 @@ void lookUpGradeStrength(const DesignInput& input, CalculationResults& r) {
     }
 }
 
+// The allowable crack width, and under the 2018 edition the meaning of the class (one look-up).
 void lookUpEnvironment(const DesignInput& input, CalculationResults& r) {
-    if (const auto width = allowableCrackWidth(r.edition, input.CboHJLB)) {
+    if (r.edition == Edition::Jtg2018) {
+        if (const auto environment = findEnvironmentClass(r.edition, input.CboHJLB)) {
+            r.Wlim = environment->Wlim;
+            r.envName.assign(environment->meaning);
+        }
+    } else if (const auto width = allowableCrackWidth(r.edition, input.CboHJLB)) {
         r.Wlim = *width;
     }
     r.envClass = input.CboHJLB;
-    if (r.edition == Edition::Jtg2018) {
-        if (const auto environment = findEnvironmentClass(r.edition, input.CboHJLB)) {
-            r.envName = std::string(environment->meaning);
-        }
-    }
 }
 
 // Every value the calculation computes; a non-finite one means an input too large to calculate with.
