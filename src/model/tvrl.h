@@ -64,6 +64,16 @@ Expected<Values> readFile(const std::string& path);
 // message names `path` as given, so pass it as the user should see it.
 Expected<Values> readCompleteFile(const std::string& path);
 
+// A value line of the file: its number (1-based), the control whose state it holds and its term.
+struct ValueLine {
+    int number;
+    std::string_view control;
+    std::string_view term;
+};
+
+// Every value line of the file, in line order.
+std::vector<ValueLine> valueLines();
+
 // Applies lines 2..47 in line order: slab type lines (only "1" selects; the exclusive buttons make the
 // others follow; a line not starting with 1 changes nothing), exact list matches by position, check states
 // from a number that rounds, halves to even, to 0 or 1 ("0.6" checks, "0.5" unchecks; any other value
