@@ -8,6 +8,7 @@
 #include "base/tables.h"
 #include "calc/design_code.h"
 #include "calc/loads.h"
+#include "calc/result_fields.h"
 #include "calc/section.h"
 #include "calc/validation.h"
 
@@ -77,22 +78,12 @@ void lookUpEnvironment(const DesignInput& input, CalculationResults& r) {
 
 // Every value the calculation computes; a non-finite one means an input too large to calculate with.
 bool computedValuesFinite(const CalculationResults& r) {
-    for (float value :
-         {r.q,        r.g,  r.M1, r.V1,  r.La, r.Lb, r.P,  r.p,  r.M2,     r.V2,  r.M3,      r.V3, r.gamma0Md,
-          r.gamma0Vd, r.h0, r.x0, r.As0, r.As, r.x,  r.Mu, r.Vc, r.rhoPct, r.rho, r.sigmaSs, r.Wfk}) {
-        if (!std::isfinite(value)) {
+    for (const SingleResultField& field : singleResultFields()) {
+        if (isComputed(field.group) && !std::isfinite(r.*field.member)) {
             return false;
         }
     }
-    if (r.edition != Edition::Jtg2018) {
-        return true;
-    }
-    for (const SingleField& field : kEdition2018Singles) {
-        if (!std::isfinite(r.*field.member)) {
-            return false;
-        }
-    }
-    return std::isfinite(r.C2);
+    return true;
 }
 
 }  // namespace
@@ -109,6 +100,7 @@ void recordConcreteGrade(CalculationResults& r, const std::string& grade) {
     r.concreteGrade = grade;
 }
 
+// The converted input first (each text independently), then what is looked up or derived from it.
 void takeSnapshot(const DesignInput& input, CalculationResults& r) {
     r.edition = input.edition;
     if (r.edition == Edition::Jtg2018) {
@@ -117,37 +109,26 @@ void takeSnapshot(const DesignInput& input, CalculationResults& r) {
     r.isBuried = input.slabType == SlabType::Buried;
     r.isOpen = input.slabType == SlabType::Open;
     r.isCustom = input.slabType == SlabType::Custom;
-    copyNumber(input.txtTTG, r.H);
-    copyNumber(input.txtJKJ, r.L0);
-    copyNumber(input.txtBDH, r.d1);
-    copyNumber(input.txtBZH, r.d2);
-    copyNumber(input.txtGBK, r.b);
-    copyNumber(input.txtJSKJ, r.L);
-    copyNumber(input.txtGZCD, r.Lseat);
-    copyNumber(input.CboZJZJ, r.dBar);
-    copyCount(input.txtZJGS, r.nBars);
+    for (const SingleResultField& field : singleResultFields()) {
+        if (field.source) {
+            copyNumber(input.*field.source, r.*field.member);
+        }
+    }
+    for (const CountResultField& field : countResultFields()) {
+        if (field.source) {
+            copyCount(input.*field.source, r.*field.member);
+        }
+    }
     r.loadLevel = input.CboSJHZ;
     r.concreteGrade = input.CboHNTDJ;
     if (r.edition == Edition::Jtg2018) {
         lookUpGradeStrength(input, r);
     }
-    copyNumber(input.txtPZH, r.H1);
-    copyNumber(input.txtBCH, r.H2);
-    copyNumber(input.txtPZRZ, r.gammaPave);
-    copyNumber(input.txtBCRZ, r.gammaSurf);
-    copyNumber(input.txtJBHZ, r.qK);
-    copyNumber(input.txtJBHZKD, r.qKc);
-    copyNumber(input.txtJZL, r.PK);
     lookUpBarSize(r);
-    copyNumber(input.txtBHC, r.c);
     r.h0 = effectiveDepth(r.d1, r.c, r.dOut);
-    copyNumber(input.txtHNTKY, r.fcd);
-    copyNumber(input.txtHNTKL, r.ftd);
     lookUpBarGrade(r, input.CboZJDJ);
     r.barGrade = input.CboZJDJ;
     lookUpEnvironment(input, r);
-    copyNumber(input.txtTRZ, r.gammaSoil);
-    copyNumber(input.txtGBRZ, r.gammaSlab);
 }
 
 void calculate(const DesignInput& input, CalculationResults& r) {

@@ -5,29 +5,25 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "base/edition.h"
 
 namespace tavrel {
 
+// Fields marked "2018 only" are written by a calculation under the 2018 edition and by no other; readers
+// choose them by `edition`, as they choose the fields of a slab type by its flags.
 struct CalculationResults {
-    // The settings of the calculation: the edition is written by every calculation, the safety class,
-    // its name, γ0, the grade's cube strength and the environment's meaning only by one under the 2018
-    // edition (the 2004 rules have a fixed γ0 and read none of them).
+    // The code edition of the calculation, copied from the input by every calculation.
     Edition edition = Edition::Jtg2004;
-    std::int16_t safetyClass = 0;  // 1, 2, 3
-    std::string safetyName;        // "一级", "二级", "三级"
-    float gamma0 = 0;              // γ0 of the safety class
-    std::int16_t fcukGrade = 0;    // MPa, cube strength of the selected concrete grade (5.2.11)
-    std::string envName;           // meaning of the environment class, "一般环境" ..
 
     // Selection texts as displayed in the lists.
     std::string loadLevel;      // vehicle load class, "公路-I级" or "公路-II级"
-    std::string concreteGrade;  // "C20" .. "C40"; also rewritten whenever a grade is picked
+    std::string concreteGrade;  // "C20" .. "C50"; also rewritten whenever a grade is picked
     std::string barGrade;       // main reinforcement grade
     std::string envClass;       // environment class
     std::string stirrupGrade;   // written by the stirrup dialog
+    std::string safetyName;     // 2018 only: "一级", "二级", "三级"
+    std::string envName;        // 2018 only: meaning of the environment class, "一般环境" ..
 
     // Slab type flags; exactly one is true after a calculation.
     bool isBuried = false;
@@ -57,6 +53,10 @@ struct CalculationResults {
     float qKc = 0;           // m, length along the span over which qK acts
     float PK = 0;            // kN, user-defined concentrated force
 
+    // 2018 only: the safety class of the input and its structural importance factor.
+    std::int16_t safetyClass = 0;  // 1, 2, 3
+    float gamma0 = 0;              // γ0: 1.1, 1.0, 0.9
+
     // Table values.
     float dOut = 0;  // mm, outer diameter of the main bar
     float aBar = 0;  // cm2, area of one main bar
@@ -67,6 +67,7 @@ struct CalculationResults {
     float C2 = 0;    // crack-width factor for long-term action: 1.5 (2004), 1 + 0.5·Ml/Ms (2018)
     float C3 = 0;    // crack-width factor for the member form (1.15, set when the main window loads)
     float Wlim = 0;  // mm, allowable crack width
+    std::int16_t fcukGrade = 0;  // 2018 only: MPa, cube strength of the selected concrete grade
 
     // Loads and internal forces; the meaning of the numbered pairs depends on the slab type.
     float q = 0;         // kN/m, fill or pavement load (buried, open)
@@ -118,22 +119,6 @@ struct CalculationResults {
     float Vcs = 0;          // kN, shear capacity of concrete and stirrups
 
     bool operator==(const CalculationResults&) const = default;
-};
-
-// A single-precision field of the record by the name the command-line output gives it.
-struct SingleField {
-    std::string_view name;
-    float CalculationResults::*member;
-};
-
-// The single-precision fields that only a calculation under the 2018 edition writes, in record order:
-// the command line lists them and the calculation checks them for overflow under that edition only.
-inline constexpr SingleField kEdition2018Singles[] = {
-    {"gamma0", &CalculationResults::gamma0}, {"impact", &CalculationResults::impact},
-    {"Ms", &CalculationResults::Ms},         {"Ml", &CalculationResults::Ml},
-    {"Vmax", &CalculationResults::Vmax},     {"aS", &CalculationResults::aS},
-    {"rhoTe0", &CalculationResults::rhoTe0}, {"rhoTe", &CalculationResults::rhoTe},
-    {"cw", &CalculationResults::cw},
 };
 
 }  // namespace tavrel

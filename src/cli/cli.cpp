@@ -12,6 +12,7 @@
 #include "base/tables.h"
 #include "base/version.h"
 #include "calc/calculate.h"
+#include "calc/result_fields.h"
 #include "calc/stirrup.h"
 #include "model/slab_type.h"
 #include "model/tvrl.h"
@@ -281,98 +282,35 @@ Json singleJson(float value) {
     return Json(std::strtod(buffer, nullptr));
 }
 
-// The settings and the values only a calculation under the 2018 edition writes; a 2004 calculation's
-// output stays as it has always been.
-void addEdition2018Fields(const CalculationResults& r, Json& j) {
-    j["edition"] = editionYear(r.edition);
-    j["safetyClass"] = r.safetyClass;
-    j["safetyName"] = r.safetyName;
-    j["fcukGrade"] = r.fcukGrade;
-    j["envName"] = r.envName;
-    for (const SingleField& field : kEdition2018Singles) {
-        j[std::string(field.name)] = singleJson(r.*field.member);
-    }
-}
-
+// The record's texts and numbers. A 2004 calculation's output stays as it has always been: the edition,
+// its texts and the fields only a 2018 calculation writes appear under the 2018 edition alone.
 Json resultsJson(const CalculationResults& r) {
+    const bool under2018 = r.edition == Edition::Jtg2018;
     Json j;
+    if (under2018) {
+        j["edition"] = editionYear(r.edition);
+    }
     j["loadLevel"] = r.loadLevel;
     j["concreteGrade"] = r.concreteGrade;
     j["barGrade"] = r.barGrade;
     j["envClass"] = r.envClass;
     j["stirrupGrade"] = r.stirrupGrade;
+    if (under2018) {
+        j["safetyName"] = r.safetyName;
+        j["envName"] = r.envName;
+    }
     j["isBuried"] = r.isBuried;
     j["isOpen"] = r.isOpen;
     j["isCustom"] = r.isCustom;
-    const std::pair<const char*, float> singles[] = {
-        {"H", r.H},
-        {"L0", r.L0},
-        {"L", r.L},
-        {"Lseat", r.Lseat},
-        {"d1", r.d1},
-        {"d2", r.d2},
-        {"b", r.b},
-        {"c", r.c},
-        {"dBar", r.dBar},
-        {"fcd", r.fcd},
-        {"ftd", r.ftd},
-        {"gammaSlab", r.gammaSlab},
-        {"gammaSoil", r.gammaSoil},
-        {"H1", r.H1},
-        {"H2", r.H2},
-        {"gammaPave", r.gammaPave},
-        {"gammaSurf", r.gammaSurf},
-        {"qK", r.qK},
-        {"qKc", r.qKc},
-        {"PK", r.PK},
-        {"dOut", r.dOut},
-        {"aBar", r.aBar},
-        {"fsd", r.fsd},
-        {"xiB", r.xiB},
-        {"C1", r.C1},
-        {"Es", r.Es},
-        {"C2", r.C2},
-        {"C3", r.C3},
-        {"Wlim", r.Wlim},
-        {"q", r.q},
-        {"g", r.g},
-        {"M1", r.M1},
-        {"V1", r.V1},
-        {"La", r.La},
-        {"Lb", r.Lb},
-        {"P", r.P},
-        {"p", r.p},
-        {"M2", r.M2},
-        {"V2", r.V2},
-        {"M3", r.M3},
-        {"V3", r.V3},
-        {"gamma0Md", r.gamma0Md},
-        {"gamma0Vd", r.gamma0Vd},
-        {"h0", r.h0},
-        {"x0", r.x0},
-        {"As0", r.As0},
-        {"As", r.As},
-        {"x", r.x},
-        {"Mu", r.Mu},
-        {"Vc", r.Vc},
-        {"rhoPct", r.rhoPct},
-        {"rho", r.rho},
-        {"sigmaSs", r.sigmaSs},
-        {"Wfk", r.Wfk},
-        {"dSv", r.dSv},
-        {"Asv", r.Asv},
-        {"rhoSv", r.rhoSv},
-        {"Vcs", r.Vcs},
-    };
-    for (const auto& [name, value] : singles) {
-        j[name] = singleJson(value);
+    for (const SingleResultField& field : singleResultFields()) {
+        if (writtenUnder(field.writtenUnder, r.edition)) {
+            j[std::string(field.name)] = singleJson(r.*field.member);
+        }
     }
-    j["nBars"] = r.nBars;
-    j["sv"] = r.sv;
-    j["fcuk"] = r.fcuk;
-    j["fsv"] = r.fsv;
-    if (r.edition == Edition::Jtg2018) {
-        addEdition2018Fields(r, j);
+    for (const CountResultField& field : countResultFields()) {
+        if (writtenUnder(field.writtenUnder, r.edition)) {
+            j[std::string(field.name)] = r.*field.member;
+        }
     }
     return j;
 }

@@ -117,6 +117,28 @@ constexpr std::size_t kReadBudgetBytes = std::size_t{1} << 20;
 // Size of the default record's file, to reserve the writer's buffer at once.
 constexpr std::size_t kTypicalFileBytes = 2048;
 
+// The control a value line holds the state of.
+std::string_view controlOf(const FileLine& line) {
+    switch (line.kind) {
+        case LineKind::SlabType:
+            return controlName(static_cast<SlabType>(line.field));
+        case LineKind::List:
+            return controlName(static_cast<ListField>(line.field));
+        case LineKind::Check:
+            return controlName(static_cast<CheckField>(line.field));
+        case LineKind::Text:
+            return controlName(static_cast<TextField>(line.field));
+        case LineKind::Edition:
+            return "mnuCode";
+        case LineKind::SafetyClass:
+            return "mnuSafety";
+        case LineKind::Heading:
+        case LineKind::Empty:
+            break;
+    }
+    return {};
+}
+
 // The value a value line writes: "1"/"0" for a slab type or check box, else the field's text.
 std::string_view valueText(const FileLine& line, const DesignInput& input) {
     switch (line.kind) {
@@ -532,6 +554,21 @@ std::vector<std::string> apply(const Values& values, InputTarget& target) {
         applyLine(kLines[line], values.lines[line], edition, target);
     }
     return messages;
+}
+
+std::vector<ValueLine> valueLines() {
+    std::vector<ValueLine> lines;
+    for (std::size_t index = 0; index < kLines.size(); ++index) {
+        const FileLine& line = kLines[index];
+        if (line.kind != LineKind::Heading && line.kind != LineKind::Empty) {
+            lines.push_back({static_cast<int>(index) + 1, controlOf(line), line.text});
+        }
+    }
+    for (std::size_t index = 0; index < kEditionLines.size(); ++index) {
+        lines.push_back({kLineCount + 1 + static_cast<int>(index), controlOf(kEditionLines[index]),
+                         kEditionLines[index].text});
+    }
+    return lines;
 }
 
 }  // namespace tavrel::tvrl

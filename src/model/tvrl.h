@@ -70,6 +70,17 @@ Expected<Values> readFile(const std::string& path);
 // message names `path` as given, so pass it as the user should see it.
 Expected<Values> readCompleteFile(const std::string& path);
 
+// A value line of the file: its number (1-based), the control whose state it holds and its term.
+struct ValueLine {
+    int number;
+    std::string_view control;
+    std::string_view term;
+};
+
+// Every value line of the file, in line order, lines 48 and 49 of the 2018 edition included (the
+// settings of the 设置 menu, named by its submenus).
+std::vector<ValueLine> valueLines();
+
 // Applies the file: first the edition of line 48 (empty: 2004; "2018": 2018; anything else: 2004, with a
 // message), then the safety class of line 49 (under 2018 "1".."3", anything else 二级 with a message;
 // under 2004 always 二级, so that the state after reading depends on the file alone), then lines 2..47 in
