@@ -241,12 +241,17 @@ bool applyEditionOptions(const Options& options, DesignInput& input, std::ostrea
     }
     if (options.safetyClass) {
         if (input.edition != Edition::Jtg2018) {
-            err << "--safety-class applies to the 2018 edition only (the file is of the 2004 edition; add "
+            err << "--safety-class applies to the 2018 edition only (the input is of the 2004 edition; add "
                    "--edition 2018)\n";
             return false;
         }
         target.selectSafetyClass(*options.safetyClass);
     }
+    return true;
+}
+
+// The stirrup dialog offers the grades of the edition in force.
+bool stirrupGradeOfTheEdition(const Options& options, const DesignInput& input, std::ostream& err) {
     if (options.stirrup && !isStirrupGrade(input.edition, options.stirrup->grade)) {
         err << "--stirrup: " << options.stirrup->grade << " is no stirrup grade of the "
             << editionYearText(input.edition) << " edition\n";
@@ -401,7 +406,8 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     for (const std::string& message : file->messages) {
         err << message << "\n";
     }
-    if (!applyEditionOptions(options, file->input, err)) {
+    if (!applyEditionOptions(options, file->input, err) ||
+        !stirrupGradeOfTheEdition(options, file->input, err)) {
         return kUsage;
     }
     const Session session = calculateInput(file->input, options);
