@@ -104,10 +104,5 @@ TEST(Validation2018, The2004EditionKeepsItsTwentyChecks) {
     EXPECT_FALSE(validateInput(input));
 }
 
-TEST(Validation2018, AListToBlameIsNamedByItsControl) {
-    EXPECT_EQ(controlName(InputControl(ListField::CboZJZJ)), "CboZJZJ");
-    EXPECT_EQ(controlName(InputControl(TextField::txtBHC)), "txtBHC");
-}
-
 }  // namespace
 }  // namespace tavrel

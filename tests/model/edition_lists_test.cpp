@@ -63,14 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
         SelectionCase{"DiameterStays", ListField::CboZJZJ, "32", k2018, "32"}),
     [](const ::testing::TestParamInfo<SelectionCase>& info) { return std::string(info.param.name); });
 
-TEST(EditionListsTest, OnlyTheGradeAndEnvironmentListsDependOnTheEdition) {
-    EXPECT_TRUE(dependsOnEdition(ListField::CboHNTDJ));
-    EXPECT_TRUE(dependsOnEdition(ListField::CboZJDJ));
-    EXPECT_TRUE(dependsOnEdition(ListField::CboHJLB));
-    EXPECT_FALSE(dependsOnEdition(ListField::CboSJHZ));
-    EXPECT_FALSE(dependsOnEdition(ListField::CboZJZJ));
-}
-
 // Every entry fits the ten characters the file reader keeps, and every default is an entry.
 TEST(EditionListsTest, EntriesFitTheFileAndDefaultsAreEntries) {
     for (const Edition edition : {k2004, k2018}) {

@@ -112,27 +112,6 @@ TEST(TvrlEditionReadTest, EachEditionsFileOpensIntoARecordOfTheOther) {
     EXPECT_EQ(applyBytes(bytesOf(file2004), record2018()).input, file2004);
 }
 
-TEST(TvrlEditionReadTest, CallsStartWithTheEditionAndTheSafetyClass) {
-    struct Recording final : InputTarget {
-        void selectEdition(Edition edition) override { calls.emplace_back(editionYearText(edition)); }
-        void selectSafetyClass(SafetyClass safetyClass) override {
-            calls.emplace_back(safetyClassName(safetyClass));
-        }
-        void selectSlabType(SlabType type) override { calls.emplace_back(controlName(type)); }
-        void selectListEntry(ListField field, int position) override {
-            calls.push_back(std::string(controlName(field)) + "=" + std::to_string(position));
-        }
-        void setCheckState(CheckField, bool) override {}
-        void setText(TextField, const std::string&) override {}
-        std::vector<std::string> calls;
-    } target;
-    std::istringstream in(bytesOf(record2018()));
-    apply(read(in), target);
-    ASSERT_GE(target.calls.size(), 5u);
-    EXPECT_EQ(std::vector<std::string>(target.calls.begin(), target.calls.begin() + 5),
-              (std::vector<std::string>{"2018", "三级", "Option1", "CboSJHZ=0", "CboHNTDJ=1"}));
-}
-
 struct LineCase {
     const char* name;
     std::vector<std::string> tail;  // lines 48 and 49 as the file has them
