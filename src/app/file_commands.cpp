@@ -114,17 +114,20 @@ void FileCommands::open() {
     }
     const QString chosen =
         m_prompter.openFileName(text(kOpenTitle), text(kInputFileFilter), m_currentFileName);
-    if (chosen.isEmpty()) {
-        return;
+    if (!chosen.isEmpty()) {
+        openFile(chosen);
     }
-    const tvrl::ReadResult read = tvrl::readFile(chosen.toStdString());
+}
+
+void FileCommands::openFile(const QString& path) {
+    const tvrl::ReadResult read = tvrl::readFile(path.toStdString());
     if (read.error != tvrl::ReadError::None) {
-        m_prompter.message(QString::fromStdString(
-                               tvrl::describe(read.error, QDir::toNativeSeparators(chosen).toStdString())),
-                           text(ui::kMessageTitle), ui::MessageButtons::Ok);
+        m_prompter.message(
+            QString::fromStdString(tvrl::describe(read.error, QDir::toNativeSeparators(path).toStdString())),
+            text(ui::kMessageTitle), ui::MessageButtons::Ok);
         return;
     }
-    m_currentFileName = chosen;
+    m_currentFileName = path;
     tvrl::apply(read.values, m_window);
     m_window.greyResultArea();
     m_window.setWindowTitle(fileCaption(m_currentFileName));
