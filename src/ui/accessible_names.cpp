@@ -68,8 +68,10 @@ void nameControls(const QWidget& surface, std::span<const ControlRow> controls,
     for (const CaptionLink& link : captions) {
         auto& label = static_cast<QLabel&>(child(surface, link.label));
         QWidget& named = child(surface, link.control);
+        const QString spoken = spokenCaption(label.text());
         label.setBuddy(&named);
-        named.setAccessibleName(spokenCaption(label.text()));
+        label.setAccessibleName(spoken);  // what AT-SPI gives as the label of a list
+        named.setAccessibleName(spoken);
     }
 }
 

@@ -23,8 +23,9 @@ QString withoutUnit(const QString& spoken);
 QString overrideCheckBoxName(const QString& unlockedValueName);
 
 // Names the controls of a window's client surface: every button and option button after its own
-// caption, every captioned box or list after its caption label, which also becomes the label's buddy.
-// Labels read their own text, so verdicts read the caption the calculation gives them.
+// caption, every captioned box or list after its caption label, which also becomes the label's buddy and
+// is said without its padding. Other labels read their own text, so verdicts read the caption the
+// calculation gives them.
 void nameControls(const QWidget& surface, std::span<const ControlRow> controls,
                   std::span<const CaptionLink> captions);
 
