@@ -6,6 +6,7 @@
 
 #include "app/app_screenshot.h"
 #include "app/program.h"
+#include "base/version.h"
 #include "calc/calculation_results.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompter.h"
@@ -23,7 +24,7 @@ int drawScreenshot(tavrel::ui::Prompter& prompter, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrel"));
+    QApplication::setApplicationName(QString::fromUtf8(tavrel::kProgramTitle));
     // The desktop matches the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tavrel"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tavrel")));
