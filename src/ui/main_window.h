@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow, public InputTarget {
   private:
     void Form_Load();
     void createClientArea();
+    void nameOverrideCheckBoxes();
     void createMenus();
     void createStatusBar();
     void placeAtDesignedPosition();
