@@ -124,16 +124,22 @@ std::vector<std::string> CalculateOutcome::messages() const {
     return result;
 }
 
+std::optional<CalculationRefusal> validateAndCalculate(const DesignInput& input, CalculationResults& r) {
+    if (auto refusal = validateInput(input)) {
+        return CalculationRefusal{refusal->field, std::move(refusal->message)};
+    }
+    calculate(input, r);
+    if (!computedValuesFinite(r)) {
+        return CalculationRefusal{std::nullopt, kOutOfRangeResultMessage};
+    }
+    return std::nullopt;
+}
+
 CalculateOutcome runCalculateCommand(const DesignInput& input, CalculationResults& r) {
     CalculateOutcome outcome;
-    if (auto refusal = validateInput(input)) {
-        outcome.refusal = CalculationRefusal{refusal->field, std::move(refusal->message)};
-        return outcome;
-    }
     CalculationResults candidate = r;
-    calculate(input, candidate);
-    if (!computedValuesFinite(candidate)) {
-        outcome.refusal = CalculationRefusal{std::nullopt, kOutOfRangeResultMessage};
+    if (auto refusal = validateAndCalculate(input, candidate)) {
+        outcome.refusal = std::move(refusal);
         return outcome;
     }
     r = std::move(candidate);

@@ -41,6 +41,12 @@ void takeSnapshot(const DesignInput& input, CalculationResults& r);
 // Snapshot, loads and forces, section design; no validation.
 void calculate(const DesignInput& input, CalculationResults& r);
 
+// The command's judgement without its texts: the input checks, then the calculation into `r`, whose
+// values must all be finite. Refused by the input checks, `r` is untouched; refused for a value out of
+// range, `r` holds that calculation. The command runs it on a copy of its record; the design search
+// runs it on a record of its own for every candidate, so that both judge a slab alike.
+std::optional<CalculationRefusal> validateAndCalculate(const DesignInput& input, CalculationResults& r);
+
 // The whole command: a refused input writes nothing into the record.
 CalculateOutcome runCalculateCommand(const DesignInput& input, CalculationResults& r);
 
