@@ -36,16 +36,7 @@
 
 namespace tavrel {
 
-namespace {
-
-constexpr double kMmPerM = 1000;
-
-// ---------------------------------------------------------------------------------------------------
-// Texts of a candidate
-
-// The shortest text of `value` in at most ten characters: its general form, or else rounded to as many
-// decimals as fit. None when not even the whole number fits.
-std::optional<std::string> textInValueWidth(double value) {
+std::optional<std::string> valueText(double value) {
     const std::string general = formatGeneral(value);
     if (general.size() <= tvrl::kValueWidth) {
         return general;
@@ -67,6 +58,13 @@ std::optional<std::string> textInValueWidth(double value) {
     }
     return std::nullopt;
 }
+
+namespace {
+
+constexpr double kMmPerM = 1000;
+
+// ---------------------------------------------------------------------------------------------------
+// Texts of a candidate
 
 // d2 - d1 of the record, cm; none when either text is no number.
 std::optional<double> thicknessOffsetCm(const DesignInput& record) {
@@ -493,7 +491,7 @@ CandidateTexts candidateTexts(const DesignInput& record, int endThicknessCm, con
     texts.txtBDH = std::to_string(endThicknessCm);
     texts.CboZJZJ = diameter;
     texts.txtZJGS = std::to_string(barCount);
-    const auto midspan = textInValueWidth(endThicknessCm + thicknessOffsetCm(record).value_or(0));
+    const auto midspan = valueText(endThicknessCm + thicknessOffsetCm(record).value_or(0));
     if (!midspan) {
         candidate.problem = "板中厚无法写成十个字符以内的数值";
         return candidate;
@@ -501,8 +499,8 @@ CandidateTexts candidateTexts(const DesignInput& record, int endThicknessCm, con
     texts.txtBZH = *midspan;
     if (!record.chkJSKJ) {
         const std::string derived = derivedSpanText(record.txtJKJ, record.txtGZCD, texts.txtBDH);
-        texts.txtJSKJ = derived.size() <= tvrl::kValueWidth ? std::optional(derived)
-                                                            : textInValueWidth(parseLenient(derived));
+        texts.txtJSKJ =
+            derived.size() <= tvrl::kValueWidth ? std::optional(derived) : valueText(parseLenient(derived));
         if (!texts.txtJSKJ) {
             candidate.problem = "计算跨径无法写成十个字符以内的数值";
         }

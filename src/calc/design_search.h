@@ -74,6 +74,10 @@ struct CandidateTexts {
 CandidateTexts candidateTexts(const DesignInput& record, int endThicknessCm, const std::string& diameter,
                               int barCount);
 
+// The shortest text of `value` that the input file keeps whole (at most ten characters): its general
+// form, or else rounded to as many decimals as fit. None when not even the whole number fits.
+std::optional<std::string> valueText(double value);
+
 // The record with a design's texts in place.
 DesignInput withDesign(const DesignInput& record, const DesignTexts& texts);
 

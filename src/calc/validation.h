@@ -8,6 +8,9 @@
 
 namespace tavrel {
 
+// JTG D60-2004 4.3.4 spreads the wheel load through at least this much fill, m.
+inline constexpr double kMinimumFillM = 0.5;
+
 // A refused input: the field to enable and focus, and the message to show.
 struct Refusal {
     TextField field;
