@@ -2,8 +2,6 @@
 // results record and written to disk as a .docx file with its figure.
 #include <benchmark/benchmark.h>
 
-#ifdef TAVREL_HAVE_REPORT
-
 #include <stdlib.h>
 
 #include <filesystem>
@@ -18,11 +16,11 @@ using namespace tavrel;
 
 // The report figures of the source tree; the drawn ones when present, else the test figures.
 std::string figureFolder() {
-    const std::string drawn = std::string(TAVREL_SOURCE_DIR) + "/assets/" + kFigureFolderName;
+    const std::string drawn = std::string(TAVREL_SOURCE_DIR) + "/assets/" + std::string(kFigureFolderName);
     if (std::filesystem::exists(drawn + "/暗涵盖板.JPG")) {
         return drawn;
     }
-    return std::string(TAVREL_SOURCE_DIR) + "/tests/report/data/" + kFigureFolderName;
+    return std::string(TAVREL_SOURCE_DIR) + "/tests/report/data/" + std::string(kFigureFolderName);
 }
 
 void BM_Report(benchmark::State& state) {
@@ -51,5 +49,3 @@ void BM_Report(benchmark::State& state) {
 BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-#endif

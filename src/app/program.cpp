@@ -7,16 +7,17 @@
 #include <QStandardPaths>
 
 #include "app/report_command.h"
-#include "report/report_builder.h"
+#include "model/slab_type.h"
+#include "platform/program.h"
 
 namespace tavrel::app {
 
 ProgramFolders ProgramFolders::installed() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
+    const std::string programFolder = platform::programFolder();
     return {
-        programFolder,
+        QString::fromStdString(programFolder),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-        programFolder + QLatin1Char('/') + QString::fromUtf8(kFigureFolderName),
+        QString::fromStdString(figureFolderOf(programFolder)),
         QDir::tempPath(),
     };
 }

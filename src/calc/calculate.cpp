@@ -4,10 +4,10 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "base/numbers.h"
+#include "base/tables.h"
 #include "calc/loads.h"
-#include "calc/numbers.h"
 #include "calc/section.h"
-#include "calc/tables.h"
 #include "calc/validation.h"
 
 namespace tavrel {

@@ -30,7 +30,7 @@
 #include <tuple>
 
 #include "calc/calculate.h"
-#include "calc/numbers.h"
+#include "base/numbers.h"
 #include "calc/span.h"
 #include "model/tvrl.h"
 

@@ -10,7 +10,7 @@
 
 #include "calc/section.h"
 #include "calc/slab_quantities.h"
-#include "calc/tables.h"
+#include "base/tables.h"
 #include "model/design_input.h"
 
 namespace tavrel {

@@ -1,7 +1,7 @@
 // What the main window shows after a calculation: result texts, verdict captions, colours and messages.
 #include "calc/presentation.h"
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
 
 namespace tavrel {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
 
 namespace tavrel {
 

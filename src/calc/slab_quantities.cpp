@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
 #include "calc/presentation.h"
 
 namespace tavrel {

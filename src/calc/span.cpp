@@ -1,7 +1,7 @@
 // The derived calculation span: clear span plus the smaller of end thickness and bearing length.
 #include "calc/span.h"
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
 
 namespace tavrel {
 

@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
+#include "base/tables.h"
 #include "calc/presentation.h"
 #include "calc/section.h"
-#include "calc/tables.h"
 
 namespace tavrel {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <string_view>
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
+#include "base/tables.h"
 #include "calc/section.h"
-#include "calc/tables.h"
 
 namespace tavrel {
 

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "calc/tables.h"
+#include "base/tables.h"
 
 namespace tavrel {
 

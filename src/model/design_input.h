@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace tavrel {
+#include "model/slab_type.h"
 
-// The three slab types, held on the window by the exclusive option buttons Option1..Option3.
-enum class SlabType { Buried, Open, Custom };
+namespace tavrel {
 
 // The five fixed-choice lists of the main window.
 enum class ListField { CboSJHZ, CboHNTDJ, CboZJDJ, CboZJZJ, CboHJLB };

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
 #include "model/gbk.h"
 
 namespace tavrel::tvrl {

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string_view>
 
-#include "report/platform_file.h"
+#include "platform/files.h"
 
 namespace tavrel {
 

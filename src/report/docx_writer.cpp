@@ -11,8 +11,8 @@
 #include <new>
 #include <optional>
 
+#include "platform/files.h"
 #include "report/docx_parts.h"
-#include "report/platform_file.h"
 #include "report/report_files.h"
 
 namespace tavrel {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
 #include "report/report_sections.h"
 
 namespace tavrel {
@@ -30,22 +30,17 @@ constexpr double kSingleLineSpacing = 1.0;
 
 constexpr const char* kCreator = "Tavrel";
 
-// What distinguishes the three slab types in the title and the figure.
-struct SlabTypeTexts {
-    const char* titleEnding;  // after " {L0}米净跨径" (the buried type puts "{H}米填土" before it)
-    const char* figureFile;
-};
-
-SlabTypeTexts slabTypeTexts(SlabType kind) {
+// The end of the title of a slab type, after " {L0}米净跨径" (the buried type puts "{H}米填土" before it).
+const char* titleEnding(SlabType kind) {
     switch (kind) {
         case SlabType::Buried:
-            return {"暗涵盖板计算", "暗涵盖板.JPG"};
+            return "暗涵盖板计算";
         case SlabType::Open:
-            return {"明涵盖板计算", "明涵盖板.JPG"};
+            return "明涵盖板计算";
         case SlabType::Custom:
             break;
     }
-    return {"自定义荷载盖板计算", "自定义荷载.JPG"};
+    return "自定义荷载盖板计算";
 }
 
 int twipsFromCentimetres(double centimetres) {
@@ -135,11 +130,7 @@ std::string reportTitle(const CalculationResults& r) {
     if (kind == SlabType::Buried) {
         title += formatGeneral(r.H) + "米填土";
     }
-    return title + slabTypeTexts(kind).titleEnding;
-}
-
-std::string figureFileName(SlabType type) {
-    return slabTypeTexts(type).figureFile;
+    return title + titleEnding(kind);
 }
 
 ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupCheck,
@@ -157,7 +148,7 @@ ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupChec
 
     std::optional<ReportPicture> figure;
     if (!figureFolder.empty()) {
-        figure = ReportPicture{joinPath(figureFolder, figureFileName(slabTypeOf(r)))};
+        figure = ReportPicture{joinPath(figureFolder, std::string(figureFileName(slabTypeOf(r))))};
     }
     ReportComposer out(document.paragraphs);
     composeDesignData(out, r, figure ? &*figure : nullptr);

@@ -10,9 +10,6 @@
 
 namespace tavrel {
 
-// The folder beside the program that holds the figures of the three slab types.
-inline constexpr const char* kFigureFolderName = "计算书图例";
-
 // The whole report: page set-up, header with the title and the date, footer "第 X 页 共 Y 页", title
 // and the six sections. The slab type is read from the flags in the order isBuried, isOpen, isCustom
 // (a record without any flag set is reported as the custom-load type). The figure of the slab type is
@@ -25,8 +22,5 @@ ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupChec
 
 // The title line of the slab type, e.g. " 2.5米净跨径3米填土暗涵盖板计算".
 std::string reportTitle(const CalculationResults& r);
-
-// The figure file of a slab type, e.g. "暗涵盖板.JPG"; the main window shows the same figures.
-std::string figureFileName(SlabType type);
 
 }  // namespace tavrel

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "calc/numbers.h"
+#include "base/numbers.h"
 
 namespace tavrel {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "report/platform_file.h"
+#include "platform/files.h"
 
 namespace tavrel {
 

@@ -18,9 +18,9 @@
 #include <array>
 #include <span>
 
+#include "base/tables.h"
 #include "calc/span.h"
-#include "calc/tables.h"
-#include "report/report_builder.h"
+#include "platform/program.h"
 #include "ui/about_dialog.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
@@ -153,7 +153,7 @@ bool movesToAnotherControl(const QFocusEvent& event) {
 }  // namespace
 
 QString defaultFigureFolder() {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromUtf8(kFigureFolderName);
+    return QString::fromStdString(figureFolderOf(platform::programFolder()));
 }
 
 MainWindow::MainWindow(CalculationResults& results, Prompter& prompter, const QString& figureFolder,
@@ -254,7 +254,7 @@ void MainWindow::loadFigure(SlabType type) {
     QLabel& picture = control<QLabel>(*this, kFigurePictures[static_cast<std::size_t>(type)]);
     if (picture.pixmap().isNull()) {
         picture.setPixmap(
-            QPixmap(m_figureFolder + QLatin1Char('/') + QString::fromStdString(figureFileName(type))));
+            QPixmap(m_figureFolder + QLatin1Char('/') + QString::fromUtf8(figureFileName(type))));
     }
 }
 

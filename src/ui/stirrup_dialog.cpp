@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "calc/numbers.h"
-#include "calc/tables.h"
+#include "base/numbers.h"
+#include "base/tables.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 

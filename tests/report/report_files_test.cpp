@@ -10,7 +10,7 @@
 #include <iterator>
 #include <string>
 
-#include "report/platform_file.h"
+#include "platform/files.h"
 #include "report/report_builder.h"
 #include "temporary_folder.h"
 #include "worked_results.h"

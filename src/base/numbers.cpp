@@ -1,5 +1,5 @@
 // Number semantics of the program: single-precision storage, 16-bit counts, text <-> number conversions.
-#include "calc/numbers.h"
+#include "base/numbers.h"
 
 #include <charconv>
 #include <cmath>

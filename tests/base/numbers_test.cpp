@@ -1,5 +1,5 @@
 // Number semantics: single storage, 16-bit half-even counts, strict and lenient parsing, the two text forms.
-#include "calc/numbers.h"
+#include "base/numbers.h"
 
 #include <gtest/gtest.h>
 

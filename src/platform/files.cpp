@@ -1,6 +1,6 @@
-// The report files' operating-system calls: POSIX descriptors on Linux, wide-character CRT and Win32 calls on
-// Windows, so that UTF-8 paths with Chinese names work on both.
-#include "report/platform_file.h"
+// File operations of the program: POSIX descriptors on Linux, wide-character CRT and Win32 calls on Windows,
+// so that UTF-8 paths with Chinese names work on both.
+#include "platform/files.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The platform facade of the report files: UTF-8 paths with Chinese names, and creation that never
 // overwrites.
-#include "report/platform_file.h"
+#include "platform/files.h"
 
 #include <gtest/gtest.h>
 

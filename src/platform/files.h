@@ -1,5 +1,6 @@
-// The few operating-system calls the report needs (files, process id, calendar time), behind one facade:
-// POSIX on Linux, the wide-character API on Windows. Every path is UTF-8 text.
+// The operating-system calls of the program's files (create, write, make durable, replace), the process id
+// and calendar time, behind one facade: POSIX on Linux, the wide-character API on Windows. Every path is
+// UTF-8 text.
 #pragma once
 
 #include <ctime>

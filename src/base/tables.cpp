@@ -1,5 +1,5 @@
 // Material and code tables of JTG D62-2004 used by the calculation and the stirrup dialog.
-#include "calc/tables.h"
+#include "base/tables.h"
 
 #include <algorithm>
 #include <array>

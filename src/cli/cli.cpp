@@ -1,24 +1,21 @@
 // The command-line front end: runs the calculate command (and the report) on an input file, headless.
-#include "app/cli.h"
+#include "cli/cli.h"
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#ifdef _WIN32
-#include <windows.h>
-#endif
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
 
+#include "base/numbers.h"
+#include "base/tables.h"
 #include "calc/calculate.h"
-#include "calc/numbers.h"
 #include "calc/stirrup.h"
-#include "calc/tables.h"
+#include "model/slab_type.h"
 #include "model/tvrl.h"
-#ifdef TAVREL_HAVE_REPORT
+#include "platform/program.h"
 #include "report/report.h"
-#endif
 
 namespace tavrel::cli {
 
@@ -335,24 +332,8 @@ void printPlain(const Session& session, std::ostream& out) {
     }
 }
 
-#ifdef TAVREL_HAVE_REPORT
-// The folder of this executable: the figures of the report lie beside the program.
-// The folder of this executable in UTF-8, the encoding of every path the core takes.
-std::string programFolder() {
-#ifdef _WIN32
-    std::wstring self(32768, L'\0');
-    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-    const auto folder = std::filesystem::path(self).parent_path().u8string();
-#else
-    std::error_code error;
-    const auto link = std::filesystem::read_symlink("/proc/self/exe", error);
-    const auto folder = (error ? std::filesystem::current_path() : link.parent_path()).u8string();
-#endif
-    return std::string(folder.begin(), folder.end());
-}
-
 int writeReport(const Session& session, const Options& options, std::ostream& err) {
-    const std::string figures = programFolder() + "/" + kFigureFolderName;
+    const std::string figures = figureFolderOf(platform::programFolder());
     const bool stirrupsComputed = session.stirrup && !session.stirrup->message;
     const StirrupCheck stirrupCheck = stirrupsComputed ? StirrupCheck::Current : StirrupCheck::NotDone;
     const WriteResult written =
@@ -363,12 +344,6 @@ int writeReport(const Session& session, const Options& options, std::ostream& er
     }
     return kCalculated;
 }
-#else
-int writeReport(const Session&, const Options&, std::ostream& err) {
-    err << "this build has no report writer\n";
-    return kFileError;
-}
-#endif
 
 int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     const auto input = readInput(options.file, err);

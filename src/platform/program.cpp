@@ -1,0 +1,52 @@
+// The executable's folder and the command-line arguments: /proc on Linux, the wide-character API on Windows.
+#include "platform/program.h"
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
+#include "platform/files.h"
+
+namespace tavrel::platform {
+
+#ifdef _WIN32
+
+std::string programFolder() {
+    std::wstring self(32768, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+    return utf8FromPath(std::filesystem::path(self).parent_path());
+}
+
+std::vector<std::string> utf8Arguments(int, char**) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; wide != nullptr && i < count; ++i) {
+        arguments.push_back(utf8FromPath(std::filesystem::path(wide[i])));
+    }
+    LocalFree(wide);
+    return arguments;
+}
+
+#else
+
+std::string programFolder() {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return utf8FromPath(error ? std::filesystem::current_path(error) : self.parent_path());
+}
+
+std::vector<std::string> utf8Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+#endif
+
+}  // namespace tavrel::platform
