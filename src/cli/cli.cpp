@@ -12,6 +12,9 @@
 #include "base/tables.h"
 #include "calc/calculate.h"
 #include "calc/stirrup.h"
+#include "cli/cli_support.h"
+#include "cli/design_command.h"
+#include "cli/design_options.h"
 #include "model/slab_type.h"
 #include "model/tvrl.h"
 #include "platform/program.h"
@@ -20,8 +23,6 @@
 namespace tavrel::cli {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 constexpr const char* kVersion = "0.2";
 
@@ -37,7 +38,7 @@ constexpr const char* kHelp =
     "      Calculates as above and writes the calculation report (计算书) to OUT.docx.\n"
     "  tavrel-cli --help      this text\n"
     "  tavrel-cli --version   the program version\n"
-    "Exit codes: 0 calculated (whatever the verdicts), 1 file error, 2 usage, 3 input refused.\n";
+    "Exit codes of calc and report: 0 calculated (whatever the verdicts), 1 file error, 2 usage, 3 input refused.\n";
 
 struct StirrupRequest {
     std::string grade;
@@ -173,19 +174,6 @@ void runStirrupDialog(Session& session, const StirrupRequest& request) {
     session.stirrup = std::move(state);
 }
 
-// Reads the file into the default record as the open command does; empty with a message on failure.
-std::optional<DesignInput> readInput(const std::string& path, std::ostream& err) {
-    const tvrl::ReadResult read = tvrl::readFile(path);
-    if (read.error != tvrl::ReadError::None) {
-        err << tvrl::describe(read.error, path) << "\n";
-        return std::nullopt;
-    }
-    DesignInput input;
-    DesignInputTarget target(input);
-    tvrl::apply(read.values, target);
-    return input;
-}
-
 Session calculateInput(const DesignInput& input, const Options& options) {
     Session session;
     session.input = input;
@@ -198,13 +186,6 @@ Session calculateInput(const DesignInput& input, const Options& options) {
         runStirrupDialog(session, *options.stirrup);
     }
     return session;
-}
-
-// A stored single with 9 significant digits, so that the value read back is the same single.
-Json singleJson(float value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
-    return Json(std::strtod(buffer, nullptr));
 }
 
 Json resultsJson(const CalculationResults& r) {
@@ -346,7 +327,7 @@ int writeReport(const Session& session, const Options& options, std::ostream& er
 }
 
 int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
-    const auto input = readInput(options.file, err);
+    const auto input = readInputFile(options.file, err);
     if (!input) {
         return kFileError;
     }
@@ -374,8 +355,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kUsage;
     }
     if (args[0] == "--help" || args[0] == "-h") {
-        out << kHelp;
+        out << kHelp << kDesignCommandsHelp << kSearchOptionsHelp;
         return kCalculated;
+    }
+    if (args[0] == "design") {
+        return runDesignCommand(args, out, err);
+    }
+    if (args[0] == "table") {
+        return runTableCommand(args, out, err);
     }
     if (args[0] == "--version") {
         out << "tavrel-cli " << kVersion << "\n";

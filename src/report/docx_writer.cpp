@@ -136,26 +136,26 @@ std::optional<std::string> packParts(const std::vector<PackagePart>& parts, std:
     return readWholeSource(buffer.get(), bytes);
 }
 
-WriteResult packageFailure(const std::string& reason) {
-    return {WriteResult::Error::Package, "计算书文件打包失败：" + reason, ""};
+WriteResult packageFailure(std::string_view fileKind, const std::string& reason) {
+    return {WriteResult::Error::Package, std::string(fileKind) + "文件打包失败：" + reason, ""};
 }
 
 }  // namespace
 
-WriteResult writeDocx(const ReportDocument& document, const std::string& path) {
+WriteResult writeDocx(const ReportDocument& document, const std::string& path, std::string_view fileKind) {
     try {
         const EmbeddedPictures pictures = readPictures(document);
         const std::vector<PackagePart> parts =
             docxParts(document, pictures, std::chrono::system_clock::now());
         std::string bytes;
         if (std::optional<std::string> failure = packParts(parts, bytes)) {
-            return packageFailure(*failure);
+            return packageFailure(fileKind, *failure);
         }
-        return replaceFileAtomically(path, bytes);
+        return replaceFileAtomically(path, bytes, fileKind);
     } catch (const std::bad_alloc&) {
-        return packageFailure("内存不足");
+        return packageFailure(fileKind, "内存不足");
     } catch (const std::exception& exception) {
-        return packageFailure(exception.what());
+        return packageFailure(fileKind, exception.what());
     }
 }
 

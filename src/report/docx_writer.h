@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "report/report_document.h"
 
@@ -21,6 +22,8 @@ struct WriteResult {
 // Writes the document to `path`. The file is written next to its target under a temporary name and then
 // renamed over it, so a failed write leaves any existing file as it was and no partial file behind.
 // A picture that cannot be read or is not a JPEG is left out; its paragraph stays empty.
-WriteResult writeDocx(const ReportDocument& document, const std::string& path);
+// Messages name the file by its kind ("计算书", "设计表").
+WriteResult writeDocx(const ReportDocument& document, const std::string& path,
+                      std::string_view fileKind = "计算书");
 
 }  // namespace tavrel

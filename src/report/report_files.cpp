@@ -85,19 +85,21 @@ std::error_code completeFile(const platform::NewFile& file, std::string_view byt
 
 }  // namespace
 
-WriteResult replaceFileAtomically(const std::string& path, std::string_view bytes) {
+WriteResult replaceFileAtomically(const std::string& path, std::string_view bytes,
+                                  std::string_view fileKind) {
+    const std::string kind(fileKind);
     const TemporaryFile temporary = createTemporaryBeside(path);
     if (!temporary.file.open()) {
-        return fileFailure("无法在文件夹“" + folderOf(path) + "”中创建计算书文件：" +
+        return fileFailure("无法在文件夹“" + folderOf(path) + "”中创建" + kind + "文件：" +
                            platform::reason(temporary.file.error));
     }
     if (const std::error_code failure = completeFile(temporary.file, bytes)) {
         platform::removeFile(temporary.path);
-        return fileFailure("计算书文件写入失败：" + path + "：" + platform::reason(failure));
+        return fileFailure(kind + "文件写入失败：" + path + "：" + platform::reason(failure));
     }
     if (const std::error_code failure = platform::replaceFile(temporary.path, path)) {
         platform::removeFile(temporary.path);
-        return fileFailure("计算书文件无法保存为“" + path + "”：" + platform::reason(failure));
+        return fileFailure(kind + "文件无法保存为“" + path + "”：" + platform::reason(failure));
     }
     return {WriteResult::Error::None, "", path};
 }

@@ -21,7 +21,9 @@ WriteResult uniqueReportPath(const std::string& folder,
 WriteResult writeReportInFolder(const ReportDocument& document, const std::string& folder);
 
 // Replaces `path` by a file holding `bytes`: written under a temporary name in the same folder, flushed
-// to the disk, then renamed over the target. On failure the temporary file is removed.
-WriteResult replaceFileAtomically(const std::string& path, std::string_view bytes);
+// to the disk, then renamed over the target. On failure the temporary file is removed. Messages name the
+// file by its kind ("计算书", "设计表", "盖板计算").
+WriteResult replaceFileAtomically(const std::string& path, std::string_view bytes,
+                                  std::string_view fileKind = "计算书");
 
 }  // namespace tavrel

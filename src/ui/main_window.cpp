@@ -37,8 +37,7 @@ constexpr int kCaptionBlanks = 30;
 // The picture box of each slab type's diagram, indexed by the type.
 constexpr std::string_view kFigurePictures[] = {"Picture1", "Picture2", "Picture3"};
 
-constexpr const char* kStatusPanels[] = {"钢筋混凝土盖板涵盖板计算", "JTG D60-2004  JTG D62-2004",
-                                         "版本 0.2"};
+constexpr const char* kStatusPanels[] = {"钢筋混凝土盖板涵盖板计算", kCodeEditionPair, "版本 0.2"};
 
 // The result area: each result box and the text of the calculate command's outcome it shows.
 struct ResultBox {
