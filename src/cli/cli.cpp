@@ -38,7 +38,8 @@ constexpr const char* kHelp =
     "      Calculates as above and writes the calculation report (计算书) to OUT.docx.\n"
     "  tavrel-cli --help      this text\n"
     "  tavrel-cli --version   the program version\n"
-    "Exit codes of calc and report: 0 calculated (whatever the verdicts), 1 file error, 2 usage, 3 input refused.\n";
+    "Exit codes of calc and report: 0 calculated (whatever the verdicts), 1 file error, 2 usage,\n"
+    "3 input refused.\n";
 
 struct StirrupRequest {
     std::string grade;
