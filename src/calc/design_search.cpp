@@ -29,8 +29,8 @@
 #include <limits>
 #include <tuple>
 
-#include "calc/calculate.h"
 #include "base/numbers.h"
+#include "calc/calculate.h"
 #include "calc/span.h"
 #include "model/tvrl.h"
 
@@ -508,15 +508,22 @@ CandidateTexts candidateTexts(const DesignInput& record, int endThicknessCm, con
     return candidate;
 }
 
+void applyDesign(const DesignTexts& texts, InputTarget& target) {
+    target.setText(TextField::txtBDH, texts.txtBDH);
+    target.setText(TextField::txtBZH, texts.txtBZH);
+    const auto diameters = listEntries(ListField::CboZJZJ);
+    const auto entry = std::find(diameters.begin(), diameters.end(), texts.CboZJZJ);
+    target.selectListEntry(ListField::CboZJZJ, static_cast<int>(entry - diameters.begin()));
+    target.setText(TextField::txtZJGS, texts.txtZJGS);
+    if (texts.txtJSKJ) {
+        target.setText(TextField::txtJSKJ, *texts.txtJSKJ);
+    }
+}
+
 DesignInput withDesign(const DesignInput& record, const DesignTexts& texts) {
     DesignInput input = record;
-    input.txtBDH = texts.txtBDH;
-    input.txtBZH = texts.txtBZH;
-    input.CboZJZJ = texts.CboZJZJ;
-    input.txtZJGS = texts.txtZJGS;
-    if (texts.txtJSKJ) {
-        input.txtJSKJ = *texts.txtJSKJ;
-    }
+    DesignInputTarget target(input);
+    applyDesign(texts, target);
     return input;
 }
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/tables.h"
 #include "calc/section.h"
 #include "calc/slab_quantities.h"
-#include "base/tables.h"
 #include "model/design_input.h"
 
 namespace tavrel {
@@ -77,6 +77,10 @@ CandidateTexts candidateTexts(const DesignInput& record, int endThicknessCm, con
 // The shortest text of `value` that the input file keeps whole (at most ten characters): its general
 // form, or else rounded to as many decimals as fit. None when not even the whole number fits.
 std::optional<std::string> valueText(double value);
+
+// Writes a design's texts into a record through `target`, as a person would enter them: the two
+// thicknesses, the diameter chosen from its list, the count, and the derived span when there is one.
+void applyDesign(const DesignTexts& texts, InputTarget& target);
 
 // The record with a design's texts in place.
 DesignInput withDesign(const DesignInput& record, const DesignTexts& texts);
