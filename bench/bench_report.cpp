@@ -36,9 +36,10 @@ void BM_Report(benchmark::State& state) {
     }
     const std::string path = folder + "/report.docx";
     for (auto _ : state) {
-        const WriteResult written = writeDocx(buildReport(results, StirrupCheck::NotDone, figures), path);
-        if (!written.ok()) {
-            state.SkipWithError(written.message.c_str());
+        const Expected<WrittenReport> written =
+            writeDocx(buildReport(results, StirrupCheck::NotDone, figures), path);
+        if (!written) {
+            state.SkipWithError(written.error().message.c_str());
             break;
         }
     }

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <concepts>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace tavrel::test {
 
@@ -16,6 +19,16 @@ inline ::testing::AssertionResult near(double actual, double expected, double re
     }
     return ::testing::AssertionFailure()
            << actual << " is not within " << relative << " (relative) of " << expected;
+}
+
+// A table row that carries a `name` shows as that name where a test prints its parameter, instead of the
+// row's raw bytes. Bring it in with `using tavrel::test::PrintTo;` beside the row's type.
+template <typename Row>
+requires requires(const Row& row) {
+    { row.name } -> std::convertible_to<std::string_view>;
+}
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
 }
 
 inline std::string sourcePath(const std::string& relative) {

@@ -28,7 +28,7 @@ QString text(const char* utf8) {
 }  // namespace
 
 QString fileCaption(const QString& path) {
-    return text(ui::kProgramCaption) + text(kCaptionSeparator) + QDir::toNativeSeparators(path);
+    return ui::programCaption() + text(kCaptionSeparator) + QDir::toNativeSeparators(path);
 }
 
 FileCommands::FileCommands(ui::MainWindow& window, ui::Prompter& prompter)
@@ -94,13 +94,14 @@ FileCommands::Replace FileCommands::confirmReplace() {
 // A failed write leaves the file on disk as it was and says why; the caller then gives the current file
 // name back its value from before the command, so the next Save does not aim at a file never written.
 bool FileCommands::writeCurrentFile() {
-    const FileWriteResult written =
+    const Expected<void> written =
         writeInputFile(m_currentFileName, m_window.designInput(), tvrl::Unwritable::Refuse);
-    if (written.ok()) {
+    if (written) {
         return true;
     }
     m_prompter.message(QStringLiteral("文件未能保存：%1\n%2")
-                           .arg(QDir::toNativeSeparators(m_currentFileName), written.reason),
+                           .arg(QDir::toNativeSeparators(m_currentFileName),
+                                QString::fromStdString(written.error().message)),
                        text(ui::kMessageTitle), ui::MessageButtons::Ok);
     return false;
 }
@@ -117,15 +118,15 @@ void FileCommands::open() {
     if (chosen.isEmpty()) {
         return;
     }
-    const tvrl::ReadResult read = tvrl::readFile(chosen.toStdString());
-    if (read.error != tvrl::ReadError::None) {
-        m_prompter.message(QString::fromStdString(
-                               tvrl::describe(read.error, QDir::toNativeSeparators(chosen).toStdString())),
-                           text(ui::kMessageTitle), ui::MessageButtons::Ok);
+    const Expected<tvrl::Values> read =
+        tvrl::readCompleteFile(QDir::toNativeSeparators(chosen).toStdString());
+    if (!read) {
+        m_prompter.message(QString::fromStdString(read.error().message), text(ui::kMessageTitle),
+                           ui::MessageButtons::Ok);
         return;
     }
     m_currentFileName = chosen;
-    tvrl::apply(read.values, m_window);
+    tvrl::apply(*read, m_window);
     m_window.greyResultArea();
     m_window.setWindowTitle(fileCaption(m_currentFileName));
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "base/expected.h"
 #include "model/design_input.h"
 #include "model/tvrl.h"
 
@@ -16,19 +17,13 @@ inline constexpr const char* kInputFileFilter = "盖板计算文件(*.tvrl)";
 // commands never replace one without asking the replace question first.
 bool fileExists(const QString& path);
 
-struct FileWriteResult {
-    enum class Error { None, Text, File };
-
-    Error error = Error::None;
-    QString reason;  // for the user, empty when ok
-
-    bool ok() const { return error == Error::None; }
-};
-
 // Writes the 47 lines of `input` to `path`. The bytes go to a temporary file in the same folder, which
-// replaces the target only when completely written, so a failure leaves an existing file as it was.
-// Text: with Refuse, a field holds a character without a GBK form or a line break; nothing is written
-// then, and the reason names each such field by its term in the file and the characters.
-FileWriteResult writeInputFile(const QString& path, const DesignInput& input, tvrl::Unwritable unwritable);
+// replaces the target only when every byte reached the disk, so a failure leaves an existing file
+// byte for byte as it was. A read-only file, a folder or a device of that name is left alone and
+// named as the reason; a symbolic link to a file is written through.
+// Errors: UnwritableText (with Refuse, a field holds a character without a GBK form or a line break;
+// nothing is written, and the message names each such field by its term and the characters), or
+// CannotWrite with a reason the user can act on.
+Expected<void> writeInputFile(const QString& path, const DesignInput& input, tvrl::Unwritable unwritable);
 
 }  // namespace tavrel::app

@@ -40,8 +40,8 @@ QString pathToWrite(const QString& folder) {
 }
 
 // One place that failed, for the message: the path as the system shows it, then the reason.
-QString failureLine(const QString& path, const FileWriteResult& result) {
-    return QDir::toNativeSeparators(path) + QStringLiteral("：") + result.reason;
+std::string failureLine(const QString& path, const Error& error) {
+    return QDir::toNativeSeparators(path).toStdString() + "：" + error.message;
 }
 
 }  // namespace
@@ -66,32 +66,31 @@ QStringList LastInputFile::filesToRead() const {
 
 void LastInputFile::restore(InputTarget& target) const {
     for (const QString& path : filesToRead()) {
-        const tvrl::ReadResult read = tvrl::readFile(path.toStdString());
-        if (read.error != tvrl::ReadError::CannotOpen) {
-            tvrl::apply(read.values, target);
+        if (const Expected<tvrl::Values> read = tvrl::readFile(path.toStdString())) {
+            tvrl::apply(*read, target);
             return;
         }
     }
 }
 
-std::optional<QString> LastInputFile::write(const DesignInput& input) const {
+Expected<void> LastInputFile::write(const DesignInput& input) const {
     const QString programPath = pathToWrite(m_programFolder);
-    const FileWriteResult inProgramFolder = writeInputFile(programPath, input, kUnwritable);
-    if (inProgramFolder.ok()) {
-        return std::nullopt;
+    const Expected<void> inProgramFolder = writeInputFile(programPath, input, kUnwritable);
+    if (inProgramFolder) {
+        return {};
     }
-    const QString message = QStringLiteral("本次的输入未能保存，下次启动时将不会恢复。\n") +
-                            failureLine(programPath, inProgramFolder);
+    const std::string message =
+        "本次的输入未能保存，下次启动时将不会恢复。\n" + failureLine(programPath, inProgramFolder.error());
     if (m_userFolder.isEmpty()) {
-        return message;
+        return failure(ErrorCode::CannotWrite, message);
     }
     QDir().mkpath(m_userFolder);
     const QString userPath = pathToWrite(m_userFolder);
-    const FileWriteResult inUserFolder = writeInputFile(userPath, input, kUnwritable);
-    if (inUserFolder.ok()) {
-        return std::nullopt;
+    const Expected<void> inUserFolder = writeInputFile(userPath, input, kUnwritable);
+    if (inUserFolder) {
+        return {};
     }
-    return message + QLatin1Char('\n') + failureLine(userPath, inUserFolder);
+    return failure(ErrorCode::CannotWrite, message + "\n" + failureLine(userPath, inUserFolder.error()));
 }
 
 }  // namespace tavrel::app

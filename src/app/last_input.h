@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
+#include "base/expected.h"
 #include "model/design_input.h"
 
 namespace tavrel::app {
@@ -33,8 +32,9 @@ class LastInputFile {
     // there is none, the input is left as it is.
     void restore(InputTarget& target) const;
 
-    // Writes `input`; on failure a message for the user saying why and where.
-    std::optional<QString> write(const DesignInput& input) const;
+    // Writes `input`; fails (CannotWrite) with a message for the user saying why and where, for each
+    // place tried.
+    Expected<void> write(const DesignInput& input) const;
 
   private:
     QString m_programFolder;

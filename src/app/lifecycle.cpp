@@ -81,8 +81,9 @@ void Lifecycle::writeGeometry() {
 }
 
 void Lifecycle::writeLastInput() {
-    if (const std::optional<QString> failure = m_lastInput.write(m_window.designInput())) {
-        m_prompter.message(*failure, QString::fromUtf8(ui::kMessageTitle), ui::MessageButtons::Ok);
+    if (const Expected<void> written = m_lastInput.write(m_window.designInput()); !written) {
+        m_prompter.message(QString::fromStdString(written.error().message),
+                           QString::fromUtf8(ui::kMessageTitle), ui::MessageButtons::Ok);
     }
 }
 

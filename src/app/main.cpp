@@ -5,6 +5,7 @@
 
 #include "app/app_screenshot.h"
 #include "app/program.h"
+#include "base/version.h"
 #include "calc/calculation_results.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompter.h"
@@ -22,7 +23,7 @@ int drawScreenshot(tavrel::ui::Prompter& prompter, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrel"));
+    QApplication::setApplicationName(QString::fromUtf8(tavrel::kProgramTitle));
     tavrel::ui::QtPrompter prompter;
 
     if (const auto path = tavrel::app::screenshotPath(QApplication::arguments())) {

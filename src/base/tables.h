@@ -42,10 +42,6 @@ struct StirrupSize {
     float twoLegArea;  // cm2, one stirrup with two legs
 };
 
-// Crack-width factors of JTG D62-2004 6.4.3, the same for every input.
-inline constexpr float kC2LongTermAction = 1.5f;
-inline constexpr float kC3MemberForm = 1.15f;
-
 std::span<const ConcreteGrade> concreteGrades();
 std::span<const BarGrade> barGrades();
 std::span<const BarSize> barSizes();

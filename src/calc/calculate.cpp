@@ -6,7 +6,9 @@
 
 #include "base/numbers.h"
 #include "base/tables.h"
+#include "calc/design_code.h"
 #include "calc/loads.h"
+#include "calc/result_fields.h"
 #include "calc/section.h"
 #include "calc/validation.h"
 
@@ -49,10 +51,8 @@ void lookUpBarGrade(CalculationResults& r, const std::string& grade) {
 
 // Every value the calculation computes; a non-finite one means an input too large to calculate with.
 bool computedValuesFinite(const CalculationResults& r) {
-    for (float value :
-         {r.q,        r.g,  r.M1, r.V1,  r.La, r.Lb, r.P,  r.p,  r.M2,     r.V2,  r.M3,      r.V3, r.gamma0Md,
-          r.gamma0Vd, r.h0, r.x0, r.As0, r.As, r.x,  r.Mu, r.Vc, r.rhoPct, r.rho, r.sigmaSs, r.Wfk}) {
-        if (!std::isfinite(value)) {
+    for (const SingleResultField& field : singleResultFields()) {
+        if (isComputed(field.group) && !std::isfinite(r.*field.member)) {
             return false;
         }
     }
@@ -62,47 +62,38 @@ bool computedValuesFinite(const CalculationResults& r) {
 }  // namespace
 
 void initialiseCrackWidthFactors(CalculationResults& r) {
-    r.C2 = kC2LongTermAction;
-    r.C3 = kC3MemberForm;
+    const SectionFactors& factors = designCode(Edition::Jtg2004).section;
+    r.C2 = factors.crackLongTermFactor;
+    r.C3 = factors.crackMemberFormFactor;
 }
 
 void recordConcreteGrade(CalculationResults& r, const std::string& grade) {
     r.concreteGrade = grade;
 }
 
+// The converted input first (each text independently), then what is looked up or derived from it.
 void takeSnapshot(const DesignInput& input, CalculationResults& r) {
     r.isBuried = input.slabType == SlabType::Buried;
     r.isOpen = input.slabType == SlabType::Open;
     r.isCustom = input.slabType == SlabType::Custom;
-    copyNumber(input.txtTTG, r.H);
-    copyNumber(input.txtJKJ, r.L0);
-    copyNumber(input.txtBDH, r.d1);
-    copyNumber(input.txtBZH, r.d2);
-    copyNumber(input.txtGBK, r.b);
-    copyNumber(input.txtJSKJ, r.L);
-    copyNumber(input.txtGZCD, r.Lseat);
-    copyNumber(input.CboZJZJ, r.dBar);
-    copyCount(input.txtZJGS, r.nBars);
+    for (const SingleResultField& field : singleResultFields()) {
+        if (field.source) {
+            copyNumber(input.*field.source, r.*field.member);
+        }
+    }
+    for (const CountResultField& field : countResultFields()) {
+        if (field.source) {
+            copyCount(input.*field.source, r.*field.member);
+        }
+    }
     r.loadLevel = input.CboSJHZ;
     r.concreteGrade = input.CboHNTDJ;
-    copyNumber(input.txtPZH, r.H1);
-    copyNumber(input.txtBCH, r.H2);
-    copyNumber(input.txtPZRZ, r.gammaPave);
-    copyNumber(input.txtBCRZ, r.gammaSurf);
-    copyNumber(input.txtJBHZ, r.qK);
-    copyNumber(input.txtJBHZKD, r.qKc);
-    copyNumber(input.txtJZL, r.PK);
     lookUpBarSize(r);
-    copyNumber(input.txtBHC, r.c);
     r.h0 = effectiveDepth(r.d1, r.c, r.dOut);
-    copyNumber(input.txtHNTKY, r.fcd);
-    copyNumber(input.txtHNTKL, r.ftd);
     lookUpBarGrade(r, input.CboZJDJ);
     r.barGrade = input.CboZJDJ;
     r.Wlim = allowableCrackWidth(input.CboHJLB);
     r.envClass = input.CboHJLB;
-    copyNumber(input.txtTRZ, r.gammaSoil);
-    copyNumber(input.txtGBRZ, r.gammaSlab);
 }
 
 void calculate(const DesignInput& input, CalculationResults& r) {
@@ -113,9 +104,6 @@ void calculate(const DesignInput& input, CalculationResults& r) {
 
 std::vector<std::string> CalculateOutcome::messages() const {
     std::vector<std::string> result;
-    if (refusal) {
-        result.push_back(refusal->message);
-    }
     for (const Verdict& verdict : verdicts) {
         if (verdict.message) {
             result.push_back(*verdict.message);
@@ -124,25 +112,24 @@ std::vector<std::string> CalculateOutcome::messages() const {
     return result;
 }
 
-std::optional<CalculationRefusal> validateAndCalculate(const DesignInput& input, CalculationResults& r) {
-    if (auto refusal = validateInput(input)) {
-        return CalculationRefusal{refusal->field, std::move(refusal->message)};
+Expected<void, Refusal> validateAndCalculate(const DesignInput& input, CalculationResults& r) {
+    if (Expected<void, Refusal> valid = validateInput(input); !valid) {
+        return valid;
     }
     calculate(input, r);
     if (!computedValuesFinite(r)) {
-        return CalculationRefusal{std::nullopt, kOutOfRangeResultMessage};
+        return unexpected(Refusal{{ErrorCode::ResultOutOfRange, kOutOfRangeResultMessage}, std::nullopt});
     }
-    return std::nullopt;
+    return {};
 }
 
-CalculateOutcome runCalculateCommand(const DesignInput& input, CalculationResults& r) {
-    CalculateOutcome outcome;
+Expected<CalculateOutcome, Refusal> runCalculateCommand(const DesignInput& input, CalculationResults& r) {
     CalculationResults candidate = r;
-    if (auto refusal = validateAndCalculate(input, candidate)) {
-        outcome.refusal = std::move(refusal);
-        return outcome;
+    if (const Expected<void, Refusal> accepted = validateAndCalculate(input, candidate); !accepted) {
+        return unexpected(accepted.error());
     }
     r = std::move(candidate);
+    CalculateOutcome outcome;
     outcome.texts = resultTexts(r);
     const auto all = verdicts(r);
     outcome.verdicts.assign(all.begin(), all.end());

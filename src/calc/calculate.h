@@ -7,24 +7,18 @@
 
 #include "calc/calculation_results.h"
 #include "calc/presentation.h"
+#include "calc/validation.h"
 #include "model/design_input.h"
 
 namespace tavrel {
 
-// A refused input: the field to enable and focus (none when no single field is to blame) and the message.
-struct CalculationRefusal {
-    std::optional<TextField> field;
-    std::string message;
-};
-
+// What a calculation shows on the main window.
 struct CalculateOutcome {
-    std::optional<CalculationRefusal> refusal;  // set: nothing was computed or written
     ResultTexts texts;
-    std::vector<Verdict> verdicts;  // in check order; empty when refused
+    std::vector<Verdict> verdicts;  // in check order
     bool opensStirrupDialog = false;
 
-    bool calculated() const { return !refusal; }
-    // The failure messages in the order the window shows them.
+    // The failure messages of the checks in the order the window shows them.
     std::vector<std::string> messages() const;
 };
 
@@ -43,13 +37,16 @@ void calculate(const DesignInput& input, CalculationResults& r);
 
 // The command's judgement without its texts: the input checks, then the calculation into `r`, whose
 // values must all be finite. Refused by the input checks, `r` is untouched; refused for a value out of
-// range, `r` holds that calculation. The command runs it on a copy of its record; the design search
-// runs it on a record of its own for every candidate, so that both judge a slab alike.
-std::optional<CalculationRefusal> validateAndCalculate(const DesignInput& input, CalculationResults& r);
+// range (ResultOutOfRange), `r` holds that calculation. The command runs it on a copy of its record; the
+// design search runs it on a record of its own for every candidate, so that both judge a slab alike.
+Expected<void, Refusal> validateAndCalculate(const DesignInput& input, CalculationResults& r);
 
-// The whole command: a refused input writes nothing into the record.
-CalculateOutcome runCalculateCommand(const DesignInput& input, CalculationResults& r);
+// The whole command. A refused input (the first failed check, or ResultOutOfRange) writes nothing into the
+// record.
+Expected<CalculateOutcome, Refusal> runCalculateCommand(const DesignInput& input, CalculationResults& r);
 
-inline constexpr const char* kOutOfRangeResultMessage = "输入数值过大，计算结果超出数值范围,请重新输入";
+// An input that passes every check yet makes a result overflow single precision: a huge load, or a tiny
+// slab width that a load is divided by.
+inline constexpr const char* kOutOfRangeResultMessage = "输入数值超出计算所能处理的范围,请重新输入";
 
 }  // namespace tavrel

@@ -118,7 +118,7 @@ std::vector<BarOption> barOptions(const DesignRequest& request) {
 // Judging candidates
 
 struct Judgement {
-    std::optional<CalculationRefusal> refusal;
+    std::optional<Refusal> refusal;
     std::array<bool, 5> passed{};
 
     bool passes(Check check) const { return !refusal && passed[static_cast<std::size_t>(check)]; }
@@ -163,8 +163,9 @@ class CandidateJudge {
         m_input.txtZJGS = std::to_string(count);
         ++m_evaluations;
         Judgement judgement;
-        judgement.refusal = validateAndCalculate(m_input, m_results);
-        if (!judgement.refusal) {
+        if (const Expected<void, Refusal> accepted = validateAndCalculate(m_input, m_results); !accepted) {
+            judgement.refusal = accepted.error();
+        } else {
             for (Check check : kChecksInOrder) {
                 judgement.passed[static_cast<std::size_t>(check)] = checkPasses(m_results, check);
             }
@@ -308,7 +309,7 @@ ThicknessBest bestAtThickness(CandidateJudge& judge, const std::vector<BarOption
             continue;
         }
         const Judgement probe = judge.judge(bar, bar.counts.first);
-        if (probe.refusal && probe.refusal->field) {
+        if (probe.refusal && probe.refusal->code == ErrorCode::InputRefused) {
             continue;  // argument (a): the input checks refuse every count of this bar
         }
         if (!boundTested) {
@@ -576,12 +577,11 @@ DesignOutcome findDesignExhaustively(const DesignRequest& request) {
                 CalculationResults r;
                 initialiseCrackWidthFactors(r);
                 recordConcreteGrade(r, request.record.CboHNTDJ);
-                const CalculateOutcome outcome =
+                const Expected<CalculateOutcome, Refusal> outcome =
                     runCalculateCommand(withDesign(request.record, candidate.texts), r);
                 ++evaluations;
-                const bool passes =
-                    outcome.calculated() && std::all_of(outcome.verdicts.begin(), outcome.verdicts.end(),
-                                                        [](const Verdict& v) { return v.passed; });
+                const bool passes = outcome && std::all_of(outcome->verdicts.begin(), outcome->verdicts.end(),
+                                                           [](const Verdict& v) { return v.passed; });
                 if (passes) {
                     keepBetter(best, candidateAt(r, d1, bar, count, request.prices), request.objective);
                 }

@@ -5,26 +5,11 @@
 #include <cmath>
 
 #include "base/numbers.h"
+#include "calc/design_code.h"
 
 namespace tavrel {
 
 namespace {
-
-// Wheel contact area of the JTG D60-2004 vehicle (4.3.1): 0.2 m along the span, 0.6 m across it.
-constexpr double kWheelContactLengthM = 0.2;
-constexpr double kWheelContactWidthM = 0.6;
-// JTG D60-2004 4.3.4: the wheel load spreads through the fill at 30°; 2·tan 30°.
-constexpr double kTwiceTan30 = 1.1547;
-// JTG D60-2004 4.3.1: one wheel of a 140 kN axle, the two 140 kN rear axles, the whole 550 kN vehicle.
-constexpr double kSingleWheelKn = 140.0 / 2;
-constexpr double kRearAxlesKn = 280;
-constexpr double kWholeVehicleKn = 550;
-// JTG D60-2004 4.3.2: impact factor of a local wheel load on the pavement.
-constexpr double kLocalImpactFactor = 0.3;
-// JTG D60-2004 4.1.6: structural importance factor and partial factors of permanent and vehicle actions.
-constexpr double kImportanceFactor = 0.9;
-constexpr double kPermanentActionFactor = 1.2;
-constexpr double kVehicleActionFactor = 1.4;
 
 // Self-weight per metre of span from the mean of end and midspan thickness (cm): g = (d1 + d2)/100/2·b·γ1.
 float selfWeight(const CalculationResults& r) {
@@ -72,65 +57,66 @@ void computeCustomActions(CalculationResults& r) {
     r.V3 = toSingle(static_cast<double>(r.g) * r.L0 / 2);
 }
 
-// Spread of the wheel loads under the fill height H (JTG D60-2004 4.3.4), by the bands where the
-// spread areas of neighbouring wheels, axles and the whole vehicle join.
-void spreadUnderFill(CalculationResults& r) {
-    const double spread = kTwiceTan30 * r.H;
-    if (r.H < kFillAxlesJoin) {
-        r.La = toSingle(kWheelContactLengthM + spread);
-        r.Lb = toSingle(kWheelContactWidthM + spread);
-        r.P = toSingle(kSingleWheelKn);
-    } else if (r.H < kFillVehicleJoins) {
-        r.La = toSingle(1.6 + spread);  // 0.2 m contact + 1.4 m between the rear axles
-        r.Lb = toSingle(2.4 + spread);  // 0.6 m contact + 1.8 m between the wheels of an axle
-        r.P = toSingle(kRearAxlesKn);
+// Spread of the wheel loads under the fill height H, by the bands where the spread areas of neighbouring
+// wheels, axles and the whole vehicle join: one wheel, the two rear axles, the whole vehicle.
+void spreadUnderFill(CalculationResults& r, const VehicleModel& vehicle) {
+    const double spread = vehicle.twiceTan30 * r.H;
+    if (r.H < vehicle.fillAxlesJoinM) {
+        r.La = toSingle(vehicle.wheelContactLengthM + spread);
+        r.Lb = toSingle(vehicle.wheelContactWidthM + spread);
+        r.P = toSingle(vehicle.singleWheelKn);
+    } else if (r.H < vehicle.fillVehicleJoinsM) {
+        r.La = toSingle(vehicle.rearAxlesLengthM + spread);
+        r.Lb = toSingle(vehicle.axleWidthM + spread);
+        r.P = toSingle(vehicle.rearAxlesKn);
     } else {
-        r.La = toSingle(13 + spread);  // the whole vehicle length along the span
-        r.Lb = toSingle(2.4 + spread);
-        r.P = toSingle(kWholeVehicleKn);
+        r.La = toSingle(vehicle.vehicleLengthM + spread);
+        r.Lb = toSingle(vehicle.axleWidthM + spread);
+        r.P = toSingle(vehicle.wholeVehicleKn);
     }
 }
 
-void computeVehicleActions(CalculationResults& r) {
+void computeVehicleActions(CalculationResults& r, const DesignCode& code) {
     if (r.isBuried) {
-        spreadUnderFill(r);
+        spreadUnderFill(r, code.vehicle);
     } else {
-        r.La = toSingle(kWheelContactLengthM);
-        r.Lb = toSingle(kWheelContactWidthM);
-        r.P = toSingle(kSingleWheelKn);
+        r.La = toSingle(code.vehicle.wheelContactLengthM);
+        r.Lb = toSingle(code.vehicle.wheelContactWidthM);
+        r.P = toSingle(code.vehicle.singleWheelKn);
     }
     r.p = toSingle(static_cast<double>(r.P) / r.La / r.Lb);
     if (r.isOpen) {
-        r.p = toSingle(r.p * (1.0 + kLocalImpactFactor));
+        r.p = toSingle(r.p * (1.0 + code.loads.localImpact));
     }
     const Forces vehicle = forcesOfCentredLoad(r.p, r.La, r.L, r.L0);
     r.M2 = vehicle.moment;
     r.V2 = vehicle.shear;
 }
 
-void combineActions(CalculationResults& r) {
+// γ0·(γG·permanent + γQ·vehicle); every action of a user-defined load is taken as permanent.
+void combineActions(CalculationResults& r, const LoadFactors& factors) {
     if (r.isCustom) {
-        // Every action of a user-defined load is taken as permanent.
         r.gamma0Md =
-            toSingle(kImportanceFactor * kPermanentActionFactor * (static_cast<double>(r.M1) + r.M2 + r.M3));
+            toSingle(factors.importance * factors.permanent * (static_cast<double>(r.M1) + r.M2 + r.M3));
         r.gamma0Vd =
-            toSingle(kImportanceFactor * kPermanentActionFactor * (static_cast<double>(r.V1) + r.V2 + r.V3));
+            toSingle(factors.importance * factors.permanent * (static_cast<double>(r.V1) + r.V2 + r.V3));
         return;
     }
-    r.gamma0Md = toSingle((kPermanentActionFactor * r.M1 + kVehicleActionFactor * r.M2) * kImportanceFactor);
-    r.gamma0Vd = toSingle((kPermanentActionFactor * r.V1 + kVehicleActionFactor * r.V2) * kImportanceFactor);
+    r.gamma0Md = toSingle((factors.permanent * r.M1 + factors.vehicle * r.M2) * factors.importance);
+    r.gamma0Vd = toSingle((factors.permanent * r.V1 + factors.vehicle * r.V2) * factors.importance);
 }
 
 }  // namespace
 
 void computeLoadsAndForces(CalculationResults& r) {
+    const DesignCode& code = codeOf(r);
     if (r.isCustom) {
         computeCustomActions(r);
     } else {
         computePermanentActions(r);
-        computeVehicleActions(r);
+        computeVehicleActions(r, code);
     }
-    combineActions(r);
+    combineActions(r, code.loads);
 }
 
 }  // namespace tavrel

@@ -5,11 +5,6 @@
 
 namespace tavrel {
 
-// Fill heights (m) at which the spread areas of neighbouring wheels and axles join, single precision:
-// 1.2 / (2 tan 30°) and 6.8 / (2 tan 30°).
-inline constexpr float kFillAxlesJoin = 1.0392f;
-inline constexpr float kFillVehicleJoins = 5.889f;
-
 // Reads the input snapshot and writes q, g, M1..M3, V1..V3, La, Lb, P, p, gamma0Md, gamma0Vd (which of
 // them depends on the slab type). Each expression is evaluated in double and stored in single precision.
 void computeLoadsAndForces(CalculationResults& r);

@@ -2,6 +2,7 @@
 #include "calc/presentation.h"
 
 #include "base/numbers.h"
+#include "calc/design_code.h"
 
 namespace tavrel {
 
@@ -34,8 +35,6 @@ const VerdictText& textsOf(Check check) {
     }
     return kVerdictTexts[0];
 }
-
-constexpr std::string_view kBridgeCode = "《公路钢筋混凝土及预应力混凝土桥涵设计规范》(JTG D62-2004)";
 
 std::string failureMessage(const CalculationResults& r, Check check) {
     switch (check) {
@@ -90,17 +89,20 @@ std::array<Verdict, 5> verdicts(const CalculationResults& r) {
 }
 
 std::string compressionZoneMessage(const CalculationResults& r) {
+    const DesignCode& code = codeOf(r);
     const float limit = toSingle(static_cast<double>(r.xiB) * r.h0);
-    return "受压区高度为" + formatTwoDecimals(r.x) + "，大于" + std::string(kBridgeCode) + "中5.2.1对于" +
-           r.barGrade + "钢筋的相对界限受压区高度" + formatTwoDecimals(r.xiB) + "×截面有效高度" +
-           formatGeneral(r.h0) + "=" + formatTwoDecimals(limit) +
+    return "受压区高度为" + formatTwoDecimals(r.x) + "，大于" + code.membersCodeCited() + "中" +
+           std::string(code.clauses.balancedZone) + "对于" + r.barGrade + "钢筋的相对界限受压区高度" +
+           formatTwoDecimals(r.xiB) + "×截面有效高度" + formatGeneral(r.h0) + "=" + formatTwoDecimals(limit) +
            "，应减小主筋面积、减少主筋根数或增大截面尺寸。";
 }
 
 std::string minimumReinforcementMessage(const CalculationResults& r) {
     const float percentage = toSingle(100.0 * r.As / r.b / r.h0);
-    return "主筋配筋率为" + formatTwoDecimals(percentage) + "%，不满足" + std::string(kBridgeCode) +
-           "中9.1.12关于受弯构件最小配筋率的要求，应增大主筋面积、增加主筋根数或减小截面尺寸。";
+    const DesignCode& code = codeOf(r);
+    return "主筋配筋率为" + formatTwoDecimals(percentage) + "%，不满足" + code.membersCodeCited() + "中" +
+           std::string(code.clauses.minimumReinforcement) +
+           "关于受弯构件最小配筋率的要求，应增大主筋面积、增加主筋根数或减小截面尺寸。";
 }
 
 }  // namespace tavrel

@@ -15,9 +15,6 @@ struct Rgb {
     int red, green, blue;
     bool operator==(const Rgb&) const = default;
 };
-// The pair of codes the calculation follows, as the status bar and the design tables name it.
-inline constexpr const char* kCodeEditionPair = "JTG D60-2004  JTG D62-2004";
-
 inline constexpr Rgb kPassColour{18, 8, 0};  // near-black brown of a passed verdict
 inline constexpr Rgb kFailColour{255, 0, 0};
 

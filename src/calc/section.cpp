@@ -5,30 +5,18 @@
 #include <cmath>
 
 #include "base/numbers.h"
+#include "calc/design_code.h"
 
 namespace tavrel {
 
 namespace {
-
-// Factor on the design moment in the trial compression zone only (printed by the report as γc).
-constexpr double kTrialMomentFactor = 1.25;
-// JTG D62-2004 5.2.10: shear bound 0.5e-3·α2·ftd·b·h0 (b, h0 in mm), raised by 1.25 for plate members.
-constexpr double kSlabShearFactor = 1.25;
-constexpr double kShearBoundCoefficient = 0.0005;
-// JTG D62-2004 6.4.3: lever arm factor of the steel stress σss = Ms / (0.87·As·h0).
-constexpr double kLeverArmFactor = 0.87;
-// JTG D62-2004 6.4.3: bounds of the reinforcement ratio ρ in the crack-width formula.
-constexpr float kCrackRatioMax = 0.02f;
-constexpr float kCrackRatioMin = 0.006f;
-// JTG D62-2004 9.1.12: minimum percentage 45·ftd/fsd.
-constexpr double kMinimumReinforcementFactor = 45;
 
 constexpr double kCm2PerM2 = 10000;
 constexpr double kMmPerM = 1000;
 
 // h0² - 2·γc·γ0Md/fcd/b/1000: negative when tension steel alone cannot carry the moment.
 double trialZoneDiscriminant(const CalculationResults& r) {
-    return square(r.h0) - 2 * kTrialMomentFactor * r.gamma0Md / r.fcd / r.b / 1000;
+    return square(r.h0) - 2 * codeOf(r).section.trialMomentFactor * r.gamma0Md / r.fcd / r.b / 1000;
 }
 
 // x0 = h0 - (h0² - 2·γc·γ0Md/fcd/b/1000)^(1/2) (m), and As0 = fcd·x0·b/fsd (m²).
@@ -52,19 +40,22 @@ void checkChosenBars(CalculationResults& r) {
 }
 
 // Vc = 1.25 × 0.5e-3·α2·ftd·b·h0 with α2 = 1 and b, h0 in mm, kN.
-void computeShearBound(CalculationResults& r) {
-    r.Vc = toSingle(kSlabShearFactor * kShearBoundCoefficient * r.ftd * r.h0 * r.b * kMmPerM * kMmPerM);
+void computeShearBound(CalculationResults& r, const SectionFactors& factors) {
+    r.Vc = toSingle(factors.slabShearFactor * factors.shearBoundCoefficient * r.ftd * r.h0 * r.b * kMmPerM *
+                    kMmPerM);
 }
 
 // Crack width of JTG D62-2004 6.4.3: Wfk = C1·C2·C3·σss/Es·(30 + d)/(0.28 + 10ρ), mm, with the design
 // moment standing in for the service moment and the nominal bar diameter d.
-void computeCrackWidth(CalculationResults& r) {
+void computeCrackWidth(CalculationResults& r, const SectionFactors& factors) {
     r.rhoPct = reinforcementPercentage(r);
     const float ratio = toSingle(r.rhoPct / 100.0);
-    r.rho = ratio > kCrackRatioMax ? kCrackRatioMax : (ratio < kCrackRatioMin ? kCrackRatioMin : ratio);
-    r.sigmaSs = toSingle(r.gamma0Md / kLeverArmFactor / r.As / r.h0 / 1000);
-    r.Wfk = toSingle(static_cast<double>(r.C1) * r.C2 * r.C3 * r.sigmaSs / r.Es * (30.0 + r.dBar) /
-                     (0.28 + 10.0 * r.rho));
+    r.rho = ratio > factors.crackRatioMax ? factors.crackRatioMax
+                                          : (ratio < factors.crackRatioMin ? factors.crackRatioMin : ratio);
+    r.sigmaSs = toSingle(r.gamma0Md / factors.leverArmFactor / r.As / r.h0 / 1000);
+    r.Wfk = toSingle(static_cast<double>(r.C1) * r.C2 * r.C3 * r.sigmaSs / r.Es *
+                     (factors.crackDiameterTerm + r.dBar) /
+                     (factors.crackRatioConstant + factors.crackRatioFactor * r.rho));
 }
 
 // 100·As/(b·h0), the percentage the minimum-reinforcement check compares.
@@ -75,7 +66,7 @@ double checkedPercentage(const CalculationResults& r) {
 bool minimumReinforcementPasses(const CalculationResults& r) {
     const double percentage = checkedPercentage(r);
     const bool aboveStrengthLimit = toSingle(percentage) >= minimumReinforcementPercentage(r);
-    return aboveStrengthLimit && percentage >= kAbsoluteMinimumReinforcementPct;
+    return aboveStrengthLimit && percentage >= codeOf(r).section.absoluteMinimumPct;
 }
 
 }  // namespace
@@ -85,10 +76,11 @@ float effectiveDepth(float d1Cm, float cCm, float dOutMm) {
 }
 
 void designSection(CalculationResults& r) {
+    const SectionFactors& factors = codeOf(r).section;
     designTrialZone(r);
     checkChosenBars(r);
-    computeShearBound(r);
-    computeCrackWidth(r);
+    computeShearBound(r, factors);
+    computeCrackWidth(r, factors);
 }
 
 bool trialZoneHasRealValue(const CalculationResults& r) {
@@ -116,7 +108,7 @@ float reinforcementPercentage(const CalculationResults& r) {
 }
 
 float minimumReinforcementPercentage(const CalculationResults& r) {
-    return toSingle(kMinimumReinforcementFactor * r.ftd / r.fsd);
+    return toSingle(codeOf(r).section.minimumReinforcementFactor * r.ftd / r.fsd);
 }
 
 }  // namespace tavrel

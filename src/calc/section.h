@@ -27,6 +27,5 @@ bool checkPasses(const CalculationResults& r, Check check);
 // both single precision.
 float reinforcementPercentage(const CalculationResults& r);
 float minimumReinforcementPercentage(const CalculationResults& r);
-inline constexpr double kAbsoluteMinimumReinforcementPct = 0.2;  // JTG D62-2004 9.1.12, %
 
 }  // namespace tavrel

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/numbers.h"
+#include "calc/design_code.h"
 #include "calc/presentation.h"
 
 namespace tavrel {
@@ -48,7 +49,7 @@ float slabCost(const SlabQuantities& quantities, const UnitPrices& prices) {
 
 CheckUtilisation checkUtilisation(const CalculationResults& r) {
     const double minimumPct =
-        std::max<double>(minimumReinforcementPercentage(r), kAbsoluteMinimumReinforcementPct);
+        std::max<double>(minimumReinforcementPercentage(r), codeOf(r).section.absoluteMinimumPct);
     CheckUtilisation u;
     u.byCheck[static_cast<std::size_t>(Check::CompressionZone)] =
         ratio(r.x, toSingle(static_cast<double>(r.xiB) * r.h0));

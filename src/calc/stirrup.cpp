@@ -5,6 +5,7 @@
 
 #include "base/numbers.h"
 #include "base/tables.h"
+#include "calc/design_code.h"
 #include "calc/presentation.h"
 #include "calc/section.h"
 
@@ -12,8 +13,6 @@ namespace tavrel {
 
 namespace {
 
-// α1·α2·α3·0.45e-3 with α1 = 1 (simply supported), α2 = 1 (no prestress), α3 = 1.1 (compression flange).
-constexpr double kStirrupShearCoefficient = 1 * 1 * 1.1 * 0.00045;
 constexpr double kMmPerM = 1000;
 constexpr const char* kDefaultStirrupGrade = "R235";
 constexpr const char* kDefaultStirrupDiameter = "10";
@@ -21,20 +20,18 @@ constexpr std::int16_t kDefaultStirrupSpacingCm = 10;
 constexpr const char* kSpacingOutOfRangeMessage = "箍筋间距超出允许范围,请重新输入";
 
 // 2 + 0.6·P, with P capped at 2.5.
-double percentageFactor(float rhoPct) {
-    if (rhoPct > kStirrupPercentageCap) {
-        return 2 + 0.6 * kStirrupPercentageCap;
-    }
-    return 2 + 0.6 * rhoPct;
+double percentageFactor(const StirrupFactors& factors, float rhoPct) {
+    const float percentage = rhoPct > factors.percentageCap ? factors.percentageCap : rhoPct;
+    return factors.percentageBase + factors.percentageFactor * percentage;
 }
 
 }  // namespace
 
-float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv,
-                           std::int16_t fsv) {
-    const double sectionTerm = bM * kStirrupShearCoefficient * kMmPerM * h0M * kMmPerM;
+float stirrupShearCapacity(const DesignCode& code, float bM, float h0M, float rhoPct, std::int16_t fcuk,
+                           float rhoSv, std::int16_t fsv) {
+    const double sectionTerm = bM * code.stirrupCapacityCoefficient() * kMmPerM * h0M * kMmPerM;
     const double reinforcementTerm =
-        percentageFactor(rhoPct) * std::sqrt(static_cast<double>(fcuk)) * rhoSv * fsv;
+        percentageFactor(code.stirrups, rhoPct) * std::sqrt(static_cast<double>(fcuk)) * rhoSv * fsv;
     return toSingle(sectionTerm * std::sqrt(reinforcementTerm));
 }
 
@@ -66,18 +63,18 @@ void StirrupDesign::selectDiameter(const std::string& diameterText) {
     m_results.dSv = toSingle(parseLenient(diameterText));
 }
 
-StirrupPressOutcome StirrupDesign::press(const std::string& spacingText,
-                                         const std::string& mainConcreteGrade) {
+Expected<std::string, Refusal> StirrupDesign::press(const std::string& spacingText,
+                                                    const std::string& mainConcreteGrade) {
     const auto spacing = parseStrict(spacingText);
     if (!spacing) {
-        return {kStirrupSpacingMessage, {}};
+        return refuseInput(std::nullopt, kStirrupSpacingMessage);
     }
     const auto spacingCm = toInt16HalfEven(*spacing);
     if (!spacingCm) {
-        return {*spacing > 0 ? kSpacingOutOfRangeMessage : kStirrupSpacingMessage, {}};
+        return refuseInput(std::nullopt, *spacing > 0 ? kSpacingOutOfRangeMessage : kStirrupSpacingMessage);
     }
     if (*spacingCm <= 0) {
-        return {kStirrupSpacingMessage, {}};
+        return refuseInput(std::nullopt, kStirrupSpacingMessage);
     }
     CalculationResults& r = m_results;
     r.sv = *spacingCm;
@@ -89,9 +86,9 @@ StirrupPressOutcome StirrupDesign::press(const std::string& spacingText,
     }
     r.rhoSv = toSingle(r.Asv / (r.sv / 100.0) / r.b);
     r.fsv = m_strength;
-    r.Vcs = stirrupShearCapacity(r.b, r.h0, r.rhoPct, r.fcuk, r.rhoSv, r.fsv);
+    r.Vcs = stirrupShearCapacity(codeOf(r), r.b, r.h0, r.rhoPct, r.fcuk, r.rhoSv, r.fsv);
     m_hasCurrentCapacity = true;
-    return {std::nullopt, formatTwoDecimals(r.Vcs)};
+    return formatTwoDecimals(r.Vcs);
 }
 
 StirrupClosingUpdate StirrupDesign::close(const std::string& dialogJLKLText) const {

@@ -5,21 +5,18 @@
 #include <optional>
 #include <string>
 
+#include "base/expected.h"
 #include "calc/calculation_results.h"
+#include "calc/validation.h"
 
 namespace tavrel {
 
-// Vcs = α1·α2·α3·0.45e-3·b·h0·((2 + 0.6 P)·sqrt(fcu,k)·ρsv·fsv)^(1/2), in kN with b, h0 in mm.
-// P is the main reinforcement percentage, capped at 2.5.
-float stirrupShearCapacity(float bM, float h0M, float rhoPct, std::int16_t fcuk, float rhoSv,
-                           std::int16_t fsv);
+struct DesignCode;
 
-inline constexpr float kStirrupPercentageCap = 2.5f;  // JTG D62-2004 5.2.7: P > 2.5 is taken as 2.5
-
-struct StirrupPressOutcome {
-    std::optional<std::string> refusal;  // the spacing message; nothing was computed
-    std::string vcsText;                 // "0.00" text of Vcs for the dialog's txtJLKL
-};
+// Vcs = α1·α2·α3·0.45e-3·b·h0·((2 + 0.6 P)·sqrt(fcu,k)·ρsv·fsv)^(1/2), in kN with b, h0 in mm, by the
+// code's factors. P is the main reinforcement percentage, capped at 2.5.
+float stirrupShearCapacity(const DesignCode& code, float bM, float h0M, float rhoPct, std::int16_t fcuk,
+                           float rhoSv, std::int16_t fsv);
 
 // Whether the stirrup values in the results record (grade, diameter, spacing, Asv, rhoSv, fcuk, fsv, Vcs)
 // were computed for the section of the calculation now in the record. Values left from an earlier
@@ -47,7 +44,10 @@ class StirrupDesign {
     void selectGrade(const std::string& grade);
     void selectDiameter(const std::string& diameterText);
     // The button: spacing check, then sv, fcuk (from the main window's concrete grade), Asv, rhoSv, fsv, Vcs.
-    StirrupPressOutcome press(const std::string& spacingText, const std::string& mainConcreteGrade);
+    // Gives the "0.00" text of Vcs for the dialog's txtJLKL; a refused spacing (with no main-window field
+    // to blame) computes nothing.
+    Expected<std::string, Refusal> press(const std::string& spacingText,
+                                         const std::string& mainConcreteGrade);
     // Closing rule, with the Vcs stored by the last press. Without a press since the dialog loaded, since
     // the last calculation and since the last change of grade or diameter, the stored Vcs belongs to no
     // stirrups of this section: nothing is copied and the verdict is the calculation's own, which fails

@@ -2,7 +2,11 @@
 #include "calc/validation.h"
 
 #include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "base/numbers.h"
 #include "base/tables.h"
@@ -96,45 +100,57 @@ bool storable(TextField field, double value) {
     return fitsSingle(value);
 }
 
-std::optional<Refusal> checkRule(const Rule& rule, const DesignInput& input) {
+// The numbers the value checks accepted, by field. Reading one that no check accepted is a programming
+// error (a rule removed or made conditional) and throws, rather than reading a number never checked.
+using AcceptedNumbers = std::map<TextField, double>;
+
+Expected<double, Refusal> checkRule(const Rule& rule, const DesignInput& input) {
     const auto value = parseStrict(input.text(rule.field));
     if (!value || !satisfies(rule.condition, *value)) {
-        return Refusal{rule.field, std::string(rule.message)};
+        return refuseInput(rule.field, std::string(rule.message));
     }
     if (!storable(rule.field, *value)) {
-        return Refusal{rule.field, std::string(rule.quantity) + "超出允许范围,请重新输入"};
+        return refuseInput(rule.field, std::string(rule.quantity) + "超出允许范围,请重新输入");
     }
-    return std::nullopt;
+    return *value;
 }
 
 // Beyond the value checks: a bar count below 0.5 rounds to no bar at all, and cover plus half the bar
 // reaching the end thickness leaves no effective depth; either makes the steel stress meaningless.
-std::optional<Refusal> checkSection(const DesignInput& input) {
-    if (*toInt16HalfEven(*parseStrict(input.txtZJGS)) == 0) {
-        return Refusal{TextField::txtZJGS, std::string(kBarCountMessage)};
+Expected<void, Refusal> checkSection(const DesignInput& input, const AcceptedNumbers& accepted) {
+    const std::optional<std::int16_t> bars = toInt16HalfEven(accepted.at(TextField::txtZJGS));
+    if (!bars || *bars == 0) {
+        return refuseInput(TextField::txtZJGS, std::string(kBarCountMessage));
     }
     const auto barSize = findBarSize(toSingle(parseLenient(input.CboZJZJ)));
     const float dOut = barSize ? barSize->dOut : 0.0f;
-    const float h0 =
-        effectiveDepth(toSingle(*parseStrict(input.txtBDH)), toSingle(*parseStrict(input.txtBHC)), dOut);
+    const float h0 = effectiveDepth(toSingle(accepted.at(TextField::txtBDH)),
+                                    toSingle(accepted.at(TextField::txtBHC)), dOut);
     if (h0 <= 0) {
-        return Refusal{TextField::txtBHC, std::string(kEffectiveDepthMessage)};
+        return refuseInput(TextField::txtBHC, std::string(kEffectiveDepthMessage));
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace
 
-std::optional<Refusal> validateInput(const DesignInput& input) {
+Unexpected<Refusal> refuseInput(std::optional<TextField> field, std::string message) {
+    return unexpected(Refusal{{ErrorCode::InputRefused, std::move(message)}, field});
+}
+
+Expected<void, Refusal> validateInput(const DesignInput& input) {
+    AcceptedNumbers accepted;
     for (const Rule& rule : kRules) {
         if (!applies(rule.applies, input.slabType)) {
             continue;
         }
-        if (auto refusal = checkRule(rule, input)) {
-            return refusal;
+        const Expected<double, Refusal> value = checkRule(rule, input);
+        if (!value) {
+            return unexpected(value.error());
         }
+        accepted[rule.field] = *value;
     }
-    return checkSection(input);
+    return checkSection(input, accepted);
 }
 
 }  // namespace tavrel

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/expected.h"
 #include "model/design_input.h"
 
 namespace tavrel {
@@ -11,15 +12,20 @@ namespace tavrel {
 // JTG D60-2004 4.3.4 spreads the wheel load through at least this much fill, m.
 inline constexpr double kMinimumFillM = 0.5;
 
-// A refused input: the field to enable and focus, and the message to show.
-struct Refusal {
-    TextField field;
-    std::string message;
+// A refused input, of the calculate command or the stirrup dialog: the code (InputRefused, or
+// ResultOutOfRange when every check passed yet a result overflowed) and the message to show, and the
+// main window's field to enable and focus; none when no single field is to blame.
+struct Refusal : Error {
+    std::optional<TextField> field;
+
+    bool operator==(const Refusal&) const = default;
 };
 
-// Runs the checks in order and returns the first failure, or nothing when the input may be calculated.
+Unexpected<Refusal> refuseInput(std::optional<TextField> field, std::string message);
+
+// Runs the checks in order and fails with the first refusal; succeeds when the input may be calculated.
 // Beyond the value checks it refuses numbers that cannot be stored (beyond single precision, a bar
 // count beyond 16 bits), a bar count that rounds to 0 and an effective depth h0 <= 0.
-std::optional<Refusal> validateInput(const DesignInput& input);
+Expected<void, Refusal> validateInput(const DesignInput& input);
 
 }  // namespace tavrel

@@ -6,25 +6,25 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <sstream>
 
 #include "base/numbers.h"
 #include "base/tables.h"
+#include "base/version.h"
 #include "calc/calculate.h"
+#include "calc/result_fields.h"
 #include "calc/stirrup.h"
 #include "cli/cli_support.h"
 #include "cli/design_command.h"
 #include "cli/design_options.h"
 #include "model/slab_type.h"
 #include "model/tvrl.h"
+#include "platform/files.h"
 #include "platform/program.h"
 #include "report/report.h"
 
 namespace tavrel::cli {
 
 namespace {
-
-constexpr const char* kVersion = "0.2";
 
 constexpr const char* kHelp =
     "用法 / usage:\n"
@@ -35,7 +35,12 @@ constexpr const char* kHelp =
     "      shear check fails: GRADE R235 or HRB335, DIAMETER in mm (8..20), SPACING in cm, e.g.\n"
     "      --stirrup R235,10,10; closing the dialog then updates the shear result and verdict.\n"
     "  tavrel-cli report FILE.tvrl -o OUT.docx [--stirrup GRADE,DIAMETER,SPACING]\n"
-    "      Calculates as above and writes the calculation report (计算书) to OUT.docx.\n"
+    "      Calculates as above and writes the calculation report (计算书) to OUT.docx. An existing\n"
+    "      OUT.docx is replaced when it is an ordinary file that may be written; it keeps its permission\n"
+    "      bits. Refused, and left as they are: the input file itself (by any path or link), a read-only\n"
+    "      file, a folder, a device, a pipe and a symbolic link (name the file it leads to instead).\n"
+    "      A stirrup spacing the dialog refuses is an input refused; a report written without its figure\n"
+    "      says so on stderr.\n"
     "  tavrel-cli --help      this text\n"
     "  tavrel-cli --version   the program version\n"
     "Exit codes of calc and report: 0 calculated (whatever the verdicts), 1 file error, 2 usage,\n"
@@ -66,7 +71,8 @@ struct StirrupState {
 struct Session {
     DesignInput input;
     CalculationResults results;
-    CalculateOutcome outcome;
+    Expected<void, Refusal> calculation;  // fails with the calculate command's refusal
+    CalculateOutcome outcome;             // empty when refused
     ResultTexts display;
     std::vector<std::string> messages;
     std::optional<StirrupState> stirrup;
@@ -99,12 +105,22 @@ bool isStirrupDiameter(const std::string& text) {
     return false;
 }
 
-std::optional<StirrupRequest> parseStirrup(const std::string& text, std::ostream& err) {
+// The parts between commas as typed, empty ones included ("HRB335,10," has an empty third part).
+std::vector<std::string> commaSeparated(const std::string& text) {
     std::vector<std::string> parts;
-    std::stringstream stream(text);
-    for (std::string part; std::getline(stream, part, ',');) {
-        parts.push_back(part);
+    std::string::size_type start = 0;
+    for (std::string::size_type comma; (comma = text.find(',', start)) != std::string::npos;
+         start = comma + 1) {
+        parts.push_back(text.substr(start, comma - start));
     }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// Grade and diameter are picked from the dialog's lists, so only their entries can be given; the spacing
+// is a text box that takes anything, and the dialog's own rules answer it.
+std::optional<StirrupRequest> parseStirrup(const std::string& text, std::ostream& err) {
+    const std::vector<std::string> parts = commaSeparated(text);
     if (parts.size() != 3) {
         err << "--stirrup expects GRADE,DIAMETER,SPACING, e.g. R235,10,10\n";
         return std::nullopt;
@@ -154,12 +170,12 @@ void runStirrupDialog(Session& session, const StirrupRequest& request) {
     state.txtZDJL = design.load();
     design.selectGrade(request.grade);
     design.selectDiameter(request.diameter);
-    const StirrupPressOutcome pressed = design.press(request.spacing, session.input.CboHNTDJ);
-    if (pressed.refusal) {
-        state.message = pressed.refusal;
-        session.messages.push_back(*pressed.refusal);
+    const Expected<std::string, Refusal> vcsText = design.press(request.spacing, session.input.CboHNTDJ);
+    if (!vcsText) {
+        state.message = vcsText.error().message;
+        session.messages.push_back(vcsText.error().message);
     } else {
-        state.txtJLKL = pressed.vcsText;
+        state.txtJLKL = *vcsText;
     }
     const StirrupClosingUpdate update = design.close(state.txtJLKL);
     if (update.mainJLKLText) {
@@ -180,7 +196,13 @@ Session calculateInput(const DesignInput& input, const Options& options) {
     session.input = input;
     initialiseCrackWidthFactors(session.results);
     recordConcreteGrade(session.results, input.CboHNTDJ);
-    session.outcome = runCalculateCommand(input, session.results);
+    Expected<CalculateOutcome, Refusal> calculated = runCalculateCommand(input, session.results);
+    if (!calculated) {
+        session.messages = {calculated.error().message};
+        session.calculation = unexpected(calculated.error());
+        return session;
+    }
+    session.outcome = std::move(*calculated);
     session.display = session.outcome.texts;
     session.messages = session.outcome.messages();
     if (session.outcome.opensStirrupDialog && options.stirrup) {
@@ -199,87 +221,27 @@ Json resultsJson(const CalculationResults& r) {
     j["isBuried"] = r.isBuried;
     j["isOpen"] = r.isOpen;
     j["isCustom"] = r.isCustom;
-    const std::pair<const char*, float> singles[] = {
-        {"H", r.H},
-        {"L0", r.L0},
-        {"L", r.L},
-        {"Lseat", r.Lseat},
-        {"d1", r.d1},
-        {"d2", r.d2},
-        {"b", r.b},
-        {"c", r.c},
-        {"dBar", r.dBar},
-        {"fcd", r.fcd},
-        {"ftd", r.ftd},
-        {"gammaSlab", r.gammaSlab},
-        {"gammaSoil", r.gammaSoil},
-        {"H1", r.H1},
-        {"H2", r.H2},
-        {"gammaPave", r.gammaPave},
-        {"gammaSurf", r.gammaSurf},
-        {"qK", r.qK},
-        {"qKc", r.qKc},
-        {"PK", r.PK},
-        {"dOut", r.dOut},
-        {"aBar", r.aBar},
-        {"fsd", r.fsd},
-        {"xiB", r.xiB},
-        {"C1", r.C1},
-        {"Es", r.Es},
-        {"C2", r.C2},
-        {"C3", r.C3},
-        {"Wlim", r.Wlim},
-        {"q", r.q},
-        {"g", r.g},
-        {"M1", r.M1},
-        {"V1", r.V1},
-        {"La", r.La},
-        {"Lb", r.Lb},
-        {"P", r.P},
-        {"p", r.p},
-        {"M2", r.M2},
-        {"V2", r.V2},
-        {"M3", r.M3},
-        {"V3", r.V3},
-        {"gamma0Md", r.gamma0Md},
-        {"gamma0Vd", r.gamma0Vd},
-        {"h0", r.h0},
-        {"x0", r.x0},
-        {"As0", r.As0},
-        {"As", r.As},
-        {"x", r.x},
-        {"Mu", r.Mu},
-        {"Vc", r.Vc},
-        {"rhoPct", r.rhoPct},
-        {"rho", r.rho},
-        {"sigmaSs", r.sigmaSs},
-        {"Wfk", r.Wfk},
-        {"dSv", r.dSv},
-        {"Asv", r.Asv},
-        {"rhoSv", r.rhoSv},
-        {"Vcs", r.Vcs},
-    };
-    for (const auto& [name, value] : singles) {
-        j[name] = singleJson(value);
+    for (const SingleResultField& field : singleResultFields()) {
+        j[std::string(field.name)] = singleJson(r.*field.member);
     }
-    j["nBars"] = r.nBars;
-    j["sv"] = r.sv;
-    j["fcuk"] = r.fcuk;
-    j["fsv"] = r.fsv;
+    for (const CountResultField& field : countResultFields()) {
+        j[std::string(field.name)] = r.*field.member;
+    }
     return j;
 }
 
 Json sessionJson(const Session& session) {
-    const auto& refusal = session.outcome.refusal;
+    const bool valid = session.calculation.has_value();
     Json j;
-    j["valid"] = !refusal.has_value();
+    j["valid"] = valid;
     j["error"] = nullptr;
-    if (refusal) {
+    if (!valid) {
+        const Refusal& refusal = session.calculation.error();
         j["error"] = {
-            {"field", refusal->field ? Json(std::string(controlName(*refusal->field))) : Json(nullptr)},
-            {"message", refusal->message}};
+            {"field", refusal.field ? Json(std::string(controlName(*refusal.field))) : Json(nullptr)},
+            {"message", refusal.message}};
     }
-    j["results"] = refusal ? Json(nullptr) : resultsJson(session.results);
+    j["results"] = valid ? resultsJson(session.results) : Json(nullptr);
     Json display = Json::object();
     for (const ResultBox& box : kResultBoxes) {
         display[box.name] = session.display.*box.text;
@@ -315,30 +277,49 @@ void printPlain(const Session& session, std::ostream& out) {
 }
 
 int writeReport(const Session& session, const Options& options, std::ostream& err) {
+    if (session.stirrup && session.stirrup->message) {
+        err << *session.stirrup->message << "\n";
+        return kInputRefused;
+    }
     const std::string figures = figureFolderOf(platform::programFolder());
-    const bool stirrupsComputed = session.stirrup && !session.stirrup->message;
-    const StirrupCheck stirrupCheck = stirrupsComputed ? StirrupCheck::Current : StirrupCheck::NotDone;
-    const WriteResult written =
+    const StirrupCheck stirrupCheck = session.stirrup ? StirrupCheck::Current : StirrupCheck::NotDone;
+    const Expected<WrittenReport> written =
         writeDocx(buildReport(session.results, stirrupCheck, figures), options.output);
-    if (!written.ok()) {
-        err << written.message << "\n";
+    if (!written) {
+        err << written.error().message << "\n";
         return kFileError;
+    }
+    for (const LeftOutPicture& picture : written->leftOut) {
+        err << leftOutPictureMessage(picture) << "\n";
     }
     return kCalculated;
 }
 
+// The report must never take the place of the design it is made from.
+bool outputIsTheInput(const Options& options, std::ostream& err) {
+    if (options.command != "report" || !platform::sameFile(options.file, options.output)) {
+        return false;
+    }
+    err << "计算书文件不能替换输入文件：" << options.output << "\n";
+    return true;
+}
+
 int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
-    const auto input = readInputFile(options.file, err);
+    if (outputIsTheInput(options, err)) {
+        return kFileError;
+    }
+    const Expected<DesignInput> input = readInputFile(options.file);
     if (!input) {
+        err << input.error().message << "\n";
         return kFileError;
     }
     const Session session = calculateInput(*input, options);
     if (options.json) {
         out << sessionJson(session).dump(2) << "\n";
-        return session.outcome.calculated() ? kCalculated : kInputRefused;
+        return session.calculation ? kCalculated : kInputRefused;
     }
-    if (!session.outcome.calculated()) {
-        err << session.outcome.refusal->message << "\n";
+    if (!session.calculation) {
+        err << session.calculation.error().message << "\n";
         return kInputRefused;
     }
     if (options.command == "report") {

@@ -8,15 +8,14 @@
 
 namespace tavrel::cli {
 
-std::optional<DesignInput> readInputFile(const std::string& path, std::ostream& err) {
-    const tvrl::ReadResult read = tvrl::readFile(path);
-    if (read.error != tvrl::ReadError::None) {
-        err << tvrl::describe(read.error, path) << "\n";
-        return std::nullopt;
+Expected<DesignInput> readInputFile(const std::string& path) {
+    const Expected<tvrl::Values> read = tvrl::readCompleteFile(path);
+    if (!read) {
+        return unexpected(read.error());
     }
     DesignInput input;
     DesignInputTarget target(input);
-    tvrl::apply(read.values, target);
+    tvrl::apply(*read, target);
     return input;
 }
 

@@ -4,18 +4,17 @@
 
 #include <nlohmann/json.hpp>
 
-#include <optional>
-#include <ostream>
 #include <string>
 
+#include "base/expected.h"
 #include "model/design_input.h"
 
 namespace tavrel::cli {
 
 using Json = nlohmann::ordered_json;
 
-// Reads the file into the default record as the open command does; empty with a message on failure.
-std::optional<DesignInput> readInputFile(const std::string& path, std::ostream& err);
+// Reads the file into the default record as the open command does.
+Expected<DesignInput> readInputFile(const std::string& path);
 
 // A stored single with 9 significant digits, so that the value read back is the same single.
 Json singleJson(float value);

@@ -106,22 +106,31 @@ void printDesign(const SlabDesign& d, const DesignRequest& request, long candida
     out << "试算方案\t" << candidates << "\n" << kNotDesignedNote << "\n";
 }
 
-WriteResult writeDesignInput(const DesignInput& design, const std::string& path) {
-    const auto bytes = tvrl::write(design);
+Expected<void> writeDesignInput(const DesignInput& design, const std::string& path) {
+    const Expected<std::string> bytes = tvrl::write(design);
     if (!bytes) {
-        return {WriteResult::Error::File, "输入文件中有无法写入的字符", ""};
+        return unexpected(bytes.error());
     }
     return replaceFileAtomically(path, *bytes, kInputFileKind);
 }
 
 // The report of the design, from the calculate command as the window runs it; no stirrups are needed.
-WriteResult writeDesignReport(const DesignInput& design, const std::string& path) {
+Expected<void> writeDesignReport(const DesignInput& design, const std::string& path) {
     CalculationResults results;
     initialiseCrackWidthFactors(results);
     recordConcreteGrade(results, design.CboHNTDJ);
-    runCalculateCommand(design, results);
+    // The design passed every check, so the command calculates it; a refusal would be a fault of the search.
+    if (const Expected<CalculateOutcome, Refusal> calculated = runCalculateCommand(design, results);
+        !calculated) {
+        return failure(ErrorCode::InputRefused, calculated.error().message);
+    }
     const std::string figures = figureFolderOf(platform::programFolder());
-    return writeDocx(buildReport(results, StirrupCheck::NotDone, figures), path);
+    const Expected<WrittenReport> written =
+        writeDocx(buildReport(results, StirrupCheck::NotDone, figures), path);
+    if (!written) {
+        return unexpected(written.error());
+    }
+    return {};
 }
 
 int writeOutputs(const DesignOptions& options, const SlabDesign& design, std::ostream& err) {
@@ -131,8 +140,8 @@ int writeOutputs(const DesignOptions& options, const SlabDesign& design, std::os
         if (path.empty()) {
             continue;
         }
-        if (const WriteResult written = write(record, path); !written.ok()) {
-            err << written.message << "\n";
+        if (const Expected<void> written = write(record, path); !written) {
+            err << written.error().message << "\n";
             return kFileError;
         }
     }
@@ -150,8 +159,9 @@ int runDesignCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << *problem << "\n";
         return kUsage;
     }
-    const auto record = readInputFile(options->file, err);
+    const Expected<DesignInput> record = readInputFile(options->file);
     if (!record) {
+        err << record.error().message << "\n";
         return kFileError;
     }
     options->request.record = *record;

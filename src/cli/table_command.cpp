@@ -163,8 +163,9 @@ int runTableCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << *problem << "\n";
         return kUsage;
     }
-    const auto record = readInputFile(options->file, err);
+    const Expected<DesignInput> record = readInputFile(options->file);
     if (!record) {
+        err << record.error().message << "\n";
         return kFileError;
     }
     options->request.design.record = *record;
@@ -177,9 +178,8 @@ int runTableCommand(const std::vector<std::string>& args, std::ostream& out, std
         ProgressBar progress(&err == &std::cerr && platform::standardErrorIsTerminal());
         return runDesignTable(options->request, options->threads, std::ref(progress));
     }();
-    if (const WriteResult written = writeDesignTable(table, options->request, options->output);
-        !written.ok()) {
-        err << written.message << "\n";
+    if (const Expected<void> written = writeDesignTable(table, options->request, options->output); !written) {
+        err << written.error().message << "\n";
         return kFileError;
     }
     out << "设计表已写入 " << options->output << "：" << table.spans.size() << " 个净跨径 × "

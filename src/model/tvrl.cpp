@@ -2,9 +2,11 @@
 #include "model/tvrl.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "base/numbers.h"
@@ -107,6 +109,24 @@ constexpr std::size_t kReadBudgetBytes = std::size_t{1} << 20;
 
 // Size of the default record's file, to reserve the writer's buffer at once.
 constexpr std::size_t kTypicalFileBytes = 2048;
+
+// The control a value line holds the state of.
+std::string_view controlOf(const FileLine& line) {
+    switch (line.kind) {
+        case LineKind::SlabType:
+            return controlName(static_cast<SlabType>(line.field));
+        case LineKind::List:
+            return controlName(static_cast<ListField>(line.field));
+        case LineKind::Check:
+            return controlName(static_cast<CheckField>(line.field));
+        case LineKind::Text:
+            return controlName(static_cast<TextField>(line.field));
+        case LineKind::Heading:
+        case LineKind::Empty:
+            break;
+    }
+    return {};
+}
 
 // The value a value line writes: "1"/"0" for a slab type or check box, else the field's text.
 std::string_view valueText(const FileLine& line, const DesignInput& input) {
@@ -355,18 +375,65 @@ std::filesystem::path fromUtf8(const std::string& path) {
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
+// Why a file did not open, from the error number the attempt left: the two everyday cases in words, the
+// rest in the system's own text.
+std::string openFailureReason(int number) {
+    if (number == ENOENT) {
+        return "文件不存在";
+    }
+    if (number == 0) {
+        return "原因不明";
+    }
+    return std::generic_category().message(number);
+}
+
+Unexpected<Error> cannotOpen(const std::string& path, const std::string& reason) {
+    return failure(ErrorCode::CannotOpen, "无法打开文件：" + path + "（" + reason + "）");
+}
+
+// The characters of a refused value as the message shows them: quoted, a line break by name.
+std::string shownCharacters(const std::string& characters) {
+    std::string quoted;
+    bool lineBreak = false;
+    for (const char byte : characters) {
+        if (byte == '\r' || byte == '\n') {
+            lineBreak = true;
+        } else {
+            quoted += byte;
+        }
+    }
+    std::string shown = quoted.empty() ? "" : "“" + quoted + "”";
+    if (lineBreak) {
+        shown += shown.empty() ? "换行符" : "、换行符";
+    }
+    return shown;
+}
+
+// Each value the file cannot carry, by its term in the file, with the characters to correct.
+std::string unwritableMessage(const DesignInput& input) {
+    std::string message = "以下输入含有不能以GBK编码保存的字符，请修改后再保存：";
+    for (const UnwritableValue& value : unwritableValues(input)) {
+        message += "\n" + std::string(value.term) + "：" + shownCharacters(value.characters);
+    }
+    return message;
+}
+
 }  // namespace
 
-std::optional<std::string> write(const DesignInput& input, Unwritable unwritable) {
+Expected<std::string> write(const DesignInput& input, Unwritable unwritable) {
     std::string utf8;
     utf8.reserve(kTypicalFileBytes);
     for (const FileLine& line : kLines) {
         if (!appendLine(line, input, unwritable, utf8)) {
-            return std::nullopt;
+            return failure(ErrorCode::UnwritableText, unwritableMessage(input));
         }
         utf8.append(kLineEnd);
     }
-    return gbk::encode(utf8);
+    std::optional<std::string> bytes = gbk::encode(utf8);
+    if (!bytes) {
+        return failure(ErrorCode::UnwritableText, unwritableMessage(input));
+    }
+    return std::move(*bytes);
 }
 
 std::vector<UnwritableValue> unwritableValues(const DesignInput& input) {
@@ -398,41 +465,46 @@ Values read(std::istream& in) {
     return values;
 }
 
-ReadResult readFile(const std::string& path) {
+Expected<Values> readFile(const std::string& path) {
     const std::filesystem::path filePath = fromUtf8(path);
     std::error_code error;
     if (std::filesystem::is_directory(filePath, error)) {
-        return {{}, ReadError::CannotOpen};
+        return cannotOpen(path, "这是一个文件夹");
     }
+    errno = 0;
     std::ifstream in(filePath, std::ios::binary);
     if (!in.is_open()) {
-        return {{}, ReadError::CannotOpen};
+        return cannotOpen(path, openFailureReason(errno));
     }
-    ReadResult result{read(in), ReadError::None};
-    if (!result.values.complete()) {
-        result.error = result.values.budgetSpent ? ReadError::TooLarge : ReadError::TooShort;
-    }
-    return result;
+    return read(in);
 }
 
-std::string describe(ReadError error, const std::string& path) {
-    switch (error) {
-        case ReadError::CannotOpen:
-            return "无法打开文件：" + path;
-        case ReadError::TooShort:
-            return "文件不完整（不足47行），未能读入：" + path;
-        case ReadError::TooLarge:
-            return "文件过大，不是盖板计算文件，未能读入：" + path;
-        case ReadError::None:
-            break;
+Expected<Values> readCompleteFile(const std::string& path) {
+    Expected<Values> values = readFile(path);
+    if (!values || values->complete()) {
+        return values;
     }
-    return {};
+    if (values->budgetSpent) {
+        return failure(ErrorCode::FileTooLarge, "文件过大，不是盖板计算文件，未能读入：" + path);
+    }
+    return failure(ErrorCode::FileTooShort, "文件不完整（不足47行），未能读入：" + path);
 }
 
 void apply(const Values& values, InputTarget& target) {
     for (std::size_t line = 1; line < kLines.size(); ++line) {
         applyLine(kLines[line], values.lines[line], target);
     }
+}
+
+std::vector<ValueLine> valueLines() {
+    std::vector<ValueLine> lines;
+    for (std::size_t index = 0; index < kLines.size(); ++index) {
+        const FileLine& line = kLines[index];
+        if (line.kind != LineKind::Heading && line.kind != LineKind::Empty) {
+            lines.push_back({static_cast<int>(index) + 1, controlOf(line), line.text});
+        }
+    }
+    return lines;
 }
 
 }  // namespace tavrel::tvrl

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/expected.h"
 #include "model/design_input.h"
 
 namespace tavrel::tvrl {
@@ -34,9 +35,10 @@ enum class Unwritable {
     Replace,  // write "?" in its place, so that the rest of the record still reaches the file
 };
 
-// The file's bytes for a record: 47 lines, GBK, CR LF after every line. Empty when a value holds a
-// character the file cannot carry and `unwritable` is Refuse.
-std::optional<std::string> write(const DesignInput& input, Unwritable unwritable = Unwritable::Refuse);
+// The file's bytes for a record: 47 lines, GBK, CR LF after every line. With Refuse, a value holding a
+// character the file cannot carry fails the whole record (UnwritableText); the message names each such
+// value by its term and its characters, a line break by name since it shows as nothing.
+Expected<std::string> write(const DesignInput& input, Unwritable unwritable = Unwritable::Refuse);
 
 // A value the writer refuses: the term that names its line in the file ("净跨径(m)") and the characters
 // the file cannot carry, each once, in the order they first appear (UTF-8).
@@ -53,17 +55,24 @@ std::vector<UnwritableValue> unwritableValues(const DesignInput& input);
 // reading stops after 47 lines or a fixed byte budget, so a huge file is never loaded whole.
 Values read(std::istream& in);
 
-enum class ReadError { None, CannotOpen, TooShort, TooLarge };
-struct ReadResult {
-    Values values;
-    ReadError error = ReadError::None;
-};
-// Reads a file by path; TooShort when it ends before line 47, TooLarge when the byte budget ends first
-// (no input file is that large).
-ReadResult readFile(const std::string& path);
+// Reads a file by path: the lines it delivered, also when it ends early. Fails only when the file cannot
+// be opened (CannotOpen); the message names `path` as given and the reason.
+Expected<Values> readFile(const std::string& path);
 
-// A message for the open command, naming the path.
-std::string describe(ReadError error, const std::string& path);
+// Reads a file that must deliver all 47 lines, as the open command does: one that ends before line 47 is
+// FileTooShort, one whose byte budget ends first is FileTooLarge (no input file is that large). Every
+// message names `path` as given, so pass it as the user should see it.
+Expected<Values> readCompleteFile(const std::string& path);
+
+// A value line of the file: its number (1-based), the control whose state it holds and its term.
+struct ValueLine {
+    int number;
+    std::string_view control;
+    std::string_view term;
+};
+
+// Every value line of the file, in line order.
+std::vector<ValueLine> valueLines();
 
 // Applies lines 2..47 in line order: slab type lines (only "1" selects; the exclusive buttons make the
 // others follow; a line not starting with 1 changes nothing), exact list matches by position, check states

@@ -1,5 +1,5 @@
-// File operations of the program: POSIX descriptors on Linux, wide-character CRT and Win32 calls on Windows,
-// so that UTF-8 paths with Chinese names work on both.
+// The files' operating-system calls: POSIX descriptors on Linux, wide-character CRT and Win32 calls on
+// Windows, so that UTF-8 paths with Chinese names work on both; atomic replacement built on them.
 #include "platform/files.h"
 
 #include <cerrno>
@@ -17,6 +17,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -26,6 +27,11 @@ namespace {
 
 std::error_code lastCrtError() {
     return {errno, std::generic_category()};
+}
+
+std::filesystem::path folderOf(const std::string& path) {
+    const std::filesystem::path parent = pathFromUtf8(path).parent_path();
+    return parent.empty() ? std::filesystem::path(".") : parent;
 }
 
 }  // namespace
@@ -108,6 +114,27 @@ void removeFile(const std::string& path) {
     _wunlink(pathFromUtf8(path).c_str());
 }
 
+Node inspect(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(pathFromUtf8(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return {};
+    }
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        return {NodeKind::SymbolicLink, false};
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return {NodeKind::Folder, false};
+    }
+    if ((attributes & FILE_ATTRIBUTE_DEVICE) != 0) {
+        return {NodeKind::Other, false};
+    }
+    return {NodeKind::RegularFile, (attributes & FILE_ATTRIBUTE_READONLY) != 0};
+}
+
+// The new file inherits the folder's access rules; the read-only attribute is never copied, since a
+// read-only target is refused before.
+void copyAccess(int, const std::string&) {}
+
 unsigned long long processId() {
     return GetCurrentProcessId();
 }
@@ -136,10 +163,12 @@ std::string reason(const std::error_code& error) {
 namespace {
 
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the user's umask
+constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t kPermissionBits = 07777;
 
-std::filesystem::path folderOf(const std::string& path) {
-    const std::filesystem::path parent = pathFromUtf8(path).parent_path();
-    return parent.empty() ? std::filesystem::path(".") : parent;
+// Nobody may write it by its bits, or this user may not (the superuser passes every access test).
+bool readOnlyFile(const std::string& path, mode_t mode) {
+    return (mode & kAnyWriteBit) == 0 || (::access(path.c_str(), W_OK) != 0 && errno == EACCES);
 }
 
 // Makes a completed rename durable; a folder that cannot be flushed changes nothing of the result.
@@ -195,6 +224,31 @@ void removeFile(const std::string& path) {
     ::unlink(path.c_str());
 }
 
+Node inspect(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        return {};
+    }
+    if (S_ISREG(status.st_mode)) {
+        return {NodeKind::RegularFile, readOnlyFile(path, status.st_mode)};
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return {NodeKind::Folder, false};
+    }
+    return {S_ISLNK(status.st_mode) ? NodeKind::SymbolicLink : NodeKind::Other, false};
+}
+
+// The owner first: changing it clears the set-user-id and set-group-id bits, which the mode then
+// restores. Only the superuser may give a file away, so for everyone else the owner stays theirs.
+void copyAccess(int descriptor, const std::string& model) {
+    struct stat status {};
+    if (::stat(model.c_str(), &status) != 0) {
+        return;
+    }
+    static_cast<void>(::fchown(descriptor, status.st_uid, status.st_gid));
+    static_cast<void>(::fchmod(descriptor, status.st_mode & kPermissionBits));
+}
+
 unsigned long long processId() {
     return static_cast<unsigned long long>(::getpid());
 }
@@ -216,5 +270,102 @@ std::string reason(const std::error_code& error) {
 }
 
 #endif
+
+bool sameFile(const std::string& first, const std::string& second) {
+    std::error_code error;
+    return std::filesystem::equivalent(pathFromUtf8(first), pathFromUtf8(second), error) && !error;
+}
+
+namespace {
+
+constexpr int kMostTemporaryNames = 1000;
+
+struct TemporaryFile {
+    NewFile file;
+    std::string path;
+};
+
+// A new hidden file beside the target, ".tavrel-<pid>-<n>.tmp": a short name of its own, so that a target
+// whose name is as long as the file system allows still gets one.
+TemporaryFile createTemporaryBeside(const std::string& target) {
+    const std::string stem = ".tavrel-" + std::to_string(processId()) + "-";
+    for (int attempt = 0; attempt < kMostTemporaryNames; ++attempt) {
+        const std::string path =
+            utf8FromPath(folderOf(target) / pathFromUtf8(stem + std::to_string(attempt) + ".tmp"));
+        const NewFile file = createExclusive(path);
+        if (file.open() || file.error != std::errc::file_exists) {
+            return {file, path};
+        }
+    }
+    return {{-1, std::make_error_code(std::errc::file_exists)}, ""};
+}
+
+// Writes, flushes and closes the file; the first failure, if any. The file is closed in every case.
+std::error_code completeFile(const NewFile& file, std::string_view bytes) {
+    std::error_code failure = writeAll(file.descriptor, bytes);
+    if (!failure) {
+        failure = flushToDisk(file.descriptor);
+    }
+    const std::error_code closeFailure = close(file.descriptor);
+    return failure ? failure : closeFailure;
+}
+
+// Why an existing node of the target's name is not replaced; Done when it may be.
+ReplaceStep refusalFor(const Node& target) {
+    switch (target.kind) {
+        case NodeKind::Missing:
+            return ReplaceStep::Done;
+        case NodeKind::RegularFile:
+            return target.readOnly ? ReplaceStep::TargetReadOnly : ReplaceStep::Done;
+        case NodeKind::Folder:
+            return ReplaceStep::TargetIsFolder;
+        case NodeKind::SymbolicLink:
+        case NodeKind::Other:
+            break;
+    }
+    return ReplaceStep::TargetNotAFile;
+}
+
+}  // namespace
+
+std::string refusalReason(ReplaceStep step) {
+    switch (step) {
+        case ReplaceStep::TargetIsFolder:
+            return "已有同名的文件夹。";
+        case ReplaceStep::TargetNotAFile:
+            return "同名的不是普通文件（设备、管道或符号链接），不能替换。";
+        case ReplaceStep::TargetReadOnly:
+            return "文件是只读的，不能替换。";
+        case ReplaceStep::Done:
+        case ReplaceStep::CreateTemporary:
+        case ReplaceStep::WriteTemporary:
+        case ReplaceStep::Rename:
+            break;
+    }
+    return {};
+}
+
+ReplaceResult writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const Node target = inspect(path);
+    if (const ReplaceStep refusal = refusalFor(target); refusal != ReplaceStep::Done) {
+        return {refusal, {}};
+    }
+    const TemporaryFile temporary = createTemporaryBeside(path);
+    if (!temporary.file.open()) {
+        return {ReplaceStep::CreateTemporary, temporary.file.error};
+    }
+    if (target.kind == NodeKind::RegularFile) {
+        copyAccess(temporary.file.descriptor, path);
+    }
+    if (const std::error_code failure = completeFile(temporary.file, bytes)) {
+        removeFile(temporary.path);
+        return {ReplaceStep::WriteTemporary, failure};
+    }
+    if (const std::error_code failure = replaceFile(temporary.path, path)) {
+        removeFile(temporary.path);
+        return {ReplaceStep::Rename, failure};
+    }
+    return {};
+}
 
 }  // namespace tavrel::platform

@@ -1,5 +1,5 @@
-// The operating-system calls of the program's files (create, write, make durable, replace), the process id
-// and calendar time, behind one facade: POSIX on Linux, the wide-character API on Windows. Every path is
+// The few operating-system calls the program needs for its files (atomic replacement, file kinds, process
+// id, calendar time), behind one facade: POSIX on Linux, the wide-character API on Windows. Every path is
 // UTF-8 text.
 #pragma once
 
@@ -37,6 +37,56 @@ std::error_code replaceFile(const std::string& from, const std::string& to);
 
 // Removes the file `path`; a file that cannot be removed is left.
 void removeFile(const std::string& path);
+
+// What a name in the file system is, without following a symbolic link of that name.
+enum class NodeKind { Missing, RegularFile, Folder, SymbolicLink, Other /* device, pipe, socket */ };
+
+struct Node {
+    NodeKind kind = NodeKind::Missing;
+    // A regular file whose permission bits (on Windows: its read-only attribute) forbid writing, for
+    // every user or for this one. Decided by the bits, not by trying, so that the superuser, who may
+    // write anything, still leaves a file alone that its owner marked read-only.
+    bool readOnly = false;
+};
+
+Node inspect(const std::string& path);
+
+// True when both names exist and lead to one and the same file: through another spelling of the
+// path, a symbolic link or a hard link.
+bool sameFile(const std::string& first, const std::string& second);
+
+// Gives the new file open at `descriptor` the permission bits and, where the system allows it, the
+// owner of the existing file `model`, so that replacing a file does not change who may read it.
+void copyAccess(int descriptor, const std::string& model);
+
+// Where writeFileAtomically stopped. At every step but Done the target is exactly as it was before.
+enum class ReplaceStep {
+    Done,
+    TargetIsFolder,   // a folder has the target's name
+    TargetNotAFile,   // a device, pipe, socket or symbolic link has the target's name
+    TargetReadOnly,   // the existing file is read-only (see Node::readOnly)
+    CreateTemporary,  // no temporary file could be made beside the target
+    WriteTemporary,   // not every byte reached the disk
+    Rename,           // the finished file could not take the target's name
+};
+
+struct ReplaceResult {
+    ReplaceStep step = ReplaceStep::Done;
+    std::error_code error;  // the system's reason, for the three last steps
+
+    bool ok() const { return step == ReplaceStep::Done; }
+};
+
+// Why writeFileAtomically left an existing node of the target's name alone, for the user ("文件是只读的，
+// 不能替换。"); empty for the other steps, whose reason is the system's (see reason below).
+std::string refusalReason(ReplaceStep step);
+
+// Puts a file holding exactly `bytes` at `path`, in the manner that cannot lose the old file: a temporary
+// file in the same folder gets every byte, is flushed to the disk and closed, and only then is renamed
+// over the target; any error removes it again. Only a missing target or a regular file is replaced: a
+// caller that means to write through a symbolic link resolves it first. An existing file keeps its
+// permission bits.
+ReplaceResult writeFileAtomically(const std::string& path, std::string_view bytes);
 
 unsigned long long processId();
 

@@ -8,8 +8,9 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the declarations of windows.h first.
+#include <shellapi.h>
 #endif
 
 #include "platform/files.h"

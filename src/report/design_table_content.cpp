@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "base/numbers.h"
-#include "calc/presentation.h"
+#include "calc/design_code.h"
 #include "model/gbk.h"
 #include "model/tvrl.h"
 
@@ -72,6 +72,11 @@ void addLoadInputs(std::vector<LabelledValue>& inputs, const DesignInput& r) {
 
 }  // namespace
 
+// The record carries no edition yet: every record follows the 2004 pair.
+std::string codeEditionName(const DesignInput&) {
+    return designCode(Edition::Jtg2004).pairName();
+}
+
 DesignCellTexts designCellTexts(const DesignOutcome& outcome) {
     DesignCellTexts texts;
     if (!outcome.design) {
@@ -116,7 +121,7 @@ std::vector<LabelledValue> fixedInputs(const TableRequest& request) {
     const DesignRequest& design = request.design;
     const DesignInput& r = design.record;
     std::vector<LabelledValue> inputs = {
-        {"设计规范", kCodeEditionPair},
+        {"设计规范", codeEditionName(r)},
         {"盖板类型", slabTypeName(r.slabType)},
         {"混凝土强度等级", r.CboHNTDJ + " (fcd = " + r.txtHNTKY + " MPa, ftd = " + r.txtHNTKL + " MPa)"},
         {"主筋等级", r.CboZJDJ},

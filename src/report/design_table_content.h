@@ -36,6 +36,9 @@ struct LabelledValue {
     std::string label;
     std::string value;
 };
+// The pair of codes the designs of `record` follow, as the status bar names it.
+std::string codeEditionName(const DesignInput& record);
+
 // The inputs every cell shares and the search options, as the table documents print them.
 std::vector<LabelledValue> fixedInputs(const TableRequest& request);
 // The input record line by line as the input file names it (heading lines with an empty value).

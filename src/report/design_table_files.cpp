@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <exception>
 
 #include "platform/files.h"
+#include "report/docx_writer.h"
 #include "report/report_files.h"
 
 namespace tavrel {
@@ -19,6 +21,16 @@ std::string lowerExtension(const std::string& path) {
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
     return extension;
+}
+
+// The document written, or why not; the pictures it may lack are none (a table has none).
+Expected<void> writtenDocument(const ReportDocument& document, const std::string& path) {
+    const Expected<WrittenReport> written =
+        writeDocx(document, path, std::chrono::system_clock::now(), kFileKind);
+    if (!written) {
+        return unexpected(written.error());
+    }
+    return {};
 }
 
 }  // namespace
@@ -40,7 +52,8 @@ std::optional<TableFormat> tableFormatOf(const std::string& path) {
     return std::nullopt;
 }
 
-WriteResult writeDesignTable(const DesignTable& table, const TableRequest& request, const std::string& path) {
+Expected<void> writeDesignTable(const DesignTable& table, const TableRequest& request,
+                                const std::string& path) {
     try {
         switch (tableFormatOf(path).value_or(TableFormat::Json)) {
             case TableFormat::Xlsx:
@@ -48,14 +61,13 @@ WriteResult writeDesignTable(const DesignTable& table, const TableRequest& reque
             case TableFormat::Csv:
                 return replaceFileAtomically(path, designTableCsv(table), kFileKind);
             case TableFormat::Docx:
-                return writeDocx(designTableDocument(table, request), path, kFileKind);
+                return writtenDocument(designTableDocument(table, request), path);
             case TableFormat::Json:
                 break;
         }
         return replaceFileAtomically(path, designTableJson(table, request), kFileKind);
     } catch (const std::exception& exception) {
-        return {WriteResult::Error::Package, std::string(kFileKind) + "文件生成失败：" + exception.what(),
-                ""};
+        return failure(ErrorCode::Package, std::string(kFileKind) + "文件生成失败：" + exception.what());
     }
 }
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/expected.h"
 #include "calc/design_table.h"
-#include "report/docx_writer.h"
 #include "report/report_document.h"
 
 namespace tavrel {
@@ -29,11 +29,12 @@ ReportDocument designTableDocument(const DesignTable& table, const TableRequest&
 
 // Three sheets: designs, quantities (both with frozen heading rows), and the input record with the
 // code edition.
-WriteResult writeDesignTableXlsx(const DesignTable& table, const TableRequest& request,
-                                 const std::string& path);
+Expected<void> writeDesignTableXlsx(const DesignTable& table, const TableRequest& request,
+                                    const std::string& path);
 
 // Writes the table in the format of the path's extension; the existing file is replaced only by a
-// complete new one.
-WriteResult writeDesignTable(const DesignTable& table, const TableRequest& request, const std::string& path);
+// complete new one. Errors: Package (the file could not be made) or CannotWrite.
+Expected<void> writeDesignTable(const DesignTable& table, const TableRequest& request,
+                                const std::string& path);
 
 }  // namespace tavrel

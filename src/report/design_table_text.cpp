@@ -1,7 +1,6 @@
 // The design table as comma-separated text and as JSON.
 #include <nlohmann/json.hpp>
 
-#include "calc/presentation.h"
 #include "report/design_table_content.h"
 #include "report/design_table_files.h"
 
@@ -112,7 +111,7 @@ std::string designTableCsv(const DesignTable& table) {
 std::string designTableJson(const DesignTable& table, const TableRequest& request) {
     Json j;
     j["title"] = designTableTitle(table.slabType);
-    j["codeEdition"] = kCodeEditionPair;
+    j["codeEdition"] = codeEditionName(request.design.record);
     j["fixedInputs"] = labelledJson(fixedInputs(request));
     j["record"] = labelledJson(recordLines(request.design.record));
     j["spans"] = table.spans;

@@ -216,8 +216,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-WriteResult writeDesignTableXlsx(const DesignTable& table, const TableRequest& request,
-                                 const std::string& path) {
+Expected<void> writeDesignTableXlsx(const DesignTable& table, const TableRequest& request,
+                                    const std::string& path) {
     const std::filesystem::path temporary = temporaryWorkbookPath();
     const lxw_error error = writeWorkbook(table, request, temporary.string());
     std::optional<std::string> bytes;
@@ -227,11 +227,10 @@ WriteResult writeDesignTableXlsx(const DesignTable& table, const TableRequest& r
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     if (error != LXW_NO_ERROR) {
-        return {WriteResult::Error::Package, std::string(kFileKind) + "文件生成失败：" + lxw_strerror(error),
-                ""};
+        return failure(ErrorCode::Package, std::string(kFileKind) + "文件生成失败：" + lxw_strerror(error));
     }
     if (!bytes) {
-        return {WriteResult::Error::File, std::string(kFileKind) + "文件生成失败：无法读回临时文件", ""};
+        return failure(ErrorCode::CannotWrite, std::string(kFileKind) + "文件生成失败：无法读回临时文件");
     }
     return replaceFileAtomically(path, *bytes, kFileKind);
 }

@@ -191,10 +191,18 @@ std::string pictureRun(const EmbeddedPicture& picture, std::size_t order, const 
            "</a:graphic></wp:inline></w:drawing></w:r>";
 }
 
+// The children of w:pPr in the order the WordprocessingML schema requires (CT_PPrBase): pStyle, keepNext,
+// keepLines, ..., tabs, ..., jc.
 std::string paragraphProperties(const ReportParagraph& paragraph, const PageSetup& page) {
     std::string properties;
     if (paragraph.style != ReportParagraph::Style::Body) {
         properties += "<w:pStyle w:val=\"" + styleId(paragraph.style) + "\"/>";
+    }
+    if (paragraph.keepWithNext) {
+        properties += "<w:keepNext/>";
+    }
+    if (paragraph.keepLinesTogether) {
+        properties += "<w:keepLines/>";
     }
     if (paragraph.rightTabAtMargin) {
         properties += "<w:tabs><w:tab w:val=\"right\"" + attribute("w:pos", page.textWidth()) + "/></w:tabs>";

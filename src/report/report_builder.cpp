@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/numbers.h"
+#include "base/version.h"
 #include "report/report_sections.h"
 
 namespace tavrel {
@@ -27,8 +28,6 @@ constexpr int kBodySizeHalfPoints = 24;          // 12 pt
 constexpr int kHeaderFooterSizeHalfPoints = 18;  // 9 pt, the word processor's header and footer size
 constexpr double kTitleLineSpacing = 1.5;
 constexpr double kSingleLineSpacing = 1.0;
-
-constexpr const char* kCreator = "Tavrel";
 
 // The end of the title of a slab type, after " {L0}米净跨径" (the buried type puts "{H}米填土" before it).
 const char* titleEnding(SlabType kind) {
@@ -136,7 +135,7 @@ std::string reportTitle(const CalculationResults& r) {
 ReportDocument reportFrame(const std::string& title) {
     ReportDocument document;
     document.title = title;
-    document.creator = kCreator;
+    document.creator = kProgramTitle;
     document.page = reportPage();
     document.titleStyle = {kReportFont, kTitleSizeHalfPoints, kTitleLineSpacing, true};
     document.bodyStyle = {kReportFont, kBodySizeHalfPoints, kSingleLineSpacing, false};

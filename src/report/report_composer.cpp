@@ -14,6 +14,12 @@ constexpr std::string_view kSubscriptOpening = "_{";
 constexpr std::string_view kSuperscriptOpening = "^{";
 constexpr char kScriptClosing = '}';
 
+// A paragraph kept on the page of the next one is kept whole too.
+void keepOnPageOfNext(ReportParagraph& paragraph) {
+    paragraph.keepWithNext = true;
+    paragraph.keepLinesTogether = true;
+}
+
 bool sameFormatting(const ReportRun& run, ReportRun::Script script, bool red) {
     return run.script == script && !run.bold && run.red == red && run.field == ReportRun::Field::None;
 }
@@ -80,22 +86,43 @@ ReportLine& ReportLine::value(const std::string& text) {
     return *this;
 }
 
-ReportLine ReportComposer::line() {
-    m_paragraphs.push_back({});
+ReportLine ReportComposer::append(ReportParagraph paragraph) {
+    if (!m_paragraphs.empty() && m_paragraphs.back().keepWithNext) {
+        paragraph.keepLinesTogether = true;
+    }
+    m_paragraphs.push_back(std::move(paragraph));
     return ReportLine(m_paragraphs, m_paragraphs.size() - 1);
 }
 
+ReportLine ReportComposer::line() {
+    return append({});
+}
+
+ReportLine ReportComposer::introduction() {
+    ReportParagraph paragraph;
+    keepOnPageOfNext(paragraph);
+    return append(std::move(paragraph));
+}
+
+ReportLine ReportComposer::continuation() {
+    if (!m_paragraphs.empty()) {
+        keepOnPageOfNext(m_paragraphs.back());
+    }
+    return append({});
+}
+
 void ReportComposer::emptyLine() {
-    m_paragraphs.push_back({});
+    append({});
 }
 
 void ReportComposer::heading(std::string_view text) {
     ReportParagraph paragraph;
+    keepOnPageOfNext(paragraph);
     ReportRun run;
     run.text = std::string(text);
     run.bold = true;
     paragraph.runs.push_back(std::move(run));
-    m_paragraphs.push_back(std::move(paragraph));
+    append(std::move(paragraph));
 }
 
 void ReportComposer::figure(const ReportPicture* picture) {
@@ -104,7 +131,7 @@ void ReportComposer::figure(const ReportPicture* picture) {
     if (picture != nullptr) {
         paragraph.picture = *picture;
     }
-    m_paragraphs.push_back(std::move(paragraph));
+    append(std::move(paragraph));
 }
 
 float singleQuotient(float dividend, float divisor) {

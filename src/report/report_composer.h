@@ -39,20 +39,32 @@ class ReportLine {
     std::size_t m_index;
 };
 
-// The body of the report, paragraph after paragraph.
+// The body of the report, paragraph after paragraph. Lines that belong together are kept on one page:
+// a heading, an item heading, a caption or a quoted clause with the line it introduces; a formula with
+// its "=…" continuation lines and the verdict that ends the check. Every paragraph of such a group is
+// also kept whole where it wraps.
 class ReportComposer {
   public:
     explicit ReportComposer(std::vector<ReportParagraph>& paragraphs) : m_paragraphs(paragraphs) {}
 
     // A new justified body paragraph.
     ReportLine line();
+    // A new body line kept on the page of the line after it: an item heading ("2) 最小配筋率"), the
+    // caption of the quantity computed next ("  跨中弯矩") or a code clause quoted for what follows.
+    ReportLine introduction();
+    // A new body line that completes the line before it and keeps that line on its own page: a formula's
+    // "=…" continuation, the legend of its symbols, or the verdict of a check.
+    ReportLine continuation();
     void emptyLine();
-    // A section heading in bold.
+    // A section heading in bold, kept on the page of the line after it.
     void heading(std::string_view text);
     // A centred paragraph holding the picture, or left empty without one.
     void figure(const ReportPicture* picture);
 
   private:
+    // Appends the paragraph; one that follows a paragraph kept with it is kept whole as well.
+    ReportLine append(ReportParagraph paragraph);
+
     std::vector<ReportParagraph>& m_paragraphs;
 };
 

@@ -38,6 +38,11 @@ struct ReportParagraph {
     Style style = Style::Body;
     Alignment alignment = Alignment::Justify;
     bool rightTabAtMargin = false;  // a right-aligned tab stop at the right edge of the text area
+    // Page flow: a page may not end between this paragraph and the next one (a heading and its first
+    // line, a formula and its "=…" line, a result and its verdict) ...
+    bool keepWithNext = false;
+    // ... nor inside this paragraph, where it wraps onto a second line.
+    bool keepLinesTogether = false;
     std::vector<ReportRun> runs;
     std::optional<ReportPicture> picture;
 

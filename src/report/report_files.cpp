@@ -13,10 +13,9 @@ namespace tavrel {
 namespace {
 
 constexpr int kMostReportsPerSecond = 10000;  // numbered names tried before giving up
-constexpr int kMostTemporaryNames = 1000;
 
-WriteResult fileFailure(const std::string& message) {
-    return {WriteResult::Error::File, message, ""};
+Unexpected<Error> fileFailure(const std::string& message) {
+    return failure(ErrorCode::CannotWrite, message);
 }
 
 std::string folderOf(const std::string& path) {
@@ -35,30 +34,9 @@ std::string timestampText(std::chrono::system_clock::time_point now) {
     return text;
 }
 
-struct TemporaryFile {
-    platform::NewFile file;
-    std::string path;
-};
-
-// A new hidden file beside the target: ".<name>.<pid>-<n>.part".
-TemporaryFile createTemporaryBeside(const std::string& target) {
-    std::string stem = ".";
-    stem += platform::utf8FromPath(platform::pathFromUtf8(target).filename());
-    stem += '.';
-    stem += std::to_string(platform::processId());
-    stem += '-';
-    for (int attempt = 0; attempt < kMostTemporaryNames; ++attempt) {
-        const std::string path = joinPath(folderOf(target), stem + std::to_string(attempt) + ".part");
-        const platform::NewFile file = platform::createExclusive(path);
-        if (file.open() || file.error != std::errc::file_exists) {
-            return {file, path};
-        }
-    }
-    return {{-1, std::make_error_code(std::errc::file_exists)}, ""};
-}
-
 // The first free name 计算书-<date>-<time>-N.docx, created empty and exclusively.
-WriteResult reserveNumberedName(const std::string& folder, std::chrono::system_clock::time_point now) {
+Expected<std::string> reserveNumberedName(const std::string& folder,
+                                          std::chrono::system_clock::time_point now) {
     const std::string stem = "计算书-" + timestampText(now) + "-";
     std::error_code failure = std::make_error_code(std::errc::file_exists);
     for (int number = 1; number <= kMostReportsPerSecond && failure == std::errc::file_exists; ++number) {
@@ -66,45 +44,39 @@ WriteResult reserveNumberedName(const std::string& folder, std::chrono::system_c
         const platform::NewFile file = platform::createExclusive(path);
         if (file.open()) {
             platform::close(file.descriptor);
-            return {WriteResult::Error::None, "", path};
+            return path;
         }
         failure = file.error;
     }
     return fileFailure("无法在文件夹“" + folder + "”中创建计算书文件：" + platform::reason(failure));
 }
 
-// Writes, flushes and closes the temporary file; the first failure, if any.
-std::error_code completeFile(const platform::NewFile& file, std::string_view bytes) {
-    std::error_code failure = platform::writeAll(file.descriptor, bytes);
-    if (!failure) {
-        failure = platform::flushToDisk(file.descriptor);
-    }
-    const std::error_code closeFailure = platform::close(file.descriptor);
-    return failure ? failure : closeFailure;
-}
-
 }  // namespace
 
-WriteResult replaceFileAtomically(const std::string& path, std::string_view bytes,
-                                  std::string_view fileKind) {
+Expected<void> replaceFileAtomically(const std::string& path, std::string_view bytes,
+                                     std::string_view fileKind) {
     const std::string kind(fileKind);
-    const TemporaryFile temporary = createTemporaryBeside(path);
-    if (!temporary.file.open()) {
-        return fileFailure("无法在文件夹“" + folderOf(path) + "”中创建" + kind + "文件：" +
-                           platform::reason(temporary.file.error));
+    const platform::ReplaceResult replaced = platform::writeFileAtomically(path, bytes);
+    switch (replaced.step) {
+        case platform::ReplaceStep::Done:
+            return {};
+        case platform::ReplaceStep::TargetIsFolder:
+        case platform::ReplaceStep::TargetNotAFile:
+        case platform::ReplaceStep::TargetReadOnly:
+            return fileFailure(kind + "文件无法保存为“" + path + "”：" +
+                               platform::refusalReason(replaced.step));
+        case platform::ReplaceStep::CreateTemporary:
+            return fileFailure("无法在文件夹“" + folderOf(path) + "”中创建" + kind + "文件：" +
+                               platform::reason(replaced.error));
+        case platform::ReplaceStep::WriteTemporary:
+            return fileFailure(kind + "文件写入失败：" + path + "：" + platform::reason(replaced.error));
+        case platform::ReplaceStep::Rename:
+            break;
     }
-    if (const std::error_code failure = completeFile(temporary.file, bytes)) {
-        platform::removeFile(temporary.path);
-        return fileFailure(kind + "文件写入失败：" + path + "：" + platform::reason(failure));
-    }
-    if (const std::error_code failure = platform::replaceFile(temporary.path, path)) {
-        platform::removeFile(temporary.path);
-        return fileFailure(kind + "文件无法保存为“" + path + "”：" + platform::reason(failure));
-    }
-    return {WriteResult::Error::None, "", path};
+    return fileFailure(kind + "文件无法保存为“" + path + "”：" + platform::reason(replaced.error));
 }
 
-WriteResult uniqueReportPath(const std::string& folder, std::chrono::system_clock::time_point now) {
+Expected<std::string> uniqueReportPath(const std::string& folder, std::chrono::system_clock::time_point now) {
     try {
         return reserveNumberedName(folder, now);
     } catch (const std::exception& exception) {
@@ -112,14 +84,14 @@ WriteResult uniqueReportPath(const std::string& folder, std::chrono::system_cloc
     }
 }
 
-WriteResult writeReportInFolder(const ReportDocument& document, const std::string& folder) {
-    const WriteResult reserved = uniqueReportPath(folder);
-    if (!reserved.ok()) {
-        return reserved;
+Expected<WrittenReport> writeReportInFolder(const ReportDocument& document, const std::string& folder) {
+    const Expected<std::string> reserved = uniqueReportPath(folder);
+    if (!reserved) {
+        return unexpected(reserved.error());
     }
-    WriteResult written = writeDocx(document, reserved.path);
-    if (!written.ok()) {
-        platform::removeFile(reserved.path);
+    Expected<WrittenReport> written = writeDocx(document, *reserved);
+    if (!written) {
+        platform::removeFile(*reserved);
     }
     return written;
 }

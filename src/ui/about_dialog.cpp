@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "base/version.h"
+#include "calc/design_code.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 
@@ -12,10 +14,13 @@ namespace tavrel::ui {
 
 namespace {
 
-constexpr const char* kCaption = "关于 Tavrel";
 const QColor kIconBackground{192, 192, 192};
 const QColor kSeparatorColour{128, 128, 128};
 constexpr int kIconPixels = 32;
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // The program icon: a cover slab resting on two side walls, seen along the culvert.
 QPixmap programIcon() {
@@ -50,7 +55,7 @@ QLabel& addIconBox(QWidget& surface) {
 
 AboutDialog::AboutDialog(QWidget* mainWindow) : QDialog(mainWindow) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(QStringLiteral("关于 ") + QString::fromUtf8(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
     setModal(true);
@@ -80,7 +85,11 @@ void AboutDialog::Form_Load() {
     if (parentWidget()) {
         centreOver(*this, *parentWidget());
     }
+    const DesignCode& code = designCode(Edition::Jtg2004);
     control<QLabel>(*this, "lblTitle").setText(QString::fromUtf8(kProgramTitle));
+    control<QLabel>(*this, "lblVersion").setText(QStringLiteral("版本 ") + QString::fromUtf8(kVersion));
+    control<QLabel>(*this, "Label1").setText(QStringLiteral("荷载组合：") + text(code.titles.loadsCode));
+    control<QLabel>(*this, "Label3").setText(QStringLiteral("构件验算：") + text(code.titles.membersCode));
 }
 
 }  // namespace tavrel::ui

@@ -5,8 +5,6 @@
 
 namespace tavrel::ui {
 
-inline constexpr const char* kProgramTitle = "Tavrel";
-
 class AboutDialog : public QDialog {
     Q_OBJECT
   public:

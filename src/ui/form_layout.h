@@ -123,11 +123,16 @@ Widget* findControl(const QWidget& window, std::string_view name) {
     return surface ? surface->findChild<Widget*>(toQString(name), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-// A control of the window by its design name; the window's layout table guarantees it exists.
+// A control of the window by its design name; the window's layout table guarantees it exists. A name
+// that is not in the table, or a control of another kind, is a programming error: it stops the program
+// in every build, naming the control and the window, instead of reading through a null pointer.
 template <typename Widget>
 Widget& control(const QWidget& window, std::string_view name) {
     Widget* widget = findControl<Widget>(window, name);
-    Q_ASSERT(widget);
+    if (widget == nullptr) {
+        qFatal("control \"%.*s\" of the expected kind is not on window \"%s\"", static_cast<int>(name.size()),
+               name.data(), qPrintable(window.objectName()));
+    }
     return *widget;
 }
 

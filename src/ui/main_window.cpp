@@ -19,6 +19,8 @@
 #include <span>
 
 #include "base/tables.h"
+#include "base/version.h"
+#include "calc/design_code.h"
 #include "calc/span.h"
 #include "platform/program.h"
 #include "ui/about_dialog.h"
@@ -38,7 +40,7 @@ constexpr int kCaptionBlanks = 30;
 // The picture box of each slab type's diagram, indexed by the type.
 constexpr std::string_view kFigurePictures[] = {"Picture1", "Picture2", "Picture3"};
 
-constexpr const char* kStatusPanels[] = {"钢筋混凝土盖板涵盖板计算", kCodeEditionPair, "版本 0.2"};
+constexpr const char* kProgramPurpose = "钢筋混凝土盖板涵盖板计算";  // the first status panel
 
 // The result area: each result box and the text of the calculate command's outcome it shows.
 struct ResultBox {
@@ -152,6 +154,10 @@ bool movesToAnotherControl(const QFocusEvent& event) {
 
 }  // namespace
 
+QString programCaption() {
+    return QString::fromUtf8(kProgramTitle) + QLatin1Char('V') + QString::fromUtf8(kVersion);
+}
+
 QString defaultFigureFolder() {
     return QString::fromStdString(figureFolderOf(platform::programFolder()));
 }
@@ -167,7 +173,7 @@ MainWindow::MainWindow(CalculationResults& results, Prompter& prompter, const QS
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
-    setWindowTitle(QString::fromUtf8(kProgramCaption) + QString(kCaptionBlanks, QLatin1Char(' ')) +
+    setWindowTitle(programCaption() + QString(kCaptionBlanks, QLatin1Char(' ')) +
                    QString::fromUtf8(kCaptionLine));
 
     createClientArea();
@@ -237,8 +243,11 @@ void MainWindow::createStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(toPixels(kMainStatusBar.height));
-    for (const char* text : kStatusPanels) {
-        auto* panel = new QLabel(QString::fromUtf8(text), bar);
+    const QString panels[] = {QString::fromUtf8(kProgramPurpose),
+                              QString::fromStdString(designCode(Edition::Jtg2004).pairName()),
+                              QStringLiteral("版本 ") + QString::fromUtf8(kVersion)};
+    for (const QString& text : panels) {
+        auto* panel = new QLabel(text, bar);
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         bar->addWidget(panel, 1);
     }
@@ -411,17 +420,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::Command1_Click() {
-    const CalculateOutcome outcome = runCalculateCommand(designInput(), m_results);
-    if (outcome.refusal) {
-        showRefusal(*outcome.refusal);
+    const Expected<CalculateOutcome, Refusal> outcome = runCalculateCommand(designInput(), m_results);
+    if (!outcome) {
+        showRefusal(outcome.error());
         return;
     }
     m_stirrupDesign.sectionRecalculated();
-    showResults(outcome);
+    showResults(*outcome);
 }
 
 // The field to blame becomes editable (its override box stays as it is) and takes the focus.
-void MainWindow::showRefusal(const CalculationRefusal& refusal) {
+void MainWindow::showRefusal(const Refusal& refusal) {
     m_prompter.message(QString::fromStdString(refusal.message), QString::fromUtf8(kMessageTitle),
                        MessageButtons::Ok);
     if (refusal.field) {

@@ -21,8 +21,8 @@ namespace tavrel::ui {
 class AboutDialog;
 class StirrupDialog;
 
-// The program's title and version, the start of every caption of the main window.
-inline constexpr const char* kProgramCaption = "TavrelV0.2";
+// The program's title and version ("TavrelV0.2"), the start of every caption of the main window.
+QString programCaption();
 
 // The folder of the diagrams beside the executable.
 QString defaultFigureFolder();
@@ -97,7 +97,7 @@ class MainWindow : public QMainWindow, public InputTarget {
     void spanInput_LostFocus();
     void StirrupDialog_Unload(const StirrupClosingUpdate& update);
 
-    void showRefusal(const CalculationRefusal& refusal);
+    void showRefusal(const Refusal& refusal);
     void showResults(const CalculateOutcome& outcome);
     void showVerdict(const Verdict& verdict, bool opensStirrupDialog);
     void showResultArea();

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "base/version.h"
+
 namespace tavrel::ui {
 
 // The button sets of the program's message boxes.
@@ -12,7 +14,7 @@ enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // Title of every message box of the calculation and the dialogs.
-inline constexpr const char* kMessageTitle = "Tavrel";
+inline constexpr const char* kMessageTitle = kProgramTitle;
 
 class Prompter {
   public:

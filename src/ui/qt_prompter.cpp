@@ -14,7 +14,7 @@ namespace tavrel::ui {
 namespace {
 
 // Application and section of the per-user settings store.
-constexpr const char* kSettingsApplication = "Tavrel";
+constexpr const char* kSettingsApplication = kProgramTitle;
 constexpr const char* kSettingsSection = "Settings";
 
 struct ButtonText {

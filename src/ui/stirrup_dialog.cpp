@@ -72,15 +72,16 @@ void StirrupDialog::CboGJZJ_Click() {
 
 void StirrupDialog::Command1_Click() {
     QLineEdit& spacing = control<QLineEdit>(*this, "txtGJJJ");
-    const StirrupPressOutcome outcome = m_design.press(spacing.text().toStdString(), m_mainConcreteGrade());
-    if (outcome.refusal) {
-        m_prompter.message(QString::fromStdString(*outcome.refusal), QString::fromUtf8(kMessageTitle),
+    const Expected<std::string, Refusal> vcsText =
+        m_design.press(spacing.text().toStdString(), m_mainConcreteGrade());
+    if (!vcsText) {
+        m_prompter.message(QString::fromStdString(vcsText.error().message), QString::fromUtf8(kMessageTitle),
                            MessageButtons::Ok);
         spacing.setEnabled(true);
         spacing.setFocus();
         return;
     }
-    control<QLineEdit>(*this, "txtJLKL").setText(QString::fromStdString(outcome.vcsText));
+    control<QLineEdit>(*this, "txtJLKL").setText(QString::fromStdString(*vcsText));
 }
 
 void StirrupDialog::done(int result) {

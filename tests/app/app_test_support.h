@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <map>
 #include <memory>
 
@@ -62,14 +65,48 @@ inline QByteArray inputFile(const std::map<int, QString>& values, int lineCount 
     return bytes;
 }
 
+// While it lives, every write of this process past `bytes` into a file fails as on a full disk (EFBIG),
+// without needing a full disk or the superuser. The signal the system sends with that error is ignored,
+// so the program sees only the failing write, as it would see ENOSPC.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limited = m_before;
+        limited.rlim_cur = bytes;
+        m_applied = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    bool applied() const { return m_applied; }
+
+  private:
+    void (*m_handler)(int);
+    rlimit m_before{};
+    bool m_applied = false;
+};
+
+// Far below the 47 lines of an input file.
+inline constexpr rlim_t kFullDiskBytes = 64;
+
+// Everything in `folder`, hidden files included: a temporary file left behind shows here.
+inline QStringList folderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
 // The program as main() starts it, on folders of its own below a temporary folder:
 // program/ (beside the executable), user/ (per-user data), reports/, files/ (the user's files).
 struct ProgramFixture {
     QTemporaryDir root;
     ScriptedPrompter prompter;
     std::unique_ptr<Program> program;
-    ProgramFolders folders{root.filePath("program"), root.filePath("user"), QString(),
-                           root.filePath("reports")};
+    ProgramFolders folders{root.filePath("program"), root.filePath("user"),
+                           sourcePath("tests/report/data/计算书图例"), root.filePath("reports")};
 
     ProgramFixture() {
         QDir(root.path()).mkpath("program");

@@ -1,9 +1,14 @@
 // The File menu's save, save as and open: dialogs, the replace and open questions, the caption and the
 // current file name, and failures that must leave every file and the window as they were.
+#include <sys/stat.h>
+
 #include <QFileInfo>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
 
 #include "app_test_support.h"
 
@@ -159,6 +164,8 @@ class FileCommandsTest : public QObject {
                                                << "文件夹不存在";
         QTest::newRow("folder is a file") << "plain.txt/x.tvrl"
                                           << "文件夹不存在";
+        QTest::newRow("target is a pipe") << "pipe"
+                                          << "同名的不是普通文件（设备、管道或符号链接），不能替换。";
     }
     void aSaveThatCannotWriteKeepsTheOldFileTheNameAndTheCaption() {
         QFETCH(QString, target);
@@ -167,6 +174,7 @@ class FileCommandsTest : public QObject {
         QVERIFY(saveAsNewFile(saved));
         QVERIFY(QDir(f->root.filePath("files")).mkdir("folder"));
         QVERIFY(writeBytes(f->file("plain.txt"), "plain"));
+        QCOMPARE(::mkfifo(QFile::encodeName(f->file("pipe")).constData(), 0600), 0);
         const QString path = f->root.filePath(QStringLiteral("files/") + target);
 
         f->type("txtJKJ", QStringLiteral("4"));
@@ -182,19 +190,82 @@ class FileCommandsTest : public QObject {
         QCOMPARE(readBytes(saved), referenceBytes());
         QCOMPARE(readBytes(f->file("plain.txt")), QByteArray("plain"));
         QVERIFY(QFileInfo(f->file("folder")).isDir());
-        QCOMPARE(
-            QDir(f->root.filePath("files")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            (QStringList{"a.tvrl", "folder", "plain.txt"}));
+        QCOMPARE(folderEntries(f->root.filePath("files")),
+                 (QStringList{"a.tvrl", "folder", "pipe", "plain.txt"}));
+        QVERIFY(!QFileInfo(f->file("pipe")).isFile());
     }
 
-    // The superuser may write any file, so there the read-only case cannot arise and is skipped.
+    // A full disk fails the write part way; each old file stays byte for byte as it was, and the name,
+    // the caption and the message say so.
+    void aSaveOnAFullDiskKeepsEveryFileTheNameAndTheCaption_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("保存 over the current file") << "mnuFileSave"
+                                                    << "a.tvrl" << true;
+        QTest::newRow("另存为 over another file") << "mnuFileSaveAs"
+                                                  << "b.tvrl" << true;
+        QTest::newRow("另存为 to a new name") << "mnuFileSaveAs"
+                                              << "c.tvrl" << false;
+    }
+    void aSaveOnAFullDiskKeepsEveryFileTheNameAndTheCaption() {
+        QFETCH(QString, command);
+        QFETCH(QString, target);
+        QFETCH(bool, targetExists);
+        const QString saved = f->file("a.tvrl");
+        QVERIFY(saveAsNewFile(saved));
+        const QByteArray other = inputFile({{43, "9"}});
+        QVERIFY(writeBytes(f->file("b.tvrl"), other));
+        const QString path = f->root.filePath(QStringLiteral("files/") + target);
+        f->type("txtJKJ", QStringLiteral("4"));
+        if (command == QStringLiteral("mnuFileSaveAs")) {
+            f->prompter.fileNames.push_back(path);
+        }
+        if (targetExists) {
+            f->prompter.answers.push_back(ui::Answer::Yes);
+        }
+        {
+            const FileSizeLimit fullDisk(kFullDiskBytes);
+            QVERIFY(fullDisk.applied());
+            f->trigger(command.toUtf8().constData());
+        }
+        const QString kept = targetExists ? QStringLiteral("原文件保持不变。") : QString();
+        QCOMPARE(f->prompter.messages.size(), std::size_t{targetExists ? 2u : 1u});
+        QCOMPARE(f->prompter.messages.back().text,
+                 QStringLiteral("文件未能保存：") + shown(path) + QStringLiteral("\n写入文件失败（") +
+                     QString::fromUtf8(std::strerror(EFBIG)) + QStringLiteral("）。") + kept);
+        verifyUnchanged(caption(saved), saved, QStringLiteral("4"));
+        QCOMPARE(readBytes(saved), referenceBytes());
+        QCOMPARE(readBytes(f->file("b.tvrl")), other);
+        QCOMPARE(folderEntries(f->root.filePath("files")), (QStringList{"a.tvrl", "b.tvrl"}));
+    }
+
+    // The link stays a link; the file it leads to gets the input and keeps who may read and write it.
+    void aSaveOverALinkWritesItsFileAndKeepsThatFilesPermissions() {
+        const QString real = f->file("real.tvrl");
+        const QString link = f->file("link.tvrl");
+        QVERIFY(writeBytes(real, "old"));
+        const auto ownerReadWriteGroupRead = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                             QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(real, ownerReadWriteGroupRead));
+        QVERIFY(QFile::link(real, link));
+        f->type("txtJKJ", QStringLiteral("4"));
+        f->prompter.fileNames.push_back(link);
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->trigger("mnuFileSaveAs");
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readBytes(real), inputFile({{43, "4"}}));
+        QCOMPARE(QFileInfo(real).permissions(), ownerReadWriteGroupRead);
+        QCOMPARE(f->window().windowTitle(), caption(link));
+    }
+
+    // Read-only by its permission bits: the superuser, who may write any file, leaves it alone too.
     void aReadOnlyFileIsNamedAsSuchAndStaysAsItWas() {
         const QString path = f->file("a.tvrl");
         QVERIFY(saveAsNewFile(path));
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-        if (QFileInfo(path).isWritable()) {
-            QSKIP("this user may write read-only files");
-        }
         f->type("txtJKJ", QStringLiteral("4"));
         f->prompter.answers.push_back(ui::Answer::Yes);
         f->trigger("mnuFileSave");

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 #include "app/last_input.h"
 #include "app/lifecycle.h"
 #include "app_test_support.h"
@@ -327,6 +330,35 @@ class LifecycleTest : public QObject {
         QVERIFY(
             message.contains(QDir::toNativeSeparators(f->folders.userData + QStringLiteral("/Date.dat"))));
         QCOMPARE(f->prompter.messages[1].title, QStringLiteral("Tavrel"));
+    }
+
+    // A full disk fails both places part way: the exit still tries the per-user folder after the
+    // program's folder, the message gives both reasons, and each earlier file stays byte for byte.
+    void aFullDiskAtExitTriesBothPlacesAndKeepsBothEarlierFiles() {
+        QVERIFY(f->start());
+        QVERIFY(f->exit());
+        const QByteArray inProgramFolder = readBytes(f->lastInputPath());
+        QVERIFY(QDir().mkpath(f->folders.userData));
+        const QByteArray inUserFolder = inputFile({{8, "C40"}});
+        QVERIFY(writeBytes(f->userFile("Date.dat"), inUserFolder));
+        f->program.reset();
+        QVERIFY(f->start());
+        f->type("txtJKJ", QStringLiteral("4.2"));
+        {
+            const FileSizeLimit fullDisk(kFullDiskBytes);
+            QVERIFY(fullDisk.applied());
+            QVERIFY(f->exit());
+        }
+        const QString failure = QStringLiteral("：写入文件失败（") + QString::fromUtf8(std::strerror(EFBIG)) +
+                                QStringLiteral("）。原文件保持不变。");
+        QCOMPARE(f->prompter.messages.back().text,
+                 QStringLiteral("本次的输入未能保存，下次启动时将不会恢复。\n") +
+                     QDir::toNativeSeparators(f->lastInputPath()) + failure + QLatin1Char('\n') +
+                     QDir::toNativeSeparators(f->userFile("Date.dat")) + failure);
+        QCOMPARE(readBytes(f->lastInputPath()), inProgramFolder);
+        QCOMPARE(readBytes(f->userFile("Date.dat")), inUserFolder);
+        QCOMPARE(folderEntries(f->folders.program), QStringList{"Date.dat"});
+        QCOMPARE(folderEntries(f->folders.userData), QStringList{"Date.dat"});
     }
 
     // The more recently written file wins; one that cannot be opened gives way to the other. The

@@ -129,6 +129,19 @@ class ReportCommandTest : public QObject {
         QVERIFY(QFileInfo(f->prompter.openedDocuments[0]).isFile());
     }
 
+    // The report is complete but for its figure, and opens; then one message says which figure and why.
+    void aReportWithoutItsFigureOpensAndThenSaysWhichFigureIsMissing() {
+        f->folders.figures = f->root.filePath("no figures");
+        startAndCalculate();
+        f->click("Command2");
+        QCOMPARE(f->prompter.openedDocuments.size(), std::size_t{1});
+        QCOMPARE(f->prompter.messages.size(), std::size_t{1});
+        QCOMPARE(f->prompter.messages[0].text, QStringLiteral("计算书中没有示意图：") + f->folders.figures +
+                                                   QStringLiteral("/暗涵盖板.JPG（文件不存在）"));
+        QCOMPARE(f->prompter.messages[0].title, QStringLiteral("Tavrel"));
+        QVERIFY(reportBody().find("裂缝宽度") != std::string::npos);
+    }
+
     void anUnwritableReportFolderGetsOneMessageAndLeavesTheWindowAsItWas() {
         const QString blocker = f->root.filePath("blocker");
         QVERIFY(writeBytes(blocker, "not a folder"));

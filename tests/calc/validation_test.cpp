@@ -46,10 +46,11 @@ TEST(Validation, EachFieldIsRefusedWithItsOwnMessage) {
         DesignInput input;
         input.slabType = c.type;
         input.text(c.field) = c.text;
-        const auto refusal = validateInput(input);
-        ASSERT_TRUE(refusal) << controlName(c.field);
-        EXPECT_EQ(refusal->field, c.field);
-        EXPECT_EQ(refusal->message, c.message);
+        const auto valid = validateInput(input);
+        ASSERT_FALSE(valid) << controlName(c.field);
+        EXPECT_EQ(valid.error().field, c.field);
+        EXPECT_EQ(valid.error().message, c.message);
+        EXPECT_EQ(valid.error().code, ErrorCode::InputRefused);
     }
 }
 
@@ -73,7 +74,7 @@ TEST(Validation, BoundaryValuesAndFieldsOfOtherTypesPass) {
         DesignInput input;
         input.slabType = c.type;
         input.text(c.field) = c.text;
-        EXPECT_FALSE(validateInput(input)) << controlName(c.field) << "=" << c.text;
+        EXPECT_TRUE(validateInput(input)) << controlName(c.field) << "=" << c.text;
     }
 }
 
@@ -123,11 +124,11 @@ TEST(Validation, StopsAtTheFirstFailureInTheFixedOrderAndRunsTheLateChecksLast) 
         for (const auto& [field, text] : c.edits) {
             input.text(field) = text;
         }
-        const auto refusal = validateInput(input);
-        ASSERT_EQ(refusal.has_value(), c.field.has_value()) << c.what;
-        if (refusal) {
-            EXPECT_EQ(refusal->field, c.field) << c.what;
-            EXPECT_EQ(refusal->message, c.message) << c.what;
+        const auto valid = validateInput(input);
+        ASSERT_EQ(!valid, c.field.has_value()) << c.what;
+        if (!valid) {
+            EXPECT_EQ(valid.error().field, c.field) << c.what;
+            EXPECT_EQ(valid.error().message, c.message) << c.what;
         }
     }
 }

@@ -30,6 +30,10 @@ struct ListCase {
     std::vector<std::string_view> entries;
 };
 
+void PrintTo(const ListCase& row, std::ostream* out) {
+    *out << controlName(row.field);
+}
+
 class DesignInputListTest : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(DesignInputListTest, ListOffersItsEntriesInWindowOrder) {
@@ -43,7 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{ListField::CboHNTDJ, {"C20", "C25", "C30", "C35", "C40"}},
                       ListCase{ListField::CboZJDJ, {"R235", "HRB335", "HRB400", "KL400"}},
                       ListCase{ListField::CboZJZJ, {"16", "18", "20", "22", "25", "28", "32"}},
-                      ListCase{ListField::CboHJLB, {"I类环境", "II类环境", "III类环境", "IV类环境"}}));
+                      ListCase{ListField::CboHJLB, {"I类环境", "II类环境", "III类环境", "IV类环境"}}),
+    [](const ::testing::TestParamInfo<ListCase>& info) {
+        return std::string(controlName(info.param.field));
+    });
 
 TEST(DesignInputTest, EveryDefaultListTextIsAnEntryOfItsList) {
     const DesignInput input;
@@ -87,6 +94,10 @@ struct GradeCase {
     const char* ftd;
 };
 
+void PrintTo(const GradeCase& row, std::ostream* out) {
+    *out << row.grade;
+}
+
 class DesignInputTargetGradeTest : public ::testing::TestWithParam<GradeCase> {};
 
 TEST_P(DesignInputTargetGradeTest, SelectingAGradeRewritesBothStrengthsEvenWhenUnlocked) {
@@ -106,7 +117,10 @@ TEST_P(DesignInputTargetGradeTest, SelectingAGradeRewritesBothStrengthsEvenWhenU
 INSTANTIATE_TEST_SUITE_P(Grades, DesignInputTargetGradeTest,
                          ::testing::Values(GradeCase{0, "C20", "9.2", "1.06"},
                                            GradeCase{3, "C35", "16.1", "1.52"},
-                                           GradeCase{4, "C40", "18.4", "1.65"}));
+                                           GradeCase{4, "C40", "18.4", "1.65"}),
+                         [](const ::testing::TestParamInfo<GradeCase>& info) {
+                             return std::string(info.param.grade);
+                         });
 
 TEST(DesignInputTargetTest, SelectingAnotherListLeavesTheStrengthsAlone) {
     DesignInput input;

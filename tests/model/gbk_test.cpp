@@ -5,8 +5,12 @@
 
 #include <string>
 
+#include "test_support.h"
+
 namespace tavrel::gbk {
 namespace {
+
+using test::PrintTo;
 
 // GBK bytes of "公路-II级" (six characters in nine bytes), from the code page 936 table.
 const std::string kLoadClassGbk = "\xB9\xAB\xC2\xB7-II\xBC\xB6";

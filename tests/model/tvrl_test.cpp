@@ -16,6 +16,8 @@
 namespace tavrel::tvrl {
 namespace {
 
+using test::PrintTo;
+
 std::string fileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -171,7 +173,8 @@ TEST_P(TvrlUnwritableTest, RefuseWritesNothingAndReplaceWritesAQuestionMarkForEa
     DesignInput input;
     input.text(GetParam().field) = GetParam().text;
     EXPECT_FALSE(write(input));
-    EXPECT_FALSE(write(input, Unwritable::Refuse));
+    ASSERT_FALSE(write(input, Unwritable::Refuse));
+    EXPECT_EQ(write(input, Unwritable::Refuse).error().code, ErrorCode::UnwritableText);
 
     DesignInput replaced;
     replaced.text(GetParam().field) = GetParam().replaced;
@@ -291,11 +294,11 @@ INSTANTIATE_TEST_SUITE_P(
 // --- Reading odd files -------------------------------------------------------------------------------
 
 TEST(TvrlReadTest, EditedHeadingsFileReadsAsItsValues) {
-    const auto result = readFile(test::sourcePath("tests/data/open_c40_edited_headings.tvrl"));
-    ASSERT_EQ(result.error, ReadError::None);
+    const auto result = readCompleteFile(test::sourcePath("tests/data/open_c40_edited_headings.tvrl"));
+    ASSERT_TRUE(result) << result.error().message;
     DesignInput input;
     DesignInputTarget target(input);
-    apply(result.values, target);
+    apply(*result, target);
     EXPECT_EQ(input, editedRecord());
 }
 
@@ -643,39 +646,53 @@ class TvrlFileTest : public ::testing::Test {
 };
 
 TEST_F(TvrlFileTest, CompleteFileWithAChinesePathReadsWithoutError) {
-    const ReadResult result = readFile(writeFile("盖板输入.tvrl", referenceBytes()));
-    EXPECT_EQ(result.error, ReadError::None);
-    EXPECT_EQ(result.values.lines, readBytes(referenceBytes()).lines);
+    const auto result = readCompleteFile(writeFile("盖板输入.tvrl", referenceBytes()));
+    ASSERT_TRUE(result) << result.error().message;
+    EXPECT_EQ(result->lines, readBytes(referenceBytes()).lines);
 }
 
+// An incomplete file is refused by the open command but still delivers its lines to the start-up rule.
 TEST_F(TvrlFileTest, FileEndingBeforeLine47IsTooShort) {
     auto lines = referenceLines();
     lines.resize(46);
-    const ReadResult result = readFile(writeFile("short.tvrl", joinLines(lines)));
-    EXPECT_EQ(result.error, ReadError::TooShort);
-    EXPECT_EQ(result.values.linesRead, 46);
+    const std::string path = writeFile("short.tvrl", joinLines(lines));
+    const auto refused = readCompleteFile(path);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error(), (Error{ErrorCode::FileTooShort, "文件不完整（不足47行），未能读入：" + path}));
+    ASSERT_TRUE(readFile(path));
+    EXPECT_EQ(readFile(path)->linesRead, 46);
 }
 
 TEST_F(TvrlFileTest, FileWhoseFirstMebibyteEndsBeforeLine47IsTooLarge) {
     auto lines = referenceLines();
     lines[42] = "3.5" + std::string(1u << 20, ' ');
-    const ReadResult result = readFile(writeFile("large.tvrl", joinLines(lines)));
-    EXPECT_EQ(result.error, ReadError::TooLarge);
-    EXPECT_EQ(result.values.linesRead, 42);
+    const std::string path = writeFile("large.tvrl", joinLines(lines));
+    const auto refused = readCompleteFile(path);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error(),
+              (Error{ErrorCode::FileTooLarge, "文件过大，不是盖板计算文件，未能读入：" + path}));
+    EXPECT_EQ(readFile(path)->linesRead, 42);
 }
 
-TEST_F(TvrlFileTest, MissingFileAndFolderCannotBeOpened) {
-    EXPECT_EQ(readFile((m_folder / "missing.tvrl").string()).error, ReadError::CannotOpen);
-    EXPECT_EQ(readFile(m_folder.string()).error, ReadError::CannotOpen);
-    EXPECT_EQ(readFile("").error, ReadError::CannotOpen);
-}
-
-TEST(TvrlDescribeTest, MessagesNameThePath) {
-    EXPECT_EQ(describe(ReadError::CannotOpen, "D:\\盖板\\a.tvrl"), "无法打开文件：D:\\盖板\\a.tvrl");
-    EXPECT_EQ(describe(ReadError::TooShort, "/tmp/b.tvrl"), "文件不完整（不足47行），未能读入：/tmp/b.tvrl");
-    EXPECT_EQ(describe(ReadError::TooLarge, "/tmp/c.tvrl"),
-              "文件过大，不是盖板计算文件，未能读入：/tmp/c.tvrl");
-    EXPECT_EQ(describe(ReadError::None, "/tmp/b.tvrl"), "");
+// The message names the path as given and says why, so the user knows what to do.
+TEST_F(TvrlFileTest, AFileThatCannotBeOpenedIsNamedWithTheReason) {
+    const std::string missing = (m_folder / "missing.tvrl").string();
+    const std::string folder = m_folder.string();
+    const struct {
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {missing, "无法打开文件：" + missing + "（文件不存在）"},
+        {folder, "无法打开文件：" + folder + "（这是一个文件夹）"},
+        {"", "无法打开文件：（文件不存在）"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        for (const auto& result : {readFile(c.path), readCompleteFile(c.path)}) {
+            ASSERT_FALSE(result);
+            EXPECT_EQ(result.error(), (Error{ErrorCode::CannotOpen, c.message}));
+        }
+    }
 }
 
 }  // namespace

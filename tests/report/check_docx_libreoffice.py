@@ -1,5 +1,6 @@
 """Renders the written reports with LibreOffice and reads the PDF text: the fields are recalculated
-(page X of Y, today's date) and the title and verdicts are on the pages.
+(page X of Y, today's date), the title and verdicts are on the pages, and the page flow keeps together
+what belongs together: no heading or quoted clause ends a page, no "=…" line or verdict starts one.
 
 usage: check_docx_libreoffice.py SAMPLE_PROGRAM FIGURE_FOLDER
 """
@@ -36,19 +37,28 @@ def age_date_field(document):
             archive.writestr(name, content)
 
 
-def render(program, case, folder, figures):
-    """Writes the sample report, converts it to PDF with a profile of its own and returns the PDF text."""
-    document = os.path.join(folder, case + ".docx")
-    subprocess.run([program, case, document, figures], check=True)
-    age_date_field(document)
-    profile = "file://" + os.path.join(folder, "profile-" + case)
+def render(program, cases, folder, figures):
+    """Writes the sample reports, converts them to PDF in one run with a profile of its own and returns
+    the text of each report as a list of pages."""
+    documents = []
+    for case in cases:
+        document = os.path.join(folder, case + ".docx")
+        subprocess.run([program, case, document, figures], check=True)
+        age_date_field(document)
+        documents.append(document)
+    profile = "file://" + os.path.join(folder, "profile")
     subprocess.run(["soffice", "-env:UserInstallation=" + profile, "--headless", "--norestore",
-                    "--convert-to", "pdf", "--outdir", folder, document],
+                    "--convert-to", "pdf", "--outdir", folder] + documents,
                    check=True, timeout=CONVERSION_SECONDS, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    pdf = os.path.join(folder, case + ".pdf")
-    text = subprocess.run(["pdftotext", pdf, "-"], check=True, capture_output=True, text=True).stdout
-    # pdftotext spaces Latin and Chinese text apart; compare without blanks.
-    return re.sub(r"[ \t\u3000]+", "", text)
+    pages = {}
+    for case in cases:
+        pdf = os.path.join(folder, case + ".pdf")
+        text = subprocess.run(["pdftotext", "-layout", pdf, "-"], check=True, capture_output=True,
+                              text=True).stdout
+        # pdftotext spaces Latin and Chinese text apart and ends each page with a form feed; compare
+        # without blanks.
+        pages[case] = [re.sub(r"[ \t\u3000]+", "", page) for page in text.split("\f")[:-1]]
+    return pages
 
 
 def check_pages(text, case):
@@ -61,27 +71,62 @@ def check_pages(text, case):
         check(all(int(total) == count for _, total in pages), "%s: one page count" % case)
 
 
+SECTION_HEADINGS = ("1.设计资料", "2.外力计算", "3.内力计算及荷载组合", "4.截面设计",
+                    "5.持久状况承载能力极限状态计算", "6.裂缝宽度计算")
+ITEM_HEADING = re.compile(r"^\(?\d\)")
+VERDICT = re.compile(r"满足规范|^可不进行|^未进行箍筋")
+
+
+def body_lines(page):
+    """The lines of a page between the header (title and date) and the footer (page X of Y)."""
+    lines = [line for line in page.split("\n") if line]
+    return lines[1:-1] if lines and re.fullmatch(r"第\d+页共\d+页", lines[-1]) else lines[1:]
+
+
+def check_page_flow(pages, case):
+    """What introduces a line does not end a page; what completes a line does not start one."""
+    check(len(pages) >= 2, "%s: %d pages" % (case, len(pages)))
+    for number, page in enumerate(pages, 1):
+        body = body_lines(page)
+        if not body:
+            failures.append("%s: page %d is empty" % (case, number))
+            continue
+        first, last = body[0], body[-1]
+        where = "%s: page %d " % (case, number)
+        if number < len(pages):
+            check(last not in SECTION_HEADINGS, where + "ends in the section heading " + last)
+            check(not ITEM_HEADING.match(last), where + "ends in the item heading " + last)
+            check(not last.endswith((":", "：")), where + "ends in a quoted clause: " + last)
+        if number > 1:
+            check(not first.startswith("="), where + "starts with the continuation " + first)
+            check(not VERDICT.search(first), where + "starts with the verdict " + first)
+
+
 def main():
     program, figures = sys.argv[1], sys.argv[2]
     with tempfile.TemporaryDirectory(prefix="tavrel-lo-") as folder:
         before = datetime.date.today().isoformat()
-        passing = render(program, "passing", folder, figures)
-        failing = render(program, "failing", folder, figures)
+        pages = render(program, ("passing", "failing", "open", "custom"), folder, figures)
         after = datetime.date.today().isoformat()
+    texts = {case: "".join(case_pages) for case, case_pages in pages.items()}
+    passing, failing = texts["passing"], texts["failing"]
 
-        for case, text in (("passing", passing), ("failing", failing)):
-            check("3.5米净跨径22米填土暗涵盖板计算" in text, case + ": title")
-            check(before in text or after in text, case + ": today's date in the header")
-            check(STALE_DATE not in text, case + ": the date field was recalculated")
-            check_pages(text, case)
-            check("6.裂缝宽度计算" in text, case + ": last section")
+    for case in ("passing", "failing"):
+        text = texts[case]
+        check("3.5米净跨径22米填土暗涵盖板计算" in text, case + ": title")
+        check(before in text or after in text, case + ": today's date in the header")
+        check(STALE_DATE not in text, case + ": the date field was recalculated")
+        check_pages(text, case)
+        check("6.裂缝宽度计算" in text, case + ": last section")
+    for case, case_pages in pages.items():
+        check_page_flow(case_pages, case)
 
-        for verdict in ("砼受压区高度满足规范要求", "主筋配筋率满足规范要求", "正截面抗弯承载力满足规范要求",
-                        "9.3.13构造要求配置箍筋", "裂缝宽度满足规范要求"):
-            check(verdict in passing, "passing: " + verdict)
-        for verdict in ("砼受压区高度不满足规范要求", "主筋配筋率不满足规范要求", "正截面抗弯承载力不满足规范要求",
-                        "斜截面抗剪承载力不满足规范要求", "裂缝宽度不满足规范要求"):
-            check(verdict in failing, "failing: " + verdict)
+    for verdict in ("砼受压区高度满足规范要求", "主筋配筋率满足规范要求", "正截面抗弯承载力满足规范要求",
+                    "9.3.13构造要求配置箍筋", "裂缝宽度满足规范要求"):
+        check(verdict in passing, "passing: " + verdict)
+    for verdict in ("砼受压区高度不满足规范要求", "主筋配筋率不满足规范要求", "正截面抗弯承载力不满足规范要求",
+                    "斜截面抗剪承载力不满足规范要求", "裂缝宽度不满足规范要求"):
+        check(verdict in failing, "failing: " + verdict)
     for failure in failures:
         print("FAILED:", failure)
     return 1 if failures else 0

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "report/report_builder.h"
 #include "temporary_folder.h"
@@ -30,9 +33,12 @@ class DocxPackage : public ::testing::Test {
   protected:
     Package write(const ReportDocument& document) {
         const std::string path = m_folder.file("report.docx");
-        const WriteResult result = writeDocx(document, path);
-        EXPECT_TRUE(result.ok()) << result.message;
-        EXPECT_EQ(result.path, path);
+        const Expected<WrittenReport> result = writeDocx(document, path);
+        if (!result) {
+            ADD_FAILURE() << result.error().message;
+            return {};
+        }
+        EXPECT_EQ(result->path, path);
         return unzip(path);
     }
 
@@ -133,9 +139,11 @@ TEST_F(DocxPackage, MissingFigureLeavesAnEmptyCentredParagraphAndACompleteReport
     EXPECT_FALSE(has(package["word/_rels/document.xml.rels"], "image"));
     const std::string& document = package["word/document.xml"];
     EXPECT_FALSE(has(document, "<w:drawing>"));
-    EXPECT_TRUE(has(document,
-                    "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr></w:p><w:p><w:pPr><w:jc w:val=\"both\"/>"
-                    "</w:pPr><w:r><w:rPr><w:b/><w:bCs/></w:rPr><w:t xml:space=\"preserve\">2.外力计算"));
+    EXPECT_TRUE(
+        has(document,
+            "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr></w:p><w:p><w:pPr><w:keepNext/><w:keepLines/>"
+            "<w:jc w:val=\"both\"/></w:pPr><w:r><w:rPr><w:b/><w:bCs/></w:rPr>"
+            "<w:t xml:space=\"preserve\">2.外力计算"));
     EXPECT_TRUE(has(document, "裂缝宽度满足规范要求"));
 }
 
@@ -145,6 +153,36 @@ TEST_F(DocxPackage, FileThatIsNoJpegIsLeftOut) {
     Package package = write(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, m_folder.path()));
     EXPECT_FALSE(package.count("word/media/image1.jpeg"));
     EXPECT_TRUE(has(package["word/document.xml"], "裂缝宽度满足规范要求"));
+}
+
+// The report is written all the same; the result names each picture left out and why.
+TEST_F(DocxPackage, EachPictureLeftOutIsNamedWithTheReason) {
+    test::writeFile(m_folder.file("暗涵盖板.JPG"), "this is not a picture");
+    const struct {
+        const char* what;
+        std::string folder;
+        const char* reason;
+    } cases[] = {
+        {"folder missing", m_folder.file("no such folder"), "文件不存在"},
+        {"not a JPEG", m_folder.path(), "不是JPEG图片"},
+        {"figure present", kFigures, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Expected<WrittenReport> written =
+            writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, c.folder),
+                      m_folder.file("r.docx"));
+        ASSERT_TRUE(written) << written.error().message;
+        if (c.reason == nullptr) {
+            EXPECT_TRUE(written->leftOut.empty());
+            continue;
+        }
+        ASSERT_EQ(written->leftOut.size(), 1u);
+        const std::string figure = c.folder + "/暗涵盖板.JPG";
+        EXPECT_EQ(written->leftOut[0].path, figure);
+        EXPECT_EQ(leftOutPictureMessage(written->leftOut[0]),
+                  "计算书中没有示意图：" + figure + "（" + c.reason + "）");
+    }
 }
 
 // The writer knows nothing of culverts: a small hand-made document shows how runs are written.
@@ -184,6 +222,91 @@ TEST_F(DocxPackage, RunsCarryTheirSubscriptSuperscriptRedAndBold) {
     EXPECT_TRUE(has(document, "<w:rPr><w:b/><w:bCs/></w:rPr><w:t xml:space=\"preserve\">标题"));
 }
 
+TEST_F(DocxPackage, ParagraphsKeptTogetherCarryKeepNextAndKeepLines) {
+    struct Case {
+        const char* name;
+        bool keepWithNext;
+        bool keepLinesTogether;
+        const char* properties;
+    };
+    const Case cases[] = {
+        {"free", false, false, "<w:pPr><w:jc w:val=\"both\"/></w:pPr>"},
+        {"kept with the next", true, true,
+         "<w:pPr><w:keepNext/><w:keepLines/><w:jc w:val=\"both\"/></w:pPr>"},
+        {"kept whole only", false, true, "<w:pPr><w:keepLines/><w:jc w:val=\"both\"/></w:pPr>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ReportDocument document = smallDocument();
+        document.paragraphs.front().keepWithNext = c.keepWithNext;
+        document.paragraphs.front().keepLinesTogether = c.keepLinesTogether;
+        const std::string xml = write(document)["word/document.xml"];
+        EXPECT_TRUE(has(xml, std::string("<w:p>") + c.properties + "<w:r>")) << xml;
+    }
+}
+
+// The direct children of every w:pPr element in `part`, by name without the prefix.
+std::vector<std::vector<std::string>> paragraphPropertyChildren(const std::string& part) {
+    const std::string opening = "<w:pPr>";
+    std::vector<std::vector<std::string>> all;
+    for (std::size_t start = part.find(opening); start != std::string::npos;
+         start = part.find(opening, start + 1)) {
+        std::vector<std::string> children;
+        int depth = 0;
+        for (std::size_t tag = start + opening.size(); part.compare(tag, 8, "</w:pPr>") != 0 || depth > 0;
+             tag = part.find('<', tag + 1)) {
+            const bool closing = part[tag + 1] == '/';
+            const bool empty = part[part.find('>', tag) - 1] == '/';
+            if (!closing && depth == 0) {
+                children.push_back(part.substr(tag + 3, part.find_first_of(" />", tag) - tag - 3));
+            }
+            depth += closing ? -1 : (empty ? 0 : 1);
+        }
+        all.push_back(children);
+    }
+    return all;
+}
+
+// Places of the paragraph properties in the sequence of the schema (CT_PPrBase); -1 for an unknown one.
+std::vector<int> schemaPlaces(const std::vector<std::string>& children) {
+    static const std::string kSchemaOrder =
+        " pStyle keepNext keepLines pageBreakBefore framePr widowControl numPr suppressLineNumbers pBdr shd "
+        "tabs"
+        " suppressAutoHyphens kinsoku wordWrap overflowPunct topLinePunct autoSpaceDE autoSpaceDN bidi"
+        " adjustRightInd snapToGrid spacing ind contextualSpacing mirrorIndents suppressOverlap jc "
+        "textDirection"
+        " textAlignment textboxTightWrap outlineLvl divId cnfStyle rPr sectPr pPrChange ";
+    std::vector<int> places;
+    for (const std::string& child : children) {
+        const std::size_t found = kSchemaOrder.find(" " + child + " ");
+        places.push_back(found == std::string::npos ? -1 : static_cast<int>(found));
+    }
+    return places;
+}
+
+// Word refuses a file whose paragraph properties stand out of the order of the schema.
+TEST_F(DocxPackage, ParagraphPropertiesFollowTheSchemaOrder) {
+    ReportDocument document = buildReport(test::buriedWithStirrups(), StirrupCheck::Current, kFigures);
+    ReportParagraph& title = document.paragraphs.front();  // a style, page flow, a tab stop and centring
+    title.keepWithNext = true;
+    title.keepLinesTogether = true;
+    title.rightTabAtMargin = true;
+    Package package = write(document);
+    for (const char* part :
+         {"word/document.xml", "word/header1.xml", "word/footer1.xml", "word/styles.xml"}) {
+        SCOPED_TRACE(part);
+        const std::vector<std::vector<std::string>> properties = paragraphPropertyChildren(package[part]);
+        EXPECT_FALSE(properties.empty());
+        const auto misordered = std::find_if(properties.begin(), properties.end(), [](const auto& children) {
+            const std::vector<int> places = schemaPlaces(children);
+            return std::count(places.begin(), places.end(), -1) > 0 ||
+                   std::adjacent_find(places.begin(), places.end(), std::greater_equal<>()) != places.end();
+        });
+        EXPECT_TRUE(misordered == properties.end())
+            << "out of order: " << ::testing::PrintToString(*misordered);
+    }
+}
+
 TEST_F(DocxPackage, PictureWiderThanTheTextIsScaledToTheTextWidth) {
     ReportDocument document = smallDocument();
     document.paragraphs.front().picture = ReportPicture{test::sourcePath("tests/report/data/wide.jpg")};
@@ -195,7 +318,7 @@ TEST_F(DocxPackage, PictureWiderThanTheTextIsScaledToTheTextWidth) {
 TEST_F(DocxPackage, WritingReplacesAnExistingFileCompletely) {
     const std::string path = m_folder.file("report.docx");
     test::writeFile(path, std::string(200000, 'x'));
-    ASSERT_TRUE(writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""), path).ok());
+    ASSERT_TRUE(writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""), path));
     EXPECT_EQ(test::readFile(path).substr(0, 2), "PK");
     EXPECT_FALSE(unzip(path).empty());
     EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"report.docx"});
@@ -213,11 +336,11 @@ TEST_F(DocxPackage, FailedWriteReportsWhyAndLeavesNothingBehind) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const WriteResult result =
+        const Expected<WrittenReport> result =
             writeDocx(buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, ""), c.path);
-        EXPECT_FALSE(result.ok());
-        EXPECT_EQ(result.error, WriteResult::Error::File);
-        EXPECT_NE(result.message.find("计算书文件"), std::string::npos) << result.message;
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.error().code, ErrorCode::CannotWrite);
+        EXPECT_NE(result.error().message.find("计算书文件"), std::string::npos) << result.error().message;
         EXPECT_EQ(m_folder.entries(), std::vector<std::string>{"a folder"});
         EXPECT_TRUE(std::filesystem::is_empty(m_folder.file("a folder")));
     }

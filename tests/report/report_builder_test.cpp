@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "calc/calculate.h"
-#include "calc/loads.h"
+#include "calc/design_code.h"
 #include "report_markup.h"
 #include "worked_results.h"
 
@@ -389,7 +389,8 @@ TEST(ReportLoads, FillHeightBandChoosesTheSpreadTexts) {
     };
     const Case cases[] = {
         {0.5f, "=0.2+2·H·tan30=0.2+2×0.5", "=0.6+2·H·tan30=0.6+2×0.5"},
-        {std::nextafter(kFillAxlesJoin, 0.0f), "=0.2+2·H·tan30=0.2+2×1.0392", "=0.6+2·H·tan30=0.6+2×1.0392"},
+        {std::nextafter(designCode(Edition::Jtg2004).vehicle.fillAxlesJoinM, 0.0f),
+         "=0.2+2·H·tan30=0.2+2×1.0392", "=0.6+2·H·tan30=0.6+2×1.0392"},
         {1.0392f, "=1.6+2·H·tan30=1.6+2×1.0392", "=2.4+2·H·tan30=2.4+2×1.0392"},
         {5.889f, "=13+2·H·tan30=13+2×5.889", "=2.4+2·H·tan30=2.4+2×5.889"},
     };

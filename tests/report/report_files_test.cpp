@@ -33,39 +33,40 @@ std::chrono::system_clock::time_point sampleMoment() {
 
 TEST(UniqueReportPath, NamesCarryDateTimeAndTheNextFreeNumber) {
     test::TemporaryFolder folder;
-    const WriteResult first = uniqueReportPath(folder.path(), sampleMoment());
-    const WriteResult second = uniqueReportPath(folder.path(), sampleMoment());
-    ASSERT_TRUE(first.ok()) << first.message;
-    ASSERT_TRUE(second.ok()) << second.message;
-    EXPECT_EQ(first.path, folder.file("计算书-20240102-030405-1.docx"));
-    EXPECT_EQ(second.path, folder.file("计算书-20240102-030405-2.docx"));
+    const Expected<std::string> first = uniqueReportPath(folder.path(), sampleMoment());
+    const Expected<std::string> second = uniqueReportPath(folder.path(), sampleMoment());
+    ASSERT_TRUE(first) << first.error().message;
+    ASSERT_TRUE(second) << second.error().message;
+    EXPECT_EQ(*first, folder.file("计算书-20240102-030405-1.docx"));
+    EXPECT_EQ(*second, folder.file("计算书-20240102-030405-2.docx"));
 }
 
 TEST(UniqueReportPath, ExistingFilesAreNeverTouched) {
     test::TemporaryFolder folder;
     test::writeFile(folder.file("计算书-20240102-030405-1.docx"), "an earlier report");
-    const WriteResult reserved = uniqueReportPath(folder.path(), sampleMoment());
-    ASSERT_TRUE(reserved.ok());
-    EXPECT_EQ(reserved.path, folder.file("计算书-20240102-030405-2.docx"));
+    const Expected<std::string> reserved = uniqueReportPath(folder.path(), sampleMoment());
+    ASSERT_TRUE(reserved);
+    EXPECT_EQ(*reserved, folder.file("计算书-20240102-030405-2.docx"));
     EXPECT_EQ(test::readFile(folder.file("计算书-20240102-030405-1.docx")), "an earlier report");
 }
 
 TEST(UniqueReportPath, MissingFolderIsReportedWithItsName) {
     test::TemporaryFolder folder;
-    const WriteResult reserved = uniqueReportPath(folder.file("missing"), sampleMoment());
-    EXPECT_FALSE(reserved.ok());
-    EXPECT_NE(reserved.message.find(folder.file("missing")), std::string::npos) << reserved.message;
+    const Expected<std::string> reserved = uniqueReportPath(folder.file("missing"), sampleMoment());
+    ASSERT_FALSE(reserved);
+    EXPECT_NE(reserved.error().message.find(folder.file("missing")), std::string::npos)
+        << reserved.error().message;
     EXPECT_TRUE(folder.entries().empty());
 }
 
 TEST(WriteReportInFolder, EachReportGetsItsOwnFile) {
     test::TemporaryFolder folder;
     const ReportDocument document = buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "");
-    const WriteResult first = writeReportInFolder(document, folder.path());
-    const WriteResult second = writeReportInFolder(document, folder.path());
-    ASSERT_TRUE(first.ok()) << first.message;
-    ASSERT_TRUE(second.ok()) << second.message;
-    EXPECT_NE(first.path, second.path);
+    const Expected<WrittenReport> first = writeReportInFolder(document, folder.path());
+    const Expected<WrittenReport> second = writeReportInFolder(document, folder.path());
+    ASSERT_TRUE(first) << first.error().message;
+    ASSERT_TRUE(second) << second.error().message;
+    EXPECT_NE(first->path, second->path);
     std::vector<std::string> names = folder.entries();
     std::sort(names.begin(), names.end());
     ASSERT_EQ(names.size(), 2u);
@@ -80,11 +81,11 @@ TEST(WriteReportInFolder, FolderWithAChineseNameHoldsTheReportReadBackByItsPath)
     const std::string chineseFolder = folder.file("盖板涵 计算书");
     ASSERT_TRUE(std::filesystem::create_directory(platform::pathFromUtf8(chineseFolder)));
     const ReportDocument document = buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "");
-    const WriteResult written = writeReportInFolder(document, chineseFolder);
-    ASSERT_TRUE(written.ok()) << written.message;
-    const std::filesystem::path report = platform::pathFromUtf8(written.path);
+    const Expected<WrittenReport> written = writeReportInFolder(document, chineseFolder);
+    ASSERT_TRUE(written) << written.error().message;
+    const std::filesystem::path report = platform::pathFromUtf8(written->path);
     EXPECT_EQ(platform::utf8FromPath(report.parent_path()), chineseFolder);
-    EXPECT_EQ(platform::utf8FromPath(report.filename()).rfind("计算书-", 0), 0u) << written.path;
+    EXPECT_EQ(platform::utf8FromPath(report.filename()).rfind("计算书-", 0), 0u) << written->path;
     std::ifstream file(report, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_EQ(bytes.substr(0, 2), "PK");
@@ -95,7 +96,7 @@ TEST(ReplaceFileAtomically, TargetHoldsExactlyTheNewBytesAndNoTemporaryFileRemai
     test::TemporaryFolder folder;
     const std::string path = folder.file("target.docx");
     test::writeFile(path, "old and longer content");
-    ASSERT_TRUE(replaceFileAtomically(path, "new").ok());
+    ASSERT_TRUE(replaceFileAtomically(path, "new"));
     EXPECT_EQ(test::readFile(path), "new");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"target.docx"});
 }

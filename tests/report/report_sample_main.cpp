@@ -40,9 +40,9 @@ int main(int argc, char** argv) {
     const std::string figures = argc > 3 ? argv[3] : "";
     // The worked examples carry the stirrup values computed for them.
     const tavrel::ReportDocument document = tavrel::buildReport(r, tavrel::StirrupCheck::Current, figures);
-    const tavrel::WriteResult result = tavrel::writeDocx(document, argv[2]);
-    if (!result.ok()) {
-        std::cerr << result.message << '\n';
+    const tavrel::Expected<tavrel::WrittenReport> result = tavrel::writeDocx(document, argv[2]);
+    if (!result) {
+        std::cerr << result.error().message << '\n';
         return 1;
     }
     return 0;

@@ -10,6 +10,11 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
 #include "calc/span.h"
 #include "ui/layouts.h"
 #include "ui_test_support.h"
@@ -71,6 +76,32 @@ class MainWindowTest : public QObject {
   private slots:
     void init() { QVERIFY(f.restart()); }
     void cleanup() { f.window.reset(); }
+
+    // In every build, not only where assertions are on: a child process asks for a control the window
+    // does not have, and must stop naming it instead of going on with a null pointer.
+    void aControlTheWindowDoesNotHaveStopsTheProgramNamingIt() {
+        int errorPipe[2];  // what the child prints
+        QCOMPARE(::pipe(errorPipe), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(SIGABRT, SIG_DFL);  // no crash report of the test framework for the child
+            ::dup2(errorPipe[1], STDERR_FILENO);
+            ::dup2(errorPipe[1], STDOUT_FILENO);  // the test framework logs a fatal message there
+            control<QLineEdit>(*f.window, "txtNoSuchBox").setText(QStringLiteral("x"));
+            ::_exit(0);
+        }
+        ::close(errorPipe[1]);
+        QByteArray printed;
+        char buffer[512];
+        for (ssize_t n; (n = ::read(errorPipe[0], buffer, sizeof buffer)) > 0;) {
+            printed.append(buffer, n);
+        }
+        ::close(errorPipe[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(!(WIFEXITED(status) && WEXITSTATUS(status) == 0), printed.constData());
+        QVERIFY2(printed.contains("txtNoSuchBox"), printed.constData());
+    }
 
     void aControlStartsAsDesigned_data() {
         QTest::addColumn<QString>("name");
