@@ -339,8 +339,70 @@ ThicknessBest bestAtThickness(CandidateJudge& judge, const std::vector<BarOption
 // ---------------------------------------------------------------------------------------------------
 // Outcome
 
-std::string utilisationText(Check check, float value) {
-    return std::string(utilisationLabel(check)) + "=" + formatTwoDecimals(value);
+// A candidate that fails, as the message of a search without a design describes it.
+struct FailingCandidate {
+    Judgement judgement;
+    CheckUtilisation utilisation;
+    float worstFailed = 0;  // the highest utilisation among the failed checks
+    std::string bars;       // "15Φ28"
+
+    // Fewer failed checks, then failed less far.
+    bool closerThan(const FailingCandidate& other) const {
+        const int failed = judgement.failedChecks();
+        const int otherFailed = other.judgement.failedChecks();
+        return failed < otherFailed || (failed == otherFailed && worstFailed < other.worstFailed);
+    }
+};
+
+FailingCandidate failingCandidate(const Judgement& judgement, const CalculationResults& r, std::string bars) {
+    FailingCandidate candidate{judgement, checkUtilisation(r), 0, std::move(bars)};
+    for (Check check : kChecksInOrder) {
+        if (!judgement.passes(check)) {
+            candidate.worstFailed = std::max(candidate.worstFailed, candidate.utilisation.of(check));
+        }
+    }
+    return candidate;
+}
+
+// The closest candidate of the thickness set in the judge; `refusal` keeps the first refusal met.
+std::optional<FailingCandidate> closestCandidate(CandidateJudge& judge, const std::vector<BarOption>& bars,
+                                                 std::optional<std::string>& refusal) {
+    std::optional<FailingCandidate> closest;
+    for (const BarOption& bar : bars) {
+        for (int count = bar.counts.first; count <= bar.counts.last; ++count) {
+            const Judgement judgement = judge.judge(bar, count);
+            if (judgement.refusal) {
+                refusal = refusal.value_or(judgement.refusal->message);
+                continue;
+            }
+            FailingCandidate candidate =
+                failingCandidate(judgement, judge.results(), std::to_string(count) + "Φ" + bar.text);
+            if (!closest || candidate.closerThan(*closest)) {
+                closest = std::move(candidate);
+            }
+        }
+    }
+    if (!closest && !refusal && !bars.empty()) {
+        // No count is admitted: a width the input checks refuse is the first thing to say.
+        const Judgement judgement = judge.judge(bars.front(), 1);
+        refusal = judgement.refusal ? std::optional(judgement.refusal->message) : std::nullopt;
+    }
+    return closest;
+}
+
+// "板端厚至150 cm 仍不满足斜截面抗剪承载力要求（最接近的配筋15Φ28：γ0Vd/Vc=1.25）".
+std::string failureText(const FailingCandidate& closest, int largestCm) {
+    std::string names;
+    std::string ratios;
+    for (Check check : kChecksInOrder) {
+        if (!closest.judgement.passes(check)) {
+            names += (names.empty() ? "" : "、") + checkName(check);
+            ratios += std::string(ratios.empty() ? "" : "，") + std::string(utilisationLabel(check)) + "=" +
+                      formatTwoDecimals(closest.utilisation.of(check));
+        }
+    }
+    return "板端厚至" + std::to_string(largestCm) + " cm 仍不满足" + names + "要求（最接近的配筋" +
+           closest.bars + "：" + ratios + "）";
 }
 
 // Why nothing passed: among the candidates of the largest thickness, the one failing the fewest
@@ -350,49 +412,10 @@ std::string noDesignMessage(CandidateJudge& judge, const std::vector<BarOption>&
         return problem;
     }
     std::optional<std::string> refusal;
-    struct Closest {
-        Judgement judgement;
-        CheckUtilisation utilisation;
-        float worst = 0;
-        std::string bars;
-    };
-    std::optional<Closest> closest;
-    for (const BarOption& bar : bars) {
-        for (int count = bar.counts.first; count <= bar.counts.last; ++count) {
-            const Judgement judgement = judge.judge(bar, count);
-            if (judgement.refusal) {
-                refusal = refusal.value_or(judgement.refusal->message);
-                continue;
-            }
-            const CheckUtilisation u = checkUtilisation(judge.results());
-            float worst = 0;
-            for (Check check : kChecksInOrder) {
-                worst = judgement.passes(check) ? worst : std::max(worst, u.of(check));
-            }
-            if (!closest || judgement.failedChecks() < closest->judgement.failedChecks() ||
-                (judgement.failedChecks() == closest->judgement.failedChecks() && worst < closest->worst)) {
-                closest = Closest{judgement, u, worst, std::to_string(count) + "Φ" + bar.text};
-            }
-        }
+    if (const std::optional<FailingCandidate> closest = closestCandidate(judge, bars, refusal)) {
+        return failureText(*closest, largestCm);
     }
-    if (!closest && !refusal && !bars.empty()) {
-        // No count is admitted: a width the input checks refuse is the first thing to say.
-        const Judgement judgement = judge.judge(bars.front(), 1);
-        refusal = judgement.refusal ? std::optional(judgement.refusal->message) : std::nullopt;
-    }
-    if (!closest) {
-        return refusal.value_or("盖板宽度内按主筋间距规定排不下所选直径的主筋");
-    }
-    std::string names;
-    std::string ratios;
-    for (Check check : kChecksInOrder) {
-        if (!closest->judgement.passes(check)) {
-            names += (names.empty() ? "" : "、") + checkName(check);
-            ratios += (ratios.empty() ? "" : "，") + utilisationText(check, closest->utilisation.of(check));
-        }
-    }
-    return "板端厚至" + std::to_string(largestCm) + " cm 仍不满足" + names + "要求（最接近的配筋" +
-           closest->bars + "：" + ratios + "）";
+    return refusal.value_or("盖板宽度内按主筋间距规定排不下所选直径的主筋");
 }
 
 // The full design of a passing candidate, calculated once more for its utilisation.
