@@ -175,7 +175,7 @@ void writeInputSheet(SheetWriter& sheet, const TableRequest& request, const Form
     sheet.columns(1, 1, 60);
 }
 
-// A file name of our own in the temporary folder: libxlsxwriter writes only to a named file.
+// A file name of our own in the temporary folder: libxlsxwriter writes only to a named file, given in UTF-8.
 std::filesystem::path temporaryWorkbookPath() {
     static std::atomic<unsigned> counter{0};
     return std::filesystem::temp_directory_path() /
@@ -219,7 +219,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
 Expected<void> writeDesignTableXlsx(const DesignTable& table, const TableRequest& request,
                                     const std::string& path) {
     const std::filesystem::path temporary = temporaryWorkbookPath();
-    const lxw_error error = writeWorkbook(table, request, temporary.string());
+    const lxw_error error = writeWorkbook(table, request, platform::utf8FromPath(temporary));
     std::optional<std::string> bytes;
     if (error == LXW_NO_ERROR) {
         bytes = readWholeFile(temporary);

@@ -87,7 +87,9 @@ TEST(DesignCommand, WrittenDesignOpensAndRecalculatesWithEveryCheckPassedAndItsR
     EXPECT_NE(run.out.find("分布钢筋未设计"), std::string::npos);
     const CliRun recalculated = runCli("calc --json " + folder.file("d.tvrl"));
     ASSERT_EQ(recalculated.exitCode, 0);
-    for (const auto& [label, verdict] : Json::parse(recalculated.out)["verdicts"].items()) {
+    const Json verdicts = Json::parse(recalculated.out)["verdicts"];
+    ASSERT_EQ(verdicts.size(), 5u);
+    for (const auto& [label, verdict] : verdicts.items()) {
         EXPECT_TRUE(verdict["passed"].get<bool>()) << label;
     }
     EXPECT_EQ(readFile(folder.file("d.docx")).substr(0, 2), "PK");
