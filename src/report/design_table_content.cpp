@@ -170,10 +170,9 @@ std::vector<LabelledValue> recordLines(const DesignInput& record) {
 
 const std::vector<std::string>& designTableNotes() {
     static const std::vector<std::string> notes = {
-        "每格为该净跨径（及填土高）下通过全部五项验算且不设箍筋的设计：板端厚按整厘米取值，计算跨径按规则推算"
-        "。",
-        "主筋间距为盖板宽除以主筋根数。混凝土与钢筋数量均为每块盖板；钢筋数量只计主筋，分布钢筋未设计、未计入"
-        "。",
+        "每格为该净跨径（及填土高）下通过全部五项验算且不设箍筋的设计：板端厚按整厘米取值，"
+        "计算跨径按规则推算。",
+        kQuantitiesNote,
         "控制验算为利用率最高的验算；无解的格内说明最大板端厚时仍不满足的验算。",
     };
     return notes;

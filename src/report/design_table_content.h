@@ -44,6 +44,10 @@ std::vector<LabelledValue> fixedInputs(const TableRequest& request);
 // The input record line by line as the input file names it (heading lines with an empty value).
 std::vector<LabelledValue> recordLines(const DesignInput& record);
 
+// What the quantities hold, said wherever they are shown.
+inline constexpr const char* kQuantitiesNote =
+    "主筋间距为盖板宽除以主筋根数。混凝土与钢筋数量均为每块盖板；钢筋数量只计主筋，分布钢筋未设计、未计入。";
+
 // What the table does not design, and how to read it.
 const std::vector<std::string>& designTableNotes();
 

@@ -154,6 +154,7 @@ void writeQuantitySheet(SheetWriter& sheet, const DesignTable& table, const Form
             sheet.columns(first, first + 1, kTextColumnWidth);
         }
     }
+    sheet.text(rowOf(table.spans.size()) + 1, 0, kQuantitiesNote, nullptr);
 }
 
 void writeInputSheet(SheetWriter& sheet, const TableRequest& request, const Formats& formats) {

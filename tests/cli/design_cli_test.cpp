@@ -198,6 +198,7 @@ TEST(TableCommand, WorkbookReadsBackWithOpenpyxlWithFrozenHeadingsUnitsAndTheCod
     EXPECT_EQ(quantities[1][1], "混凝土 (m³/块)");
     EXPECT_EQ(quantities[1][2], "主筋 (kg/块)");
     EXPECT_EQ(book["formats"]["数量"][2][1], "0.00");
+    EXPECT_NE(quantities.dump().find("分布钢筋未设计"), std::string::npos);
     // The same designs and numbers as the text table.
     const std::vector<std::string> csv = csvRows(readFile(folder.file("t.csv")).substr(3));
     for (std::size_t span = 0; span < 3; ++span) {
