@@ -115,17 +115,19 @@ void FileCommands::open() {
     }
     const QString chosen =
         m_prompter.openFileName(text(kOpenTitle), text(kInputFileFilter), m_currentFileName);
-    if (chosen.isEmpty()) {
-        return;
+    if (!chosen.isEmpty()) {
+        openFile(chosen);
     }
-    const Expected<tvrl::Values> read =
-        tvrl::readCompleteFile(QDir::toNativeSeparators(chosen).toStdString());
+}
+
+void FileCommands::openFile(const QString& path) {
+    const Expected<tvrl::Values> read = tvrl::readCompleteFile(QDir::toNativeSeparators(path).toStdString());
     if (!read) {
         m_prompter.message(QString::fromStdString(read.error().message), text(ui::kMessageTitle),
                            ui::MessageButtons::Ok);
         return;
     }
-    m_currentFileName = chosen;
+    m_currentFileName = path;
     tvrl::apply(*read, m_window);
     m_window.greyResultArea();
     m_window.setWindowTitle(fileCaption(m_currentFileName));

@@ -24,6 +24,9 @@ class FileCommands {
     void saveAs();
     // Asks before anything is lost, then reads the chosen file into the window.
     void open();
+    // Reads `path` into the window as open does once its dialog has returned the name: the same
+    // messages, and a file that cannot be read whole changes nothing.
+    void openFile(const QString& path);
 
     // The path last chosen in a file dialog; empty at start and after No or Cancel to a replace
     // question. It is also the initial name of the dialogs.

@@ -1,6 +1,7 @@
 // Start of the window program: the platform questions and the start routine, then the events until the
 // main window has gone.
 #include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
 
 #include "app/app_screenshot.h"
@@ -24,6 +25,9 @@ int drawScreenshot(tavrel::ui::Prompter& prompter, const QString& path) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tavrel::kProgramTitle));
+    // The desktop matches the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tavrel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tavrel")));
     tavrel::ui::QtPrompter prompter;
 
     if (const auto path = tavrel::app::screenshotPath(QApplication::arguments())) {
@@ -34,5 +38,8 @@ int main(int argc, char** argv) {
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                      [&program](QSessionManager& manager) { program.commitData(manager); });
     program.window().show();
+    if (const auto file = tavrel::app::fileToOpen(QApplication::arguments())) {
+        program.openGivenFile(*file);
+    }
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSessionManager>
 #include <QStandardPaths>
 
@@ -20,6 +21,19 @@ ProgramFolders ProgramFolders::installed() {
         QString::fromStdString(figureFolderOf(programFolder)),
         QDir::tempPath(),
     };
+}
+
+std::optional<QString> fileToOpen(const QStringList& arguments) {
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!optionsEnded && argument == QStringLiteral("--")) {
+            optionsEnded = true;
+        } else if (optionsEnded || !argument.startsWith(QLatin1Char('-'))) {
+            return QFileInfo(argument).absoluteFilePath();
+        }
+    }
+    return std::nullopt;
 }
 
 Program::Program(ui::Prompter& prompter, const ProgramFolders& folders)
@@ -48,6 +62,10 @@ void Program::commitData(QSessionManager& manager) {
         return;
     }
     m_window.close();
+}
+
+void Program::openGivenFile(const QString& path) {
+    m_fileCommands.openFile(path);
 }
 
 void Program::save() {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 #include "app/file_commands.h"
 #include "app/last_input.h"
@@ -26,6 +29,11 @@ struct ProgramFolders {
     static ProgramFolders installed();
 };
 
+// The input file named on the command line, as an absolute path: what the menu entry passes for a .tvrl
+// file opened from the desktop. The first argument after the program name that is no option ("--" ends
+// the options); none when there is no such argument.
+std::optional<QString> fileToOpen(const QStringList& arguments);
+
 class Program final : public ui::CommandHandler {
   public:
     // Loads the main window (lists, defaults, crack-width factors), then restores the last input.
@@ -43,6 +51,10 @@ class Program final : public ui::CommandHandler {
     // The desktop session is ending: ask when the session allows it, then close like the close box;
     // cancels the shutdown on No.
     void commitData(QSessionManager& manager);
+
+    // Opens the file given at start as 打开 does after its dialog, without the question first: nothing
+    // has been entered yet that could be lost.
+    void openGivenFile(const QString& path);
 
     void save() override;
     void saveAs() override;

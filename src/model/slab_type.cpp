@@ -1,6 +1,8 @@
 // The figure of each slab type.
 #include "model/slab_type.h"
 
+#include "platform/program.h"
+
 namespace tavrel {
 
 std::string_view figureFileName(SlabType type) {
@@ -16,7 +18,7 @@ std::string_view figureFileName(SlabType type) {
 }
 
 std::string figureFolderOf(const std::string& programFolder) {
-    return programFolder + "/" + std::string(kFigureFolderName);
+    return platform::dataFolder(programFolder, kFigureFolderName);
 }
 
 }  // namespace tavrel

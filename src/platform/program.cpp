@@ -50,4 +50,17 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 
 #endif
 
+std::string dataFolder(const std::string& programFolder, std::string_view name) {
+    const std::filesystem::path program = pathFromUtf8(programFolder);
+    const std::filesystem::path folderName = pathFromUtf8(std::string(name));
+    const std::filesystem::path beside = program / folderName;
+    const std::filesystem::path installed =
+        (program / ".." / "share" / "tavrel" / folderName).lexically_normal();
+    std::error_code error;
+    if (!std::filesystem::is_directory(beside, error) && std::filesystem::is_directory(installed, error)) {
+        return utf8FromPath(installed);
+    }
+    return utf8FromPath(beside);
+}
+
 }  // namespace tavrel::platform

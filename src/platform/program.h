@@ -2,12 +2,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavrel::platform {
 
 // The folder of the running executable, in UTF-8; the current folder when the system does not say.
 std::string programFolder();
+
+// The folder of the program's own data called `name`, for an executable in `programFolder` (UTF-8): beside
+// the executable when it is there (the build tree, a program folder copied whole), else in ../share/tavrel/
+// where the package installs it (/usr/bin/tavrel reads /usr/share/tavrel/NAME). Where neither exists, the
+// one beside the executable, so that what is missing is looked for, and reported, there as before.
+std::string dataFolder(const std::string& programFolder, std::string_view name);
 
 // The command-line arguments after the program name, in UTF-8 (on Windows `argv` is in the ANSI code page
 // and would lose Chinese file names, so the wide command line is read instead).

@@ -27,7 +27,7 @@ const ControlRow kControls[] = {
 }  // namespace
 
 FormTables aboutDialogTables() {
-    return {kControls, {}, {}};
+    return {kControls, {}, {}, {}};
 }
 
 }  // namespace tavrel::ui

@@ -55,8 +55,12 @@ DesignDialog::DesignDialog(const DesignInput& record, Prompter& prompter, QWidge
     setModal(true);
     resize(createSurface(*this, toPixels(kDesignClientArea).size(), designDialogTables()).size());
     for (std::string_view diameter : listEntries(ListField::CboZJZJ)) {
-        control<QCheckBox>(*this, diameterBox(diameter)).setChecked(true);
+        QCheckBox& box = control<QCheckBox>(*this, diameterBox(diameter));
+        box.setChecked(true);
+        box.setAccessibleName(QStringLiteral("主筋直径 ") + toQString(diameter) + QStringLiteral(" mm"));
     }
+    control<QWidget>(*this, "txtMinBDH").setAccessibleName(QStringLiteral("板端厚下限 (cm)"));
+    control<QWidget>(*this, "txtMaxBDH").setAccessibleName(QStringLiteral("板端厚上限 (cm)"));
     for (Check check : kChecksInOrder) {
         control<QWidget>(*this, kUtilisationBoxes[static_cast<std::size_t>(check)])
             .setToolTip(QString::fromUtf8(utilisationLabel(check).data(),

@@ -82,10 +82,28 @@ constexpr std::string_view kTabOrder[] = {"txtMinBDH",     "txtMaxBDH",   "chkZJ
                                           "chkZJZJ32",     "optThinnest", "optCheapest", "txtConcretePrice",
                                           "txtSteelPrice", "cmdDesign",   "cmdAdopt",    "cmdClose"};
 
+// The caption beside each box; the two thickness boxes and the diameter boxes are named by the dialog.
+constexpr CaptionLink kCaptions[] = {
+    {"lblConcretePrice", "txtConcretePrice"},
+    {"lblSteelPrice", "txtSteelPrice"},
+    {"lblResultBDH", "txtResultBDH"},
+    {"lblResultBZH", "txtResultBZH"},
+    {"lblResultBars", "txtResultBars"},
+    {"lblResultSpacing", "txtResultSpacing"},
+    {"lblResultConcrete", "txtResultConcrete"},
+    {"lblResultSteel", "txtResultSteel"},
+    {"lblResultCost", "txtResultCost"},
+    {"lblUseCompressionZone", "txtUseCompressionZone"},
+    {"lblUseMinimumReinforcement", "txtUseMinimumReinforcement"},
+    {"lblUseFlexure", "txtUseFlexure"},
+    {"lblUseCrackWidth", "txtUseCrackWidth"},
+    {"lblUseShear", "txtUseShear"},
+};
+
 }  // namespace
 
 FormTables designDialogTables() {
-    return {kControls, kOutlines, kTabOrder};
+    return {kControls, kOutlines, kTabOrder, kCaptions};
 }
 
 }  // namespace tavrel::ui

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QTextLayout>
 
+#include "ui/accessible_names.h"
+
 namespace tavrel::ui {
 
 namespace {
@@ -147,6 +149,7 @@ FormSurface& createSurface(QWidget& window, QSize clientSize, const FormTables& 
         surface->addLines(outlineSegments(outline), kAppWorkspaceColour);
     }
     applyTabOrder(window, tables.tabOrder);
+    nameControls(*surface, tables.controls, tables.captions);
     return *surface;
 }
 

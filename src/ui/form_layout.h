@@ -43,6 +43,13 @@ struct ControlRow {
     unsigned state = kNormal;
 };
 
+// A caption label and the box or list it stands beside: the caption names the control for a screen
+// reader, and the label is the control's buddy.
+struct CaptionLink {
+    std::string_view label;
+    std::string_view control;
+};
+
 // A group outline: a closed polygon whose first edge is the top edge, left open under the heading
 // between x = gapFrom and x = gapTo.
 struct GroupOutline {
@@ -92,15 +99,18 @@ class CaptionLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The layout tables of one window: its controls, its group outlines and its tab order.
+// The layout tables of one window: its controls, its group outlines, its tab order and which caption
+// names which control.
 struct FormTables {
     std::span<const ControlRow> controls;
     std::span<const GroupOutline> outlines;
     std::span<const std::string_view> tabOrder;
+    std::span<const CaptionLink> captions;
 };
 
 // Creates the window's client surface from its tables: the controls in table order, each named, placed,
-// captioned and in its initial state, the outlines in the workspace colour, then the tab order.
+// captioned and in its initial state, the outlines in the workspace colour, then the tab order and the
+// names a screen reader says.
 FormSurface& createSurface(QWidget& window, QSize clientSize, const FormTables& tables);
 
 // Centres a window over another, by their outer sizes; it may end partly off the screen.

@@ -24,6 +24,7 @@
 #include "calc/span.h"
 #include "platform/program.h"
 #include "ui/about_dialog.h"
+#include "ui/accessible_names.h"
 #include "ui/design_dialog.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
@@ -197,6 +198,16 @@ void MainWindow::createClientArea() {
     setCentralWidget(&createSurface(*this, clientSize, mainWindowTables()));
     control<QWidget>(*this, "Label8").setToolTip(QString::fromUtf8(kSpanTooltip));
     control<QWidget>(*this, "txtJSKJ").setToolTip(QString::fromUtf8(kSpanTooltip));
+    nameOverrideCheckBoxes();
+}
+
+// A caption-less check box is said as the change it allows to the value beside it: "修改 盖板宽 b".
+void MainWindow::nameOverrideCheckBoxes() {
+    for (int i = 0; i < kCheckFieldCount; ++i) {
+        const auto field = static_cast<CheckField>(i);
+        checkBox(field).setAccessibleName(
+            overrideCheckBoxName(textBox(unlockedField(field)).accessibleName()));
+    }
 }
 
 void MainWindow::createMenus() {

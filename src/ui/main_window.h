@@ -85,6 +85,7 @@ class MainWindow : public QMainWindow, public InputTarget {
   private:
     void Form_Load();
     void createClientArea();
+    void nameOverrideCheckBoxes();
     void createMenus();
     void createStatusBar();
     void placeAtDesignedPosition();

@@ -130,10 +130,23 @@ constexpr std::string_view kTabOrder[] = {
     "Command1", "txtJLKL", "Command2", "txtZDJL", "txtWJKL",  "txtTTG",   "txtWfk1",   "txtWfk",
 };
 
+// The caption beside each box and list. An override check box is named after the value it unlocks, by
+// the window, which knows the pairs.
+constexpr CaptionLink kCaptions[] = {
+    {"Label18", "CboSJHZ"}, {"Label10", "CboHNTDJ"}, {"Label11", "txtHNTKY"},  {"Label12", "txtHNTKL"},
+    {"Label13", "CboZJDJ"}, {"Label14", "CboZJZJ"},  {"Label15", "txtZJGS"},   {"Label17", "txtGBRZ"},
+    {"Label16", "txtTRZ"},  {"Label25", "CboHJLB"},  {"Label2", "txtTTG"},     {"Label29", "txtPZH"},
+    {"Label40", "txtJBHZ"}, {"Label30", "txtBCH"},   {"Label39", "txtJBHZKD"}, {"Label31", "txtPZRZ"},
+    {"Label38", "txtJZL"},  {"Label32", "txtBCRZ"},  {"Label3", "txtBDH"},     {"Label4", "txtBZH"},
+    {"Label7", "txtGBK"},   {"Label5", "txtJKJ"},    {"Label6", "txtGZCD"},    {"Label8", "txtJSKJ"},
+    {"Label24", "txtBHC"},  {"Label20", "txtKZWJ"},  {"Label21", "txtWJKL"},   {"Label22", "txtZDJL"},
+    {"Label23", "txtJLKL"}, {"Label26", "txtWfk1"},  {"Label27", "txtWfk"},
+};
+
 }  // namespace
 
 FormTables mainWindowTables() {
-    return {kControls, kOutlines, kTabOrder};
+    return {kControls, kOutlines, kTabOrder, kCaptions};
 }
 
 }  // namespace tavrel::ui

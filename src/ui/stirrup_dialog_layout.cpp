@@ -33,10 +33,16 @@ const GroupOutline kOutlines[] = {
 
 constexpr std::string_view kTabOrder[] = {"Command1", "txtZDJL", "txtJLKL", "txtGJJJ", "CboGJDJ", "CboGJZJ"};
 
+// The caption beside each box and list.
+constexpr CaptionLink kCaptions[] = {
+    {"Label13", "CboGJDJ"}, {"Label14", "CboGJZJ"}, {"Label15", "txtGJJJ"},
+    {"Label22", "txtZDJL"}, {"Label23", "txtJLKL"},
+};
+
 }  // namespace
 
 FormTables stirrupDialogTables() {
-    return {kControls, kOutlines, kTabOrder};
+    return {kControls, kOutlines, kTabOrder, kCaptions};
 }
 
 }  // namespace tavrel::ui

@@ -79,6 +79,22 @@ class DesignDialogTest : public QObject {
         QCOMPARE(f.text("txtBDH"), QStringLiteral("108"));  // closing adopts nothing
     }
 
+    void everyControlThatTakesTheFocusHasANameToBeSpoken() {
+        showDesignDialog([](QDialog& dialog) {
+            const auto* surface = dialog.findChild<FormSurface*>(QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget* widget : surface->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (widget->focusPolicy() != Qt::NoFocus) {
+                    QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+                }
+            }
+            QCOMPARE(control<QWidget>(dialog, "txtUseShear").accessibleName(),
+                     QStringLiteral("斜截面抗剪承载力"));
+            QCOMPARE(control<QWidget>(dialog, "chkZJZJ25").accessibleName(),
+                     QStringLiteral("主筋直径 25 mm"));
+            click(dialog, "cmdClose");
+        });
+    }
+
     void badRangesAreRefusedWithAMessageAndNothingFound() {
         showDesignDialog([this](QDialog& dialog) {
             control<QLineEdit>(dialog, "txtMinBDH").setText(QStringLiteral("60"));
