@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "model/tvrl.h"
+#include "platform/files.h"
 
 namespace tavrel::cli {
 
@@ -17,6 +18,14 @@ Expected<DesignInput> readInputFile(const std::string& path) {
     DesignInputTarget target(input);
     tvrl::apply(*read, target);
     return input;
+}
+
+bool outputReplacesInput(const std::string& input, const std::string& output, std::ostream& err) {
+    if (output.empty() || !platform::sameFile(input, output)) {
+        return false;
+    }
+    err << "输出文件不能替换输入文件：" << output << "\n";
+    return true;
 }
 
 Json singleJson(float value) {

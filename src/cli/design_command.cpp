@@ -159,6 +159,10 @@ int runDesignCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << *problem << "\n";
         return kUsage;
     }
+    if (outputReplacesInput(options->file, options->inputOutput, err) ||
+        outputReplacesInput(options->file, options->reportOutput, err)) {
+        return kFileError;
+    }
     const Expected<DesignInput> record = readInputFile(options->file);
     if (!record) {
         err << record.error().message << "\n";

@@ -19,6 +19,7 @@ inline constexpr const char* kDesignCommandsHelp =
     "                   [--threads N] -o TABLE.xlsx|.csv|.docx|.json\n"
     "      A design per clear span (m), and per fill height (m) for a buried slab, like the tables of a\n"
     "      standard drawing. Exit 0 written, 2 usage, 1 file error.\n"
+    "  No output of design or table may name the input file itself.\n"
     "  search options:\n";
 
 // `args` starts with the command name ("design" or "table").

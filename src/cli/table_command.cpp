@@ -163,6 +163,9 @@ int runTableCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << *problem << "\n";
         return kUsage;
     }
+    if (outputReplacesInput(options->file, options->output, err)) {
+        return kFileError;
+    }
     const Expected<DesignInput> record = readInputFile(options->file);
     if (!record) {
         err << record.error().message << "\n";

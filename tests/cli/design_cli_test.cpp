@@ -142,6 +142,24 @@ TEST(DesignCommands, BadRequestsGiveAMessageExitTwoAndWriteNothing) {
     EXPECT_TRUE(folder.entries().empty());
 }
 
+TEST(DesignCommands, OutputThatNamesTheInputFileIsRefusedAndTheInputKept) {
+    TemporaryFolder folder;
+    const std::string input = folder.file("in.tvrl");
+    const std::string csvNamedInput = folder.file("in.csv");  // an input file may have any name
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {input, "design " + input + " -o " + input},
+        {input, "design " + input + " --report " + folder.path() + "/./in.tvrl"},
+        {csvNamedInput, "table " + csvNamedInput + " --spans 1:2:1 -o " + csvNamedInput},
+    };
+    for (const auto& [file, arguments] : cases) {
+        tavrel::test::writeFile(file, readFile(exampleFile()));
+        const CliRun run = runCli(arguments, true);
+        EXPECT_EQ(run.exitCode, 1) << arguments;
+        EXPECT_NE(run.out.find("输出文件不能替换输入文件"), std::string::npos) << run.out;
+        EXPECT_EQ(readFile(file), readFile(exampleFile())) << arguments;
+    }
+}
+
 // Spans 2, 2.5 and 3 m under fills of 1 and 2 m.
 std::string smallTable(const std::string& output, const std::string& extra = "") {
     return "table " + exampleFile() + " --spans 2:3:0.5 --fills 1:2:1 --thickness 15:80 " + extra + " -o " +
