@@ -114,8 +114,9 @@ Expected<void> writeDesignInput(const DesignInput& design, const std::string& pa
     return replaceFileAtomically(path, *bytes, kInputFileKind);
 }
 
-// The report of the design, from the calculate command as the window runs it; no stirrups are needed.
-Expected<void> writeDesignReport(const DesignInput& design, const std::string& path) {
+// The report of the design, from the calculate command as the window runs it; no stirrups are needed. A
+// report written without its figure says so, as the report command does.
+Expected<void> writeDesignReport(const DesignInput& design, const std::string& path, std::ostream& err) {
     CalculationResults results;
     initialiseCrackWidthFactors(results);
     recordConcreteGrade(results, design.CboHNTDJ);
@@ -130,20 +131,24 @@ Expected<void> writeDesignReport(const DesignInput& design, const std::string& p
     if (!written) {
         return unexpected(written.error());
     }
+    for (const LeftOutPicture& picture : written->leftOut) {
+        err << leftOutPictureMessage(picture) << "\n";
+    }
     return {};
 }
 
 int writeOutputs(const DesignOptions& options, const SlabDesign& design, std::ostream& err) {
     const DesignInput record = withDesign(options.request.record, design.texts);
-    for (const auto& [path, write] : {std::pair{options.inputOutput, &writeDesignInput},
-                                      std::pair{options.reportOutput, &writeDesignReport}}) {
-        if (path.empty()) {
-            continue;
-        }
-        if (const Expected<void> written = write(record, path); !written) {
-            err << written.error().message << "\n";
-            return kFileError;
-        }
+    Expected<void> written;
+    if (!options.inputOutput.empty()) {
+        written = writeDesignInput(record, options.inputOutput);
+    }
+    if (written && !options.reportOutput.empty()) {
+        written = writeDesignReport(record, options.reportOutput, err);
+    }
+    if (!written) {
+        err << written.error().message << "\n";
+        return kFileError;
     }
     return kCalculated;
 }
