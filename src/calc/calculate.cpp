@@ -147,14 +147,21 @@ std::vector<std::string> CalculateOutcome::messages() const {
     return result;
 }
 
-Expected<CalculateOutcome, Refusal> runCalculateCommand(const DesignInput& input, CalculationResults& r) {
-    if (const Expected<void, Refusal> valid = validateInput(input); !valid) {
-        return unexpected(valid.error());
+Expected<void, Refusal> validateAndCalculate(const DesignInput& input, CalculationResults& r) {
+    if (Expected<void, Refusal> valid = validateInput(input); !valid) {
+        return valid;
     }
-    CalculationResults candidate = r;
-    calculate(input, candidate);
-    if (!computedValuesFinite(candidate)) {
+    calculate(input, r);
+    if (!computedValuesFinite(r)) {
         return unexpected(Refusal{{ErrorCode::ResultOutOfRange, kOutOfRangeResultMessage}, std::nullopt});
+    }
+    return {};
+}
+
+Expected<CalculateOutcome, Refusal> runCalculateCommand(const DesignInput& input, CalculationResults& r) {
+    CalculationResults candidate = r;
+    if (const Expected<void, Refusal> accepted = validateAndCalculate(input, candidate); !accepted) {
+        return unexpected(accepted.error());
     }
     r = std::move(candidate);
     CalculateOutcome outcome;

@@ -35,6 +35,12 @@ void takeSnapshot(const DesignInput& input, CalculationResults& r);
 // Snapshot, loads and forces, section design; no validation.
 void calculate(const DesignInput& input, CalculationResults& r);
 
+// The command's judgement without its texts: the input checks, then the calculation into `r`, whose
+// values must all be finite. Refused by the input checks, `r` is untouched; refused for a value out of
+// range (ResultOutOfRange), `r` holds that calculation. The command runs it on a copy of its record; the
+// design search runs it on a record of its own for every candidate, so that both judge a slab alike.
+Expected<void, Refusal> validateAndCalculate(const DesignInput& input, CalculationResults& r);
+
 // The whole command. A refused input (the first failed check, or ResultOutOfRange) writes nothing into the
 // record.
 Expected<CalculateOutcome, Refusal> runCalculateCommand(const DesignInput& input, CalculationResults& r);

@@ -30,9 +30,6 @@ struct Rule {
     std::string_view message;
 };
 
-// JTG D60-2004 4.3.4 spreads the wheel load through at least this much fill, m.
-constexpr double kMinimumFillM = 0.5;
-
 // The soil unit weight is tested for every slab type, although only the buried slab uses it.
 constexpr std::array kRules{
     Rule{TextField::txtHNTKY, Applies::AllTypes, Condition::Positive, "混凝土抗压强度",

@@ -9,6 +9,9 @@
 
 namespace tavrel {
 
+// JTG D60-2004 4.3.4 spreads the wheel load through at least this much fill, m.
+inline constexpr double kMinimumFillM = 0.5;
+
 // A refused input, of the calculate command or the stirrup dialog: the code (InputRefused, or
 // ResultOutOfRange when every check passed yet a result overflowed) and the message to show, and the
 // main window's control to enable and focus (a text box, or a list whose choice is to blame); none when

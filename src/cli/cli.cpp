@@ -14,6 +14,9 @@
 #include "calc/calculate.h"
 #include "calc/result_fields.h"
 #include "calc/stirrup.h"
+#include "cli/cli_support.h"
+#include "cli/design_command.h"
+#include "cli/design_options.h"
 #include "model/slab_type.h"
 #include "model/tvrl.h"
 #include "platform/files.h"
@@ -23,8 +26,6 @@
 namespace tavrel::cli {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 constexpr const char* kHelp =
     "用法 / usage:\n"
@@ -48,7 +49,8 @@ constexpr const char* kHelp =
     "      --safety-class 1|2|3  一级, 二级, 三级 (γ0 = 1.1, 1.0, 0.9); 2018 edition only\n"
     "  tavrel-cli --help      this text\n"
     "  tavrel-cli --version   the program version\n"
-    "Exit codes: 0 calculated (whatever the verdicts), 1 file error, 2 usage, 3 input refused.\n";
+    "Exit codes of calc and report: 0 calculated (whatever the verdicts), 1 file error, 2 usage,\n"
+    "3 input refused.\n";
 
 struct StirrupRequest {
     std::string grade;
@@ -213,25 +215,6 @@ void runStirrupDialog(Session& session, const StirrupRequest& request) {
     session.stirrup = std::move(state);
 }
 
-// A file read as the open command reads it, with the messages the open command shows about its edition
-// and safety class lines.
-struct FileInput {
-    DesignInput input;
-    std::vector<std::string> messages;
-};
-
-// Reads the file into the default record as the open command does.
-Expected<FileInput> readInput(const std::string& path) {
-    const Expected<tvrl::Values> read = tvrl::readCompleteFile(path);
-    if (!read) {
-        return unexpected(read.error());
-    }
-    FileInput file;
-    DesignInputTarget target(file.input);
-    file.messages = tvrl::apply(*read, target);
-    return file;
-}
-
 // The edition options, applied after the file as choosing them in the 设置 menu would be. A safety class
 // has no meaning under the 2004 edition, whose γ0 is fixed, and is refused there.
 bool applyEditionOptions(const Options& options, DesignInput& input, std::ostream& err) {
@@ -278,13 +261,6 @@ Session calculateInput(const DesignInput& input, const Options& options) {
         runStirrupDialog(session, *options.stirrup);
     }
     return session;
-}
-
-// A stored single with 9 significant digits, so that the value read back is the same single.
-Json singleJson(float value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
-    return Json(std::strtod(buffer, nullptr));
 }
 
 // The record's texts and numbers. A 2004 calculation's output stays as it has always been: the edition,
@@ -385,32 +361,19 @@ int writeReport(const Session& session, const Options& options, std::ostream& er
     return kCalculated;
 }
 
-// The report must never take the place of the design it is made from.
-bool outputIsTheInput(const Options& options, std::ostream& err) {
-    if (options.command != "report" || !platform::sameFile(options.file, options.output)) {
-        return false;
-    }
-    err << "计算书文件不能替换输入文件：" << options.output << "\n";
-    return true;
-}
-
 int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
-    if (outputIsTheInput(options, err)) {
+    // The report must never take the place of the design it is made from.
+    if (options.command == "report" && outputReplacesInput(options.file, options.output, err, "计算书文件")) {
         return kFileError;
     }
-    Expected<FileInput> file = readInput(options.file);
-    if (!file) {
-        err << file.error().message << "\n";
+    std::optional<DesignInput> input = readRecord(options.file, err);
+    if (!input) {
         return kFileError;
     }
-    for (const std::string& message : file->messages) {
-        err << message << "\n";
-    }
-    if (!applyEditionOptions(options, file->input, err) ||
-        !stirrupGradeOfTheEdition(options, file->input, err)) {
+    if (!applyEditionOptions(options, *input, err) || !stirrupGradeOfTheEdition(options, *input, err)) {
         return kUsage;
     }
-    const Session session = calculateInput(file->input, options);
+    const Session session = calculateInput(*input, options);
     if (options.json) {
         out << sessionJson(session).dump(2) << "\n";
         return session.calculation ? kCalculated : kInputRefused;
@@ -434,8 +397,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kUsage;
     }
     if (args[0] == "--help" || args[0] == "-h") {
-        out << kHelp;
+        out << kHelp << kDesignCommandsHelp << kSearchOptionsHelp;
         return kCalculated;
+    }
+    if (args[0] == "design") {
+        return runDesignCommand(args, out, err);
+    }
+    if (args[0] == "table") {
+        return runTableCommand(args, out, err);
     }
     if (args[0] == "--version") {
         out << "tavrel-cli " << kVersion << "\n";

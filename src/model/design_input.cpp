@@ -129,6 +129,10 @@ std::string_view controlName(const InputControl& control) {
     return std::visit([](auto field) { return controlName(field); }, control.control);
 }
 
+std::span<const std::string_view> barDiameterEntries() {
+    return listEntries(ListField::CboZJZJ, Edition::Jtg2004);
+}
+
 std::span<const std::string_view> listEntries(ListField field, Edition edition) {
     switch (field) {
         case ListField::CboSJHZ:

@@ -67,6 +67,9 @@ std::string_view controlName(const InputControl& control);
 // class and diameter lists are the same in both editions.
 std::span<const std::string_view> listEntries(ListField field, Edition edition);
 
+// The main-bar diameters of CboZJZJ, the same under every code edition.
+std::span<const std::string_view> barDiameterEntries();
+
 // Whether the entries of a list change with the edition (the concrete grade, the main bar grade and the
 // environment class).
 bool dependsOnEdition(ListField field);

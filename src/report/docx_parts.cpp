@@ -230,6 +230,101 @@ std::string paragraphXml(const ReportParagraph& paragraph, const ParagraphContex
 }
 
 // ---------------------------------------------------------------------------------------------------
+// Tables
+
+constexpr int kTableBorderEighthPoints = 4;  // half-point borders
+constexpr int kCellMarginTwips = 57;         // 0.1 cm left and right of the text
+
+std::string tableBordersXml() {
+    std::string xml = "<w:tblBorders>";
+    for (const char* edge : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
+        xml += std::string("<w:") + edge + " w:val=\"single\"" + attribute("w:sz", kTableBorderEighthPoints) +
+               " w:space=\"0\" w:color=\"auto\"/>";
+    }
+    return xml + "</w:tblBorders>";
+}
+
+std::string tablePropertiesXml(const ReportTable& table) {
+    long width = 0;
+    for (int column : table.columnWidths) {
+        width += column;
+    }
+    return "<w:tblPr><w:tblW" + attribute("w:w", width) + " w:type=\"dxa\"/><w:jc w:val=\"center\"/>" +
+           tableBordersXml() + "<w:tblLayout w:type=\"fixed\"/><w:tblCellMar><w:left" +
+           attribute("w:w", kCellMarginTwips) + " w:type=\"dxa\"/><w:right" +
+           attribute("w:w", kCellMarginTwips) + " w:type=\"dxa\"/></w:tblCellMar></w:tblPr>";
+}
+
+std::string cellParagraphXml(const std::string& line, const ReportTableCell& cell, int sizeHalfPoints) {
+    std::string runProperties = cell.bold ? "<w:b/><w:bCs/>" : "";
+    if (sizeHalfPoints > 0) {
+        runProperties += "<w:sz" + attribute("w:val", sizeHalfPoints) + "/><w:szCs" +
+                         attribute("w:val", sizeHalfPoints) + "/>";
+    }
+    std::string xml =
+        "<w:p><w:pPr><w:snapToGrid w:val=\"0\"/><w:spacing w:before=\"0\" w:after=\"0\"/><w:jc "
+        "w:val=\"center\"/></w:pPr>";
+    if (!line.empty()) {
+        xml += "<w:r>" + (runProperties.empty() ? "" : "<w:rPr>" + runProperties + "</w:rPr>") +
+               runContent(line) + "</w:r>";
+    }
+    return xml + "</w:p>";
+}
+
+std::string tableCellXml(const ReportTableCell& cell, int width, int sizeHalfPoints) {
+    std::string xml = "<w:tc><w:tcPr><w:tcW" + attribute("w:w", width) + " w:type=\"dxa\"/>";
+    if (cell.columnSpan > 1) {
+        xml += "<w:gridSpan" + attribute("w:val", cell.columnSpan) + "/>";
+    }
+    xml += "<w:vAlign w:val=\"center\"/></w:tcPr>";
+    if (cell.lines.empty()) {
+        xml += cellParagraphXml("", cell, sizeHalfPoints);  // a cell holds at least one paragraph
+    }
+    for (const std::string& line : cell.lines) {
+        xml += cellParagraphXml(line, cell, sizeHalfPoints);
+    }
+    return xml + "</w:tc>";
+}
+
+std::string tableRowXml(const ReportTable& table, std::size_t rowIndex) {
+    const bool heading = static_cast<int>(rowIndex) < table.headingRows;
+    std::string xml =
+        std::string("<w:tr><w:trPr><w:cantSplit/>") + (heading ? "<w:tblHeader/>" : "") + "</w:trPr>";
+    std::size_t column = 0;
+    for (const ReportTableCell& cell : table.rows[rowIndex]) {
+        int width = 0;
+        for (int spanned = 0; spanned < cell.columnSpan && column < table.columnWidths.size(); ++spanned) {
+            width += table.columnWidths[column++];
+        }
+        xml += tableCellXml(cell, width, table.sizeHalfPoints);
+    }
+    return xml + "</w:tr>";
+}
+
+std::string tableXml(const ReportTable& table) {
+    std::string xml = "<w:tbl>" + tablePropertiesXml(table) + "<w:tblGrid>";
+    for (int width : table.columnWidths) {
+        xml += "<w:gridCol" + attribute("w:w", width) + "/>";
+    }
+    xml += "</w:tblGrid>";
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
+        xml += tableRowXml(table, row);
+    }
+    return xml + "</w:tbl>";
+}
+
+// The tables that stand before body paragraph `index` (or after the last, when it is their count).
+std::string tablesBefore(const ReportDocument& document, std::size_t index) {
+    std::string xml;
+    for (const ReportTable& table : document.tables) {
+        if (table.beforeParagraph == index) {
+            xml += tableXml(table);
+        }
+    }
+    return xml;
+}
+
+// ---------------------------------------------------------------------------------------------------
 // Parts
 
 std::string contentTypesXml(bool hasPictures) {
@@ -292,7 +387,8 @@ std::string sectionPropertiesXml(const PageSetup& page) {
     std::string xml = std::string("<w:sectPr><w:headerReference w:type=\"default\" r:id=\"") +
                       kHeaderRelationship + "\"/><w:footerReference w:type=\"default\" r:id=\"" +
                       kFooterRelationship + "\"/>";
-    xml += "<w:pgSz" + attribute("w:w", page.width) + attribute("w:h", page.height) + "/>";
+    xml += "<w:pgSz" + attribute("w:w", page.width) + attribute("w:h", page.height) +
+           (page.landscape ? " w:orient=\"landscape\"" : "") + "/>";
     xml += "<w:pgMar" + attribute("w:top", page.marginTop) + attribute("w:right", page.marginRight) +
            attribute("w:bottom", page.marginBottom) + attribute("w:left", page.marginLeft) +
            attribute("w:header", page.headerDistance) + attribute("w:footer", page.footerDistance) +
@@ -320,8 +416,9 @@ std::string documentXml(const ReportDocument& document, const EmbeddedPictures& 
         if (found != pictures.end()) {
             placed = {&found->second, order++};
         }
-        xml += paragraphXml(document.paragraphs[index], context, placed);
+        xml += tablesBefore(document, index) + paragraphXml(document.paragraphs[index], context, placed);
     }
+    xml += tablesBefore(document, document.paragraphs.size());
     return xml + sectionPropertiesXml(document.page) + "</w:body></w:document>";
 }
 

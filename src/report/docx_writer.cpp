@@ -168,7 +168,7 @@ std::string leftOutPictureMessage(const LeftOutPicture& picture) {
 }
 
 Expected<WrittenReport> writeDocx(const ReportDocument& document, const std::string& path,
-                                  std::chrono::system_clock::time_point now) {
+                                  std::chrono::system_clock::time_point now, std::string_view fileKind) {
     try {
         Pictures pictures = readPictures(document);
         const std::vector<PackagePart> parts = docxParts(document, pictures.embedded, now);
@@ -176,7 +176,7 @@ Expected<WrittenReport> writeDocx(const ReportDocument& document, const std::str
         if (!bytes) {
             return unexpected(bytes.error());
         }
-        if (const Expected<void> replaced = replaceFileAtomically(path, *bytes); !replaced) {
+        if (const Expected<void> replaced = replaceFileAtomically(path, *bytes, fileKind); !replaced) {
             return unexpected(replaced.error());
         }
         return WrittenReport{path, std::move(pictures.leftOut)};

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/expected.h"
@@ -30,8 +31,10 @@ struct WrittenReport {
 // A picture that cannot be read or is not a JPEG is left out; its paragraph stays empty, and the result
 // names it. `now` dates the document properties and gives the header's date field its first text.
 // Errors: Package (the zip container could not be built) or CannotWrite.
+// Messages of a failed write name the file by its kind ("计算书", "设计表").
 Expected<WrittenReport> writeDocx(
     const ReportDocument& document, const std::string& path,
-    std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
+    std::chrono::system_clock::time_point now = std::chrono::system_clock::now(),
+    std::string_view fileKind = "计算书");
 
 }  // namespace tavrel

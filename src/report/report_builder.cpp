@@ -76,11 +76,11 @@ ReportRun fieldRun(ReportRun::Field field) {
 }
 
 // The title, then the date pushed to the right-hand end of the header line.
-ReportParagraph headerParagraph(const CalculationResults& r) {
+ReportParagraph headerParagraph(const std::string& title) {
     ReportParagraph header;
     header.style = ReportParagraph::Style::Header;
     header.rightTabAtMargin = true;
-    header.runs = {textRun(reportTitle(r) + "  \t"), fieldRun(ReportRun::Field::Date)};
+    header.runs = {textRun(title + "  \t"), fieldRun(ReportRun::Field::Date)};
     return header;
 }
 
@@ -94,11 +94,11 @@ ReportParagraph footerParagraph() {
     return footer;
 }
 
-ReportParagraph titleParagraph(const CalculationResults& r) {
+ReportParagraph titleParagraph(const std::string& text) {
     ReportParagraph title;
     title.style = ReportParagraph::Style::Title;
     title.alignment = ReportParagraph::Alignment::Centre;
-    title.runs = {textRun(reportTitle(r))};
+    title.runs = {textRun(text)};
     return title;
 }
 
@@ -132,18 +132,23 @@ std::string reportTitle(const CalculationResults& r) {
     return title + titleEnding(kind);
 }
 
-ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupCheck,
-                           const std::string& figureFolder) {
+ReportDocument reportFrame(const std::string& title) {
     ReportDocument document;
-    document.title = reportTitle(r);
+    document.title = title;
     document.creator = kProgramTitle;
     document.page = reportPage();
     document.titleStyle = {kReportFont, kTitleSizeHalfPoints, kTitleLineSpacing, true};
     document.bodyStyle = {kReportFont, kBodySizeHalfPoints, kSingleLineSpacing, false};
     document.headerFooterStyle = {kReportFont, kHeaderFooterSizeHalfPoints, kSingleLineSpacing, false};
-    document.header = headerParagraph(r);
+    document.header = headerParagraph(title);
     document.footer = footerParagraph();
-    document.paragraphs.push_back(titleParagraph(r));
+    document.paragraphs.push_back(titleParagraph(title));
+    return document;
+}
+
+ReportDocument buildReport(const CalculationResults& r, StirrupCheck stirrupCheck,
+                           const std::string& figureFolder) {
+    ReportDocument document = reportFrame(reportTitle(r));
 
     std::optional<ReportPicture> figure;
     if (!figureFolder.empty()) {

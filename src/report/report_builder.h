@@ -10,6 +10,11 @@
 
 namespace tavrel {
 
+// The frame of every document the program writes: A4 portrait with the report's margins, its fonts and
+// styles, the header with `title` and the date, the footer "第 X 页 共 Y 页", and `title` as the first
+// body paragraph.
+ReportDocument reportFrame(const std::string& title);
+
 // The whole report: page set-up, header with the title and the date, footer "第 X 页 共 Y 页", title
 // and the six sections. The slab type is read from the flags in the order isBuried, isOpen, isCustom
 // (a record without any flag set is reported as the custom-load type). The figure of the slab type is

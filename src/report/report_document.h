@@ -2,6 +2,7 @@
 // formatted runs. The report builder fills it; the .docx writer turns it into a file.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,7 +62,8 @@ struct PageSetup {
     int gutter = 0;
     int headerDistance = 0;
     int footerDistance = 0;
-    bool lineGrid = false;  // lines snap to the document grid
+    bool lineGrid = false;   // lines snap to the document grid
+    bool landscape = false;  // width and height are those of the turned page
 
     int textWidth() const { return width - marginLeft - marginRight - gutter; }
     bool operator==(const PageSetup&) const = default;
@@ -77,6 +79,26 @@ struct StyleFormat {
     bool operator==(const StyleFormat&) const = default;
 };
 
+// A table of text cells with single borders, centred on the page, its heading rows repeated on every page
+// it runs onto. Its lines ignore the document grid.
+struct ReportTableCell {
+    std::vector<std::string> lines;  // one centred paragraph each
+    int columnSpan = 1;
+    bool bold = false;
+
+    bool operator==(const ReportTableCell&) const = default;
+};
+
+struct ReportTable {
+    std::vector<int> columnWidths;  // twips
+    std::vector<std::vector<ReportTableCell>> rows;
+    int headingRows = 0;
+    int sizeHalfPoints = 0;           // of the cell text; 0 for the body size
+    std::size_t beforeParagraph = 0;  // stands before this body paragraph, or after the last
+
+    bool operator==(const ReportTable&) const = default;
+};
+
 struct ReportDocument {
     std::string title;    // document property
     std::string creator;  // document property
@@ -87,6 +109,7 @@ struct ReportDocument {
     ReportParagraph header;
     ReportParagraph footer;
     std::vector<ReportParagraph> paragraphs;
+    std::vector<ReportTable> tables;  // in the order they stand
 
     bool operator==(const ReportDocument&) const = default;
 };

@@ -53,7 +53,9 @@ Expected<std::string> reserveNumberedName(const std::string& folder,
 
 }  // namespace
 
-Expected<void> replaceFileAtomically(const std::string& path, std::string_view bytes) {
+Expected<void> replaceFileAtomically(const std::string& path, std::string_view bytes,
+                                     std::string_view fileKind) {
+    const std::string kind(fileKind);
     const platform::ReplaceResult replaced = platform::writeFileAtomically(path, bytes);
     switch (replaced.step) {
         case platform::ReplaceStep::Done:
@@ -61,17 +63,17 @@ Expected<void> replaceFileAtomically(const std::string& path, std::string_view b
         case platform::ReplaceStep::TargetIsFolder:
         case platform::ReplaceStep::TargetNotAFile:
         case platform::ReplaceStep::TargetReadOnly:
-            return fileFailure("计算书文件无法保存为“" + path + "”：" +
+            return fileFailure(kind + "文件无法保存为“" + path + "”：" +
                                platform::refusalReason(replaced.step));
         case platform::ReplaceStep::CreateTemporary:
-            return fileFailure("无法在文件夹“" + folderOf(path) + "”中创建计算书文件：" +
+            return fileFailure("无法在文件夹“" + folderOf(path) + "”中创建" + kind + "文件：" +
                                platform::reason(replaced.error));
         case platform::ReplaceStep::WriteTemporary:
-            return fileFailure("计算书文件写入失败：" + path + "：" + platform::reason(replaced.error));
+            return fileFailure(kind + "文件写入失败：" + path + "：" + platform::reason(replaced.error));
         case platform::ReplaceStep::Rename:
             break;
     }
-    return fileFailure("计算书文件无法保存为“" + path + "”：" + platform::reason(replaced.error));
+    return fileFailure(kind + "文件无法保存为“" + path + "”：" + platform::reason(replaced.error));
 }
 
 Expected<std::string> uniqueReportPath(const std::string& folder, std::chrono::system_clock::time_point now) {

@@ -24,6 +24,8 @@ Expected<WrittenReport> writeReportInFolder(const ReportDocument& document, cons
 // to the disk, then renamed over the target. On failure (CannotWrite) the temporary file is removed and
 // the target is as it was; a folder, a device, a pipe, a symbolic link or a read-only file of that name
 // is refused.
-Expected<void> replaceFileAtomically(const std::string& path, std::string_view bytes);
+// Messages name the file by its kind ("计算书", "设计表", "盖板计算").
+Expected<void> replaceFileAtomically(const std::string& path, std::string_view bytes,
+                                     std::string_view fileKind = "计算书");
 
 }  // namespace tavrel

@@ -36,7 +36,7 @@ QWidget* createWidget(const ControlRow& row, QWidget& surface) {
             return box;
         }
         case ControlKind::CheckBox:
-            return new QCheckBox(&surface);
+            return new QCheckBox(caption, &surface);
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, &surface);
             button->setAutoDefault(false);

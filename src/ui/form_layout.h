@@ -21,7 +21,7 @@ enum class ControlKind {
     DropDownList,  // fixed-choice list, no typing
     TextBox,       // editable text
     ResultBox,     // read-only text written by the program
-    CheckBox,      // without caption
+    CheckBox,      // with its caption, if any (the override boxes have none)
     Button,
     Picture,  // shows an image at its top-left corner, unscaled
 };

@@ -17,6 +17,10 @@ FormTables mainWindowTables();
 inline constexpr TwipsRect kStirrupClientArea{0, 0, 5235, 3630};
 FormTables stirrupDialogTables();
 
+// frmDesign, the design dialog.
+inline constexpr TwipsRect kDesignClientArea{0, 0, 7440, 7380};
+FormTables designDialogTables();
+
 // frmAbout.
 inline constexpr TwipsRect kAboutClientArea{0, 0, 5955, 3375};
 inline constexpr TwipsRect kAboutIcon{240, 360, 540, 540};

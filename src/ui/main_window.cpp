@@ -26,6 +26,7 @@
 #include "platform/program.h"
 #include "ui/about_dialog.h"
 #include "ui/accessible_names.h"
+#include "ui/design_dialog.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 #include "ui/stirrup_dialog.h"
@@ -224,6 +225,9 @@ void MainWindow::createMenus() {
         {"mnuFileBar0", nullptr, {}, nullptr},
         {"mnuFileClose", "关闭(&C)", {}, &MainWindow::mnuFileClose_Click},
     };
+    const MenuItem toolItems[] = {
+        {"mnuToolsDesign", "自动设计(&D)...", {}, &MainWindow::mnuToolsDesign_Click},
+    };
     const MenuItem helpItems[] = {
         {"mnuHelpAbout", "关于(&A) ", {}, &MainWindow::mnuHelpAbout_Click},
     };
@@ -242,6 +246,7 @@ void MainWindow::createMenus() {
         }
     };
     addMenu("mnuFile", "文件(&F)", fileItems);
+    addMenu("mnuTools", "工具(&T)", toolItems);
     addMenu("mnuHelp", "帮助(&H)", helpItems);
 }
 
@@ -611,6 +616,16 @@ void MainWindow::unloadOtherWindows() {
 void MainWindow::unloadStirrupDialog() {
     if (m_stirrupDialog && !m_stirrupDialog->isUnloaded()) {
         m_stirrupDialog->reject();
+    }
+}
+
+// Design mode on the input as it stands; an adopted design goes into the boxes as typed, and the
+// calculate command then shows its verdicts the ordinary way.
+void MainWindow::mnuToolsDesign_Click() {
+    DesignDialog dialog(designInput(), m_prompter, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.adopted()) {
+        applyDesign(dialog.adopted()->texts, *this);
+        Command1_Click();
     }
 }
 

@@ -80,6 +80,7 @@ class MainWindow : public QMainWindow, public InputTarget {
     void mnuFileSaveAs_Click();
     void mnuFileOpen_Click();
     void mnuFileClose_Click();
+    void mnuToolsDesign_Click();
     void mnuHelpAbout_Click();
 
   protected:

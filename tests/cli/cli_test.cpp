@@ -9,57 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "test_support.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-};
-
-// The tool's standard output, and its error output too when `withErrors`.
-CliRun runCli(const std::string& arguments, bool withErrors = false) {
-    const std::string command =
-        std::string(TAVREL_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
-    CliRun run{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer{};
-    while (const size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
-        run.out.append(buffer.data(), n);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::string exampleFile() {
-    return tavrel::test::sourcePath("examples/default.tvrl");
-}
-
-struct LineEdit {
-    int line;
-    std::string value;
-};
-
-// A copy of the example with some values replaced (each value's 20 spaces and term kept).
-std::string editedExample(const std::vector<LineEdit>& edits, const std::string& name) {
-    std::ifstream in(exampleFile(), std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (const LineEdit& edit : edits) {
-        size_t start = 0;
-        for (int line = 1; line < edit.line; ++line) {
-            start = content.find("\r\n", start) + 2;
-        }
-        content.replace(start, content.find("                    ", start) - start, edit.value);
-    }
-    const auto path = std::filesystem::temp_directory_path() / name;
-    std::ofstream(path, std::ios::binary) << content;
-    return path.string();
-}
+using tavrel::test::CliRun;
+using tavrel::test::editedExample;
+using tavrel::test::exampleFile;
+using tavrel::test::LineEdit;
+using tavrel::test::runCli;
 
 TEST(Cli, JsonOfTheExampleShowsTheWorkedResultsAndVerdicts) {
     const CliRun run = runCli("calc --json " + exampleFile());

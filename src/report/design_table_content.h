@@ -1,0 +1,54 @@
+// What a design table shows, whatever file it goes into: its title, the headings with their units, the
+// texts and numbers of each cell, the fixed inputs and the notes on what is not designed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/design_table.h"
+
+namespace tavrel {
+
+// One cell as text: the design, or the reason there is none in `remark`.
+struct DesignCellTexts {
+    bool found = false;
+    std::string thickness;  // "96/101": d1/d2, cm
+    std::string bars;       // "18Φ22": count and diameter, mm
+    std::string spacing;    // "55.0": centre spacing b/n, mm
+    std::string concrete;   // "4.00": m³ per slab
+    std::string steel;      // "217.0": kg of main bars per slab
+    std::string remark;     // the governing check, or why nothing passes
+};
+DesignCellTexts designCellTexts(const DesignOutcome& outcome);
+
+// "暗涵盖板设计表", "明涵盖板设计表", "自定义荷载盖板设计表".
+std::string designTableTitle(SlabType type);
+
+inline constexpr const char* kSpanHeading = "净跨径 L0 (m)";
+// Headings of a column group of the designs and of the quantities, each with its unit.
+const std::vector<std::string>& designColumnHeadings();
+const std::vector<std::string>& quantityColumnHeadings();
+// The heading of a column group: "填土高 H = 0.5 m" for a buried slab, the slab type otherwise.
+std::string fillGroupHeading(const DesignTable& table, std::size_t fill);
+
+// A fixed input of the table, e.g. {"混凝土强度等级", "C30 (fcd = 13.8 MPa, ftd = 1.39 MPa)"}.
+struct LabelledValue {
+    std::string label;
+    std::string value;
+};
+// The pair of codes the designs of `record` follow, as the status bar names it.
+std::string codeEditionName(const DesignInput& record);
+
+// The inputs every cell shares and the search options, as the table documents print them.
+std::vector<LabelledValue> fixedInputs(const TableRequest& request);
+// The input record line by line as the input file names it (heading lines with an empty value).
+std::vector<LabelledValue> recordLines(const DesignInput& record);
+
+// What the quantities hold, said wherever they are shown.
+inline constexpr const char* kQuantitiesNote =
+    "主筋间距为盖板宽除以主筋根数。混凝土与钢筋数量均为每块盖板；钢筋数量只计主筋，分布钢筋未设计、未计入。";
+
+// What the table does not design, and how to read it.
+const std::vector<std::string>& designTableNotes();
+
+}  // namespace tavrel

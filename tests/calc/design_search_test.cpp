@@ -1,0 +1,392 @@
+// Design mode: the search finds what the calculate command finds on every candidate, its texts are
+// written and read back unchanged, and bad requests are refused.
+#include "calc/design_search.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calc/calculate.h"
+#include "model/tvrl.h"
+
+namespace tavrel {
+namespace {
+
+struct RecordCase {
+    const char* name;
+    std::function<void(DesignInput&)> edit;
+    int minCm;
+    int maxCm;
+    std::vector<std::string> diameters;  // empty: every diameter
+};
+
+DesignInput record(const RecordCase& c) {
+    DesignInput input;
+    c.edit(input);
+    return input;
+}
+
+void buried(DesignInput& in, const char* fill) {
+    in.slabType = SlabType::Buried;
+    in.txtTTG = fill;
+}
+
+void open(DesignInput& in) {
+    in.slabType = SlabType::Open;
+}
+
+void custom(DesignInput& in) {
+    in.slabType = SlabType::Custom;
+}
+
+// A spread of records of all three slab types; each window of thicknesses holds the thinnest design or,
+// for the last ones, no design at all.
+const std::vector<RecordCase>& recordCases() {
+    static const std::vector<RecordCase> cases = {
+        {"default buried, 22 m fill", [](DesignInput& in) { buried(in, "22"); }, 88, 104, {}},
+        {"buried at the least fill", [](DesignInput& in) { buried(in, "0.5"); }, 15, 35, {"16", "22", "32"}},
+        {"buried just below the axle band",
+         [](DesignInput& in) { buried(in, "1.0391"); },
+         15,
+         35,
+         {"18", "25"}},
+        {"buried at the axle band limit",
+         [](DesignInput& in) { buried(in, "1.0392"); },
+         15,
+         35,
+         {"18", "25"}},
+        {"buried just below the vehicle band",
+         [](DesignInput& in) { buried(in, "5.888"); },
+         25,
+         45,
+         {"20", "28"}},
+        {"buried at the vehicle band limit",
+         [](DesignInput& in) { buried(in, "5.889"); },
+         25,
+         45,
+         {"20", "28"}},
+        {"buried, long span, C40, HRB400",
+         [](DesignInput& in) {
+             buried(in, "3");
+             in.txtJKJ = "6";
+             in.CboHNTDJ = "C40";
+             in.txtHNTKY = "18.4";
+             in.txtHNTKL = "1.65";
+             in.CboZJDJ = "HRB400";
+         },
+         30,
+         60,
+         {"20", "25", "32"}},
+        {"buried, short span, plain bars, severe environment",
+         [](DesignInput& in) {
+             buried(in, "2");
+             in.txtJKJ = "1";
+             in.CboZJDJ = "R235";
+             in.CboHJLB = "III类环境";
+         },
+         3,
+         20,
+         {"16", "20", "25"}},
+        {"buried, typed span, wide slab, midspan thinner than the ends",
+         [](DesignInput& in) {
+             buried(in, "4");
+             in.chkJSKJ = true;
+             in.txtJSKJ = "4.2";
+             in.chkGBK = true;
+             in.txtGBK = "1.49";
+             in.txtBZH = "105";
+         },
+         15,
+         35,
+         {"16", "25"}},
+        {"open, default pavement", [](DesignInput& in) { open(in); }, 15, 40, {}},
+        {"open, long span, thick cover, C20",
+         [](DesignInput& in) {
+             open(in);
+             in.txtJKJ = "5";
+             in.txtBHC = "5";
+             in.CboHNTDJ = "C20";
+             in.txtHNTKY = "9.2";
+             in.txtHNTKL = "1.06";
+         },
+         25,
+         50,
+         {"18", "22", "28"}},
+        {"open, short bearing length",
+         [](DesignInput& in) {
+             open(in);
+             in.txtGZCD = "0.2";
+             in.txtJKJ = "2";
+         },
+         12,
+         32,
+         {"16", "20"}},
+        {"custom, default loads", [](DesignInput& in) { custom(in); }, 10, 30, {"16", "18", "20"}},
+        {"custom, heavy loads on a long span",
+         [](DesignInput& in) {
+             custom(in);
+             in.txtJBHZ = "150";
+             in.txtJBHZKD = "4";
+             in.txtJZL = "400";
+             in.txtJKJ = "5";
+         },
+         60,
+         95,
+         {"22", "25", "28", "32"}},
+        {"buried under 60 m of fill: nothing passes",
+         [](DesignInput& in) { buried(in, "60"); },
+         40,
+         55,
+         {"25", "32"}},
+        {"open on a 6 m span, thin slabs only: nothing passes",
+         [](DesignInput& in) {
+             open(in);
+             in.txtJKJ = "6";
+         },
+         15,
+         25,
+         {"16", "32"}},
+    };
+    return cases;
+}
+
+DesignRequest requestFor(const RecordCase& c, DesignObjective objective) {
+    DesignRequest request;
+    request.record = record(c);
+    request.minEndThicknessCm = c.minCm;
+    request.maxEndThicknessCm = c.maxCm;
+    request.diameters = c.diameters;
+    request.objective = objective;
+    return request;
+}
+
+class SearchEqualsExhaustiveSearch
+    : public ::testing::TestWithParam<std::tuple<std::size_t, DesignObjective>> {};
+
+TEST_P(SearchEqualsExhaustiveSearch, SameDesignOrSameMessage) {
+    const auto [index, objective] = GetParam();
+    const RecordCase& c = recordCases()[index];
+    const DesignRequest request = requestFor(c, objective);
+    const DesignOutcome fast = findDesign(request);
+    const DesignOutcome exhaustive = findDesignExhaustively(request);
+    EXPECT_EQ(fast.design, exhaustive.design) << c.name;
+    EXPECT_EQ(fast.message, exhaustive.message) << c.name;
+    EXPECT_LT(fast.candidatesEvaluated, exhaustive.candidatesEvaluated) << c.name;
+}
+
+std::string caseName(const ::testing::TestParamInfo<std::tuple<std::size_t, DesignObjective>>& info) {
+    const auto [index, objective] = info.param;
+    return (objective == DesignObjective::Thinnest ? "Thinnest" : "Cheapest") + std::to_string(index);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, SearchEqualsExhaustiveSearch,
+                         ::testing::Combine(::testing::Range<std::size_t>(0, 16),
+                                            ::testing::Values(DesignObjective::Thinnest,
+                                                              DesignObjective::Cheapest)),
+                         caseName);
+
+// Each window holds its thinnest design above its least thickness, so the search has thicknesses to
+// pass over; the last two records hold none.
+TEST(DesignSearch, WindowsHoldTheirThinnestDesignAboveTheirLeastThickness) {
+    const auto& cases = recordCases();
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const DesignOutcome outcome = findDesign(requestFor(cases[i], DesignObjective::Thinnest));
+        const bool expectsDesign = i + 2 < cases.size();
+        ASSERT_EQ(outcome.design.has_value(), expectsDesign) << cases[i].name << ": " << outcome.message;
+        if (outcome.design) {
+            EXPECT_GT(outcome.design->endThicknessCm, cases[i].minCm) << cases[i].name;
+        }
+    }
+}
+
+TEST(DesignSearch, DefaultBuriedSlabNeedsFarFewerCalculationsThanEveryCandidate) {
+    const DesignOutcome fast = findDesign(DesignRequest{});
+    ASSERT_TRUE(fast.design);
+    EXPECT_EQ(fast.design->texts.txtBDH, "96");
+    EXPECT_EQ(fast.design->texts.txtBZH, "101");
+    EXPECT_EQ(fast.design->governing, Check::Shear);
+    // 131 thicknesses × 95 admissible bar arrangements in a 0.99 m slab.
+    EXPECT_LT(fast.candidatesEvaluated * 50, 131 * 95);
+}
+
+TEST(DesignSearch, NothingPassingNamesTheFailingCheckAtTheLargestThickness) {
+    DesignRequest request;
+    request.record.txtTTG = "60";
+    request.minEndThicknessCm = 40;
+    request.maxEndThicknessCm = 55;
+    const DesignOutcome outcome = findDesign(request);
+    EXPECT_FALSE(outcome.design);
+    EXPECT_EQ(outcome.message.rfind("板端厚至55 cm 仍不满足", 0), 0u) << outcome.message;
+    EXPECT_NE(outcome.message.find("斜截面抗剪承载力"), std::string::npos) << outcome.message;
+    EXPECT_NE(outcome.message.find("γ0Vd/Vc="), std::string::npos) << outcome.message;
+}
+
+TEST(DesignSearch, RecordTheInputChecksRefuseGivesTheirMessage) {
+    struct Case {
+        std::function<void(DesignInput&)> edit;
+        std::string message;
+    };
+    const Case cases[] = {
+        {[](DesignInput& in) { in.txtTTG = "0.4"; }, "暗盖板涵填土高应大于0.5,请重新输入"},
+        {[](DesignInput& in) { in.txtGBK = "wide"; }, "盖板宽应大于0,请重新输入"},
+        {[](DesignInput& in) { in.txtBZH = ""; }, "板端厚和板中厚应为数值：设计保持板中厚与板端厚之差"},
+    };
+    for (const Case& c : cases) {
+        DesignRequest request;
+        c.edit(request.record);
+        request.maxEndThicknessCm = 30;
+        EXPECT_EQ(findDesign(request).message, c.message);
+    }
+}
+
+TEST(DesignSearch, BestPerDiameterStartsWithTheDesignOfAllDiameters) {
+    DesignRequest request;
+    request.record.slabType = SlabType::Open;
+    const auto designs = bestDesignPerDiameter(request);
+    ASSERT_EQ(designs.size(), 7u);
+    EXPECT_EQ(designs.front(), *findDesign(request).design);
+    for (std::size_t i = 1; i < designs.size(); ++i) {
+        EXPECT_FALSE(ranksBefore(designs[i], designs[i - 1], request.objective));
+        EXPECT_NE(designs[i].barDiameterMm, designs[i - 1].barDiameterMm);
+    }
+}
+
+// The design as the window sees it after opening the file: written, read back and calculated again.
+Expected<CalculateOutcome, Refusal> recalculatedFromFile(const DesignInput& input) {
+    const Expected<std::string> bytes = tvrl::write(input);
+    std::istringstream in(*bytes);
+    DesignInput reread;
+    DesignInputTarget target(reread);
+    tvrl::apply(tvrl::read(in), target);
+    EXPECT_EQ(reread, input);
+    CalculationResults r;
+    initialiseCrackWidthFactors(r);
+    return runCalculateCommand(reread, r);
+}
+
+TEST(DesignSearch, WrittenDesignReadsBackAndRecalculatesToTheSameVerdicts) {
+    for (const RecordCase& c : recordCases()) {
+        const DesignRequest request = requestFor(c, DesignObjective::Thinnest);
+        const DesignOutcome outcome = findDesign(request);
+        if (!outcome.design) {
+            continue;
+        }
+        const Expected<CalculateOutcome, Refusal> recalculated =
+            recalculatedFromFile(withDesign(request.record, outcome.design->texts));
+        ASSERT_TRUE(recalculated) << c.name;
+        for (const Verdict& verdict : recalculated->verdicts) {
+            EXPECT_TRUE(verdict.passed) << c.name << " " << verdict.caption;
+        }
+    }
+}
+
+TEST(DesignTexts, MidspanKeepsTheRecordsDifferenceAndTheSpanFollowsTheRule) {
+    struct Case {
+        const char* d1;
+        const char* d2;
+        const char* clearSpan;
+        const char* bearing;
+        bool spanTyped;
+        int endCm;
+        const char* midspan;
+        std::optional<std::string> span;
+    };
+    const Case cases[] = {
+        {"108", "113", "3.5", "0.3", false, 95, "100", "3.8"},
+        {"108", "113", "3.5", "0.3", false, 25, "30", "3.75"},
+        {"108.5", "113.2", "3.5", "0.3", false, 95, "99.7", "3.8"},
+        {"40", "35", "2", "0.25", false, 20, "15", "2.2"},
+        {"108", "113", "3.5", "0.3", true, 95, "100", std::nullopt},
+        // The derived 10.29999999 m has eleven characters: rounded to fit the file's ten.
+        {"108", "113", "9.99999999", "0.3", false, 50, "55", "10.3"},
+    };
+    for (const Case& c : cases) {
+        DesignInput in;
+        in.txtBDH = c.d1;
+        in.txtBZH = c.d2;
+        in.txtJKJ = c.clearSpan;
+        in.txtGZCD = c.bearing;
+        in.chkJSKJ = c.spanTyped;
+        const CandidateTexts candidate = candidateTexts(in, c.endCm, "25", 12);
+        EXPECT_TRUE(candidate.problem.empty());
+        EXPECT_EQ(candidate.texts, (DesignTexts{std::to_string(c.endCm), c.midspan, "25", "12", c.span}));
+    }
+}
+
+TEST(DesignTexts, SpanThatCannotBeWrittenInTenCharactersIsAProblem) {
+    DesignInput in;
+    in.txtJKJ = "1e12";
+    EXPECT_EQ(candidateTexts(in, 30, "25", 12).problem, "计算跨径无法写成十个字符以内的数值");
+}
+
+TEST(BarDetailing, CountsAdmittedBySpacingRules) {
+    struct Case {
+        double widthM;
+        float diameter;
+        int first;
+        int last;
+    };
+    const Case cases[] = {
+        {0.99, 16, 5, 20},  // 990/20 − 17.5 = 32 mm clear; 990/5 = 198 mm centres
+        {0.99, 25, 5, 17},  // 990/17 − 27 = 31.2 mm ≥ 30
+        {0.99, 32, 5, 14},  // clear spacing at least d = 32: 990/14 − 34.5 = 36.2 mm
+        {1.0, 20, 5, 19},   // 1000/5 = 200 mm centres exactly; 1000/19 − 22 = 30.6 mm
+        {1.04, 20, 6, 20},  // 1040/20 − 22 = 30 mm exactly
+        {0.04, 16, 1, 0},   // 40 − 17.5 = 22.5 mm: no bar fits
+    };
+    for (const Case& c : cases) {
+        const CountRange range = admissibleCounts(c.widthM, *findBarSize(c.diameter), BarDetailing{});
+        EXPECT_EQ(range.first, c.first) << c.widthM << " " << c.diameter;
+        EXPECT_EQ(range.last, c.last) << c.widthM << " " << c.diameter;
+    }
+}
+
+TEST(DesignRequestCheck, BadRangesDiametersAndPricesAreRefused) {
+    struct Case {
+        std::function<void(DesignRequest&)> edit;
+        std::string message;
+    };
+    const Case cases[] = {
+        {[](DesignRequest& r) { r.minEndThicknessCm = 60, r.maxEndThicknessCm = 50; },
+         "板端厚范围的下限60 cm大于上限50 cm"},
+        {[](DesignRequest& r) { r.minEndThicknessCm = 0; }, "板端厚范围应在1至1000 cm之间"},
+        {[](DesignRequest& r) { r.maxEndThicknessCm = 1001; }, "板端厚范围应在1至1000 cm之间"},
+        {[](DesignRequest& r) {
+             r.diameters = {"16", "24"};
+         },
+         "主筋直径24不在主筋直径表中（16、18、20、22、25、28、32）"},
+        {[](DesignRequest& r) { r.prices.steelPerKg = 0; }, "混凝土和钢筋单价应大于0"},
+        {[](DesignRequest& r) { r.prices.concretePerM3 = std::nan(""); }, "混凝土和钢筋单价应大于0"},
+    };
+    EXPECT_FALSE(requestProblem(DesignRequest{}));
+    for (const Case& c : cases) {
+        DesignRequest request;
+        c.edit(request);
+        EXPECT_EQ(requestProblem(request), c.message);
+    }
+}
+
+TEST(DesignRanking, ObjectivesOrderByThicknessOrByPrice) {
+    SlabDesign thin;
+    thin.endThicknessCm = 30;
+    thin.quantities = {1.5f, 120.0f};
+    thin.cost = 1500;
+    SlabDesign thickButCheaper = thin;
+    thickButCheaper.endThicknessCm = 32;
+    thickButCheaper.cost = 1400;
+    EXPECT_TRUE(ranksBefore(thin, thickButCheaper, DesignObjective::Thinnest));
+    EXPECT_TRUE(ranksBefore(thickButCheaper, thin, DesignObjective::Cheapest));
+    SlabDesign lighter = thin;
+    lighter.quantities.steelKg = 110.0f;
+    EXPECT_TRUE(ranksBefore(lighter, thin, DesignObjective::Thinnest));
+    SlabDesign samePriceThicker = thickButCheaper;
+    samePriceThicker.cost = thin.cost;
+    EXPECT_TRUE(ranksBefore(thin, samePriceThicker, DesignObjective::Cheapest));
+}
+
+}  // namespace
+}  // namespace tavrel

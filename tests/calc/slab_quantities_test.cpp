@@ -1,0 +1,70 @@
+// Quantities, price and utilisation of one slab, against hand-worked values of the default slab.
+#include "calc/slab_quantities.h"
+
+#include <gtest/gtest.h>
+
+#include "calculated.h"
+#include "test_support.h"
+
+namespace tavrel {
+namespace {
+
+TEST(SlabQuantities, DefaultSlabHasItsHandWorkedConcreteAndSteel) {
+    // 0.99 m × (3.5 + 2 × 0.3) m × (108 + 113)/2 cm = 4.485195 m³; 14 × 4.909 cm² × (4.1 − 2 × 0.03) m ×
+    // 7850 kg/m³ = 217.9576 kg; both from the stored singles of the inputs.
+    const SlabQuantities q = slabQuantities(test::calculated(DesignInput{}));
+    EXPECT_EQ(q.concreteM3, 4.48519516f);
+    EXPECT_EQ(q.steelKg, 217.957642f);
+}
+
+TEST(SlabQuantities, PriceWeighsConcreteAndSteelByTheirUnitPrices) {
+    const SlabQuantities q{2.0f, 100.0f};
+    EXPECT_EQ(slabCost(q, UnitPrices{}), 1700.0f);  // 2 m³ × 600 + 100 kg × 5
+    EXPECT_EQ(slabCost(q, UnitPrices{500, 6}), 1600.0f);
+}
+
+TEST(SlabQuantities, EveryBarIsShortenedByTheCoverAtBothEnds) {
+    // One bar of 10 cm² over 2 m + 2 × 0.25 m − 2 × 0.05 m = 2.4 m: 0.001 m² × 2.4 m × 7850 = 18.84 kg.
+    EXPECT_EQ(mainSteelKg(1, 10.0f, 2.0f, 0.25f, 5.0f), 18.84f);
+    EXPECT_EQ(mainSteelKg(3, 10.0f, 2.0f, 0.25f, 5.0f), 56.52f);
+}
+
+TEST(SlabUtilisation, DefaultSlabIsGovernedByItsCrackWidth) {
+    // Worked values of the default slab: x = 0.14085 against 0.56 × 1.0365; ρmin = 0.2234 % against
+    // 0.6698 %; 818.73 against 1859.04 kNm; 0.1806 against 0.2 mm; 793.78 against 891.45 kN.
+    const CheckUtilisation u = checkUtilisation(test::calculated(DesignInput{}));
+    EXPECT_TRUE(test::near(u.of(Check::CompressionZone), 0.14085 / (0.56 * 1.0365), 1e-3));
+    EXPECT_TRUE(test::near(u.of(Check::MinimumReinforcement), 0.2234 / 0.6698, 1e-3));
+    EXPECT_TRUE(test::near(u.of(Check::FlexuralCapacity), 818.73 / 1859.04, 1e-3));
+    EXPECT_TRUE(test::near(u.of(Check::CrackWidth), 0.1806 / 0.2, 1e-3));
+    EXPECT_TRUE(test::near(u.of(Check::Shear), 793.78 / 891.45, 1e-3));
+    EXPECT_EQ(governingCheck(u), Check::CrackWidth);
+}
+
+TEST(SlabUtilisation, AbsoluteMinimumPercentageCountsWhereTheStrengthLimitIsLower) {
+    // C20 with HRB400: 45 × 1.06 / 330 = 0.1445 % is below the 0.2 % floor, which then is ρmin.
+    DesignInput input;
+    input.CboZJDJ = "HRB400";
+    input.txtHNTKL = "1.06";
+    const CalculationResults r = test::calculated(input);
+    EXPECT_TRUE(test::near(checkUtilisation(r).of(Check::MinimumReinforcement), 0.2 / r.rhoPct, 1e-6));
+}
+
+TEST(SlabUtilisation, GoverningCheckIsTheFirstOfEqualHighestRatios) {
+    CheckUtilisation u;
+    u.byCheck = {0.5f, 0.9f, 0.9f, 0.2f, 0.1f};
+    EXPECT_EQ(governingCheck(u), Check::MinimumReinforcement);
+    u.byCheck = {0.5f, 0.9f, 0.9f, 0.2f, 1.1f};
+    EXPECT_EQ(governingCheck(u), Check::Shear);
+}
+
+TEST(SlabUtilisation, CheckNamesAreTheVerdictCaptionsWithoutTheirVerdict) {
+    EXPECT_EQ(checkName(Check::CompressionZone), "砼受压区高度");
+    EXPECT_EQ(checkName(Check::MinimumReinforcement), "最小配筋率");
+    EXPECT_EQ(checkName(Check::FlexuralCapacity), "正截面抗弯承载力");
+    EXPECT_EQ(checkName(Check::CrackWidth), "最大裂缝宽度");
+    EXPECT_EQ(checkName(Check::Shear), "斜截面抗剪承载力");
+}
+
+}  // namespace
+}  // namespace tavrel

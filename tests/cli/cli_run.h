@@ -1,0 +1,66 @@
+// Running the command-line tool as a separate program, on the bundled example and on edited copies.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace tavrel::test {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+};
+
+// Runs tavrel-cli with the arguments; `out` holds its standard output, and its standard error too when
+// `withErrors` is set.
+inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
+    const std::string command =
+        std::string(TAVREL_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
+    CliRun run{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::array<char, 4096> buffer{};
+    while (const size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
+        run.out.append(buffer.data(), n);
+    }
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+inline std::string exampleFile() {
+    return tavrel::test::sourcePath("examples/default.tvrl");
+}
+
+struct LineEdit {
+    int line;
+    std::string value;
+};
+
+// A copy of the example with some values replaced (each value's 20 spaces and term kept).
+inline std::string editedExample(const std::vector<LineEdit>& edits, const std::string& name) {
+    std::ifstream in(exampleFile(), std::ios::binary);
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const LineEdit& edit : edits) {
+        size_t start = 0;
+        for (int line = 1; line < edit.line; ++line) {
+            start = content.find("\r\n", start) + 2;
+        }
+        content.replace(start, content.find("                    ", start) - start, edit.value);
+    }
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+}
+
+}  // namespace tavrel::test

@@ -1,0 +1,156 @@
+// Widget tests of the design dialog: the Tools menu, the design it shows, refused ranges, and adopting a
+// design into the main window, whose calculate command then shows the verdicts.
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "ui/design_dialog.h"
+#include "ui_test_support.h"
+
+using namespace tavrel;
+using namespace tavrel::ui;
+using namespace tavrel::ui::test;
+
+class DesignDialogTest : public QObject {
+    Q_OBJECT
+
+  private:
+    MainWindowFixture f;
+
+    // Runs Tools > 自动设计; `whileOpen` sees the modal dialog and closes it.
+    void showDesignDialog(const std::function<void(QDialog&)>& whileOpen) {
+        bool closedInTime = true;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            whileOpen(*dialog);
+            if (dialog->isVisible()) {
+                closedInTime = false;
+                dialog->reject();
+            }
+        });
+        f.window->findChild<QAction*>("mnuToolsDesign")->trigger();
+        QVERIFY2(closedInTime, "the dialog was still open");
+    }
+
+    static QString boxText(QDialog& dialog, std::string_view name) {
+        return control<QLineEdit>(dialog, name).text();
+    }
+    static void click(QDialog& dialog, std::string_view name) {
+        QTest::mouseClick(&control<QAbstractButton>(dialog, name), Qt::LeftButton);
+    }
+
+  private slots:
+    void init() { QVERIFY(f.restart()); }
+    void cleanup() { f.window.reset(); }
+
+    void theToolsMenuStandsBeforeTheHelpMenu() {
+        QStringList titles;
+        for (QAction* menu : f.window->menuBar()->actions()) {
+            titles << menu->text();
+        }
+        QCOMPARE(titles, (QStringList{"文件(&F)", "工具(&T)", "帮助(&H)"}));
+        QCOMPARE(f.window->findChild<QAction*>("mnuToolsDesign")->text(), QStringLiteral("自动设计(&D)..."));
+    }
+
+    void designShowsTheThinnestSlabItsQuantitiesUtilisationsAndOtherDiameters() {
+        showDesignDialog([](QDialog& dialog) {
+            QCOMPARE(dialog.objectName(), QStringLiteral("frmDesign"));
+            QVERIFY(!control<QPushButton>(dialog, "cmdAdopt").isEnabled());
+            click(dialog, "cmdDesign");
+            QCOMPARE(boxText(dialog, "txtResultBDH"), QStringLiteral("96"));
+            QCOMPARE(boxText(dialog, "txtResultBZH"), QStringLiteral("101"));
+            QCOMPARE(boxText(dialog, "txtResultBars"), QStringLiteral("18Φ22"));
+            QCOMPARE(boxText(dialog, "txtResultConcrete"), QStringLiteral("4.00"));
+            QCOMPARE(boxText(dialog, "txtResultSteel"), QStringLiteral("217.0"));
+            QVERIFY(boxText(dialog, "txtResultCost").isEmpty());  // a price only for the cheapest objective
+            QCOMPARE(boxText(dialog, "txtUseShear"), QStringLiteral("1.00"));
+            QVERIFY(control<QLineEdit>(dialog, "txtUseShear").font().bold());
+            QVERIFY(control<QLabel>(dialog, "lblNote").text().contains(QStringLiteral("分布钢筋未设计")));
+            QVERIFY(!control<QLabel>(dialog, "lblAlternative1").text().isEmpty());
+            QVERIFY(!control<QLabel>(dialog, "lblAlternative1").text().startsWith(QStringLiteral("18Φ22")));
+            QVERIFY(control<QPushButton>(dialog, "cmdAdopt").isEnabled());
+            click(dialog, "cmdClose");
+        });
+        QCOMPARE(f.text("txtBDH"), QStringLiteral("108"));  // closing adopts nothing
+    }
+
+    void everyControlThatTakesTheFocusHasANameToBeSpoken() {
+        showDesignDialog([](QDialog& dialog) {
+            const auto* surface = dialog.findChild<FormSurface*>(QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget* widget : surface->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (widget->focusPolicy() != Qt::NoFocus) {
+                    QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+                }
+            }
+            QCOMPARE(control<QWidget>(dialog, "txtUseShear").accessibleName(),
+                     QStringLiteral("斜截面抗剪承载力"));
+            QCOMPARE(control<QWidget>(dialog, "chkZJZJ25").accessibleName(),
+                     QStringLiteral("主筋直径 25 mm"));
+            click(dialog, "cmdClose");
+        });
+    }
+
+    void badRangesAreRefusedWithAMessageAndNothingFound() {
+        showDesignDialog([this](QDialog& dialog) {
+            control<QLineEdit>(dialog, "txtMinBDH").setText(QStringLiteral("60"));
+            control<QLineEdit>(dialog, "txtMaxBDH").setText(QStringLiteral("50"));
+            click(dialog, "cmdDesign");
+            QCOMPARE(f.prompter.messages.size(), std::size_t{1});
+            QCOMPARE(f.prompter.messages.back().text, QStringLiteral("板端厚范围的下限60 cm大于上限50 cm"));
+            control<QLineEdit>(dialog, "txtMaxBDH").setText(QStringLiteral("70"));
+            for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+                box->setChecked(false);
+            }
+            click(dialog, "cmdDesign");
+            QCOMPARE(f.prompter.messages.back().text, QStringLiteral("请至少选择一种主筋直径"));
+            QVERIFY(!control<QPushButton>(dialog, "cmdAdopt").isEnabled());
+            click(dialog, "cmdClose");
+        });
+    }
+
+    void noPassingDesignSaysWhyAtTheLargestThickness() {
+        showDesignDialog([](QDialog& dialog) {
+            control<QLineEdit>(dialog, "txtMaxBDH").setText(QStringLiteral("40"));
+            click(dialog, "cmdDesign");
+            QVERIFY(control<QLabel>(dialog, "lblNote")
+                        .text()
+                        .startsWith(QStringLiteral("板端厚至40 cm 仍不满足")));
+            QVERIFY(boxText(dialog, "txtResultBDH").isEmpty());
+            QVERIFY(!control<QPushButton>(dialog, "cmdAdopt").isEnabled());
+            click(dialog, "cmdClose");
+        });
+    }
+
+    void adoptingWritesTheDesignIntoTheWindowAndCalculatesIt() {
+        f.get<QLineEdit>("txtJKJ").setText(QStringLiteral("3"));  // the span typed, not yet derived again
+        showDesignDialog([](QDialog& dialog) {
+            control<QRadioButton>(dialog, "optCheapest").setChecked(true);
+            click(dialog, "cmdDesign");
+            QVERIFY(!boxText(dialog, "txtResultCost").isEmpty());
+            click(dialog, "cmdAdopt");
+        });
+        const DesignInput input = f.window->designInput();
+        DesignRequest request;
+        request.record = input;
+        request.objective = DesignObjective::Cheapest;
+        const DesignOutcome expected = findDesign(request);
+        QVERIFY(expected.design);
+        QCOMPARE(input, withDesign(input, expected.design->texts));
+        QCOMPARE(f.text("txtBDH").toStdString(), expected.design->texts.txtBDH);
+        QCOMPARE(f.text("txtJSKJ").toStdString(), *expected.design->texts.txtJSKJ);
+        for (const char* label : {"Label33", "Label34", "Label35", "Label36", "Label37"}) {
+            QVERIFY2(f.get<QLabel>(label).isVisible(), label);
+            QVERIFY2(f.caption(label).endsWith(QStringLiteral("√")), label);
+        }
+        QVERIFY(f.get("Command2").isEnabled());
+        QVERIFY(f.prompter.messages.empty());
+    }
+};
+
+QTEST_MAIN(DesignDialogTest)
+#include "design_dialog_test.moc"
