@@ -53,7 +53,7 @@ QLabel& addIconBox(QWidget& surface) {
 
 }  // namespace
 
-AboutDialog::AboutDialog(QWidget* mainWindow) : QDialog(mainWindow) {
+AboutDialog::AboutDialog(QWidget* mainWindow, Edition edition) : QDialog(mainWindow), m_edition(edition) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于 ") + QString::fromUtf8(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -85,7 +85,7 @@ void AboutDialog::Form_Load() {
     if (parentWidget()) {
         centreOver(*this, *parentWidget());
     }
-    const DesignCode& code = designCode(Edition::Jtg2004);
+    const DesignCode& code = designCode(m_edition);
     control<QLabel>(*this, "lblTitle").setText(QString::fromUtf8(kProgramTitle));
     control<QLabel>(*this, "lblVersion").setText(QStringLiteral("版本 ") + QString::fromUtf8(kVersion));
     control<QLabel>(*this, "Label1").setText(QStringLiteral("荷载组合：") + text(code.titles.loadsCode));

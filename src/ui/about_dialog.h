@@ -3,15 +3,20 @@
 
 #include <QDialog>
 
+#include "base/edition.h"
+
 namespace tavrel::ui {
 
 class AboutDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit AboutDialog(QWidget* mainWindow);
+    // Two of its lines name the codes of `edition`, the edition in force on the main window.
+    AboutDialog(QWidget* mainWindow, Edition edition);
 
   private:
     void Form_Load();
+
+    Edition m_edition;
 };
 
 }  // namespace tavrel::ui

@@ -1,4 +1,4 @@
-// The layout tables of the three windows, in twips, row for row as designed.
+// The layout tables of the windows, in twips, row for row as designed, and the main window's menus.
 #pragma once
 
 #include <span>
@@ -8,10 +8,13 @@
 
 namespace tavrel::ui {
 
+struct MenuRow;
+
 // frmMain: client area below the menu bar, status bar included.
 inline constexpr TwipsRect kMainClientArea{1275, 2040, 12360, 8715};  // left, top on the screen
 inline constexpr TwipsRect kMainStatusBar{0, 8340, 12360, 375};
 FormTables mainWindowTables();
+std::span<const MenuRow> mainWindowMenus();
 
 // Form3, the stirrup dialog.
 inline constexpr TwipsRect kStirrupClientArea{0, 0, 5235, 3630};

@@ -29,6 +29,7 @@
 #include "ui/design_dialog.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
+#include "ui/menu_table.h"
 #include "ui/stirrup_dialog.h"
 
 namespace tavrel::ui {
@@ -42,7 +43,26 @@ constexpr int kCaptionBlanks = 30;
 // The picture box of each slab type's diagram, indexed by the type.
 constexpr std::string_view kFigurePictures[] = {"Picture1", "Picture2", "Picture3"};
 
-constexpr const char* kProgramPurpose = "钢筋混凝土盖板涵盖板计算";  // the first status panel
+// The three panels of the status bar: what the program does, the code pair in force, the version.
+constexpr std::string_view kStatusPanels[] = {"Panel1", "Panel2", "Panel3"};
+constexpr std::string_view kCodePanel = kStatusPanels[1];
+constexpr const char* kProgramPurpose = "钢筋混凝土盖板涵盖板计算";
+
+// The 设置 menu's choice of each code edition and each structural safety class.
+struct EditionItem {
+    Edition edition;
+    std::string_view item;
+};
+constexpr EditionItem kEditionItems[] = {{Edition::Jtg2004, "mnuCode2004"},
+                                         {Edition::Jtg2018, "mnuCode2018"}};
+struct SafetyClassItem {
+    SafetyClass safetyClass;
+    std::string_view item;
+};
+constexpr SafetyClassItem kSafetyClassItems[] = {{SafetyClass::First, "mnuSafety1"},
+                                                 {SafetyClass::Second, "mnuSafety2"},
+                                                 {SafetyClass::Third, "mnuSafety3"}};
+constexpr std::string_view kSafetyClassMenu = "mnuSafety";
 
 // The result area: each result box and the text of the calculate command's outcome it shows.
 struct ResultBox {
@@ -181,6 +201,7 @@ MainWindow::MainWindow(CalculationResults& results, Prompter& prompter, const QS
     createClientArea();
     createMenus();
     createStatusBar();
+    showSettings();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectHandlers();
     Form_Load();
@@ -211,43 +232,33 @@ void MainWindow::nameOverrideCheckBoxes() {
     }
 }
 
+// The menus of the layout table, each item connected to its command; choosing an edition or a safety
+// class is the same as setting it from a file.
 void MainWindow::createMenus() {
-    struct MenuItem {
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
+    buildMenuBar(*menuBar(), mainWindowMenus());
+    struct MenuCommand {
+        std::string_view item;
         void (MainWindow::*handler)();
     };
-    const MenuItem fileItems[] = {
-        {"mnuFileSave", "保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::mnuFileSave_Click},
-        {"mnuFileSaveAs", "另存为(&A)...", {}, &MainWindow::mnuFileSaveAs_Click},
-        {"mnuFileOpen", "打开(&O)...", {}, &MainWindow::mnuFileOpen_Click},
-        {"mnuFileBar0", nullptr, {}, nullptr},
-        {"mnuFileClose", "关闭(&C)", {}, &MainWindow::mnuFileClose_Click},
+    const MenuCommand commands[] = {
+        {"mnuFileSave", &MainWindow::mnuFileSave_Click},
+        {"mnuFileSaveAs", &MainWindow::mnuFileSaveAs_Click},
+        {"mnuFileOpen", &MainWindow::mnuFileOpen_Click},
+        {"mnuFileClose", &MainWindow::mnuFileClose_Click},
+        {"mnuToolsDesign", &MainWindow::mnuToolsDesign_Click},
+        {"mnuHelpAbout", &MainWindow::mnuHelpAbout_Click},
     };
-    const MenuItem toolItems[] = {
-        {"mnuToolsDesign", "自动设计(&D)...", {}, &MainWindow::mnuToolsDesign_Click},
-    };
-    const MenuItem helpItems[] = {
-        {"mnuHelpAbout", "关于(&A) ", {}, &MainWindow::mnuHelpAbout_Click},
-    };
-
-    auto addMenu = [this](const char* name, const char* title, std::span<const MenuItem> items) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
-        menu->setObjectName(QString::fromUtf8(name));
-        for (const MenuItem& item : items) {
-            QAction* action =
-                item.caption ? menu->addAction(QString::fromUtf8(item.caption)) : menu->addSeparator();
-            action->setObjectName(QString::fromUtf8(item.name));
-            action->setShortcut(item.shortcut);
-            if (item.handler) {
-                connect(action, &QAction::triggered, this, item.handler);
-            }
-        }
-    };
-    addMenu("mnuFile", "文件(&F)", fileItems);
-    addMenu("mnuTools", "工具(&T)", toolItems);
-    addMenu("mnuHelp", "帮助(&H)", helpItems);
+    for (const MenuCommand& command : commands) {
+        connect(&menuItem(*this, command.item), &QAction::triggered, this, command.handler);
+    }
+    for (const EditionItem& choice : kEditionItems) {
+        connect(&menuItem(*this, choice.item), &QAction::triggered, this,
+                [this, edition = choice.edition] { selectEdition(edition); });
+    }
+    for (const SafetyClassItem& choice : kSafetyClassItems) {
+        connect(&menuItem(*this, choice.item), &QAction::triggered, this,
+                [this, safetyClass = choice.safetyClass] { selectSafetyClass(safetyClass); });
+    }
 }
 
 void MainWindow::createStatusBar() {
@@ -255,15 +266,36 @@ void MainWindow::createStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(toPixels(kMainStatusBar.height));
-    const QString panels[] = {QString::fromUtf8(kProgramPurpose),
-                              QString::fromStdString(designCode(Edition::Jtg2004).pairName()),
-                              QStringLiteral("版本 ") + QString::fromUtf8(kVersion)};
-    for (const QString& text : panels) {
-        auto* panel = new QLabel(text, bar);
+    // The code panel is written by showSettings.
+    const QString texts[] = {QString::fromUtf8(kProgramPurpose), QString(),
+                             QStringLiteral("版本 ") + QString::fromUtf8(kVersion)};
+    for (std::size_t i = 0; i < std::size(kStatusPanels); ++i) {
+        auto* panel = new QLabel(texts[i], bar);
+        panel->setObjectName(toQString(kStatusPanels[i]));
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         bar->addWidget(panel, 1);
     }
     setStatusBar(bar);
+}
+
+// The 设置 menu and the status bar show the settings in force, however they were set (the menu, a file,
+// the last input): the checked edition and safety class, the safety classes greyed under the 2004 rules,
+// which take a fixed γ0 and keep the class only for a later switch, and the code pair's name.
+void MainWindow::showSettings() {
+    for (const EditionItem& choice : kEditionItems) {
+        if (choice.edition == m_edition) {
+            menuItem(*this, choice.item).setChecked(true);
+        }
+    }
+    for (const SafetyClassItem& choice : kSafetyClassItems) {
+        if (choice.safetyClass == m_safetyClass) {
+            menuItem(*this, choice.item).setChecked(true);
+        }
+    }
+    menuNamed(*this, kSafetyClassMenu).menuAction()->setEnabled(m_edition == Edition::Jtg2018);
+    statusBar()
+        ->findChild<QLabel*>(toQString(kCodePanel))
+        ->setText(QString::fromStdString(designCode(m_edition).pairName()));
 }
 
 // The client area below the menu bar opens at its designed place on the screen.
@@ -352,6 +384,7 @@ void MainWindow::selectEdition(Edition edition) {
     unloadStirrupDialog();
     m_edition = edition;
     fillEditionLists(edition);
+    showSettings();
     resetResultArea();
 }
 
@@ -361,6 +394,7 @@ void MainWindow::selectSafetyClass(SafetyClass safetyClass) {
     }
     unloadStirrupDialog();
     m_safetyClass = safetyClass;
+    showSettings();
     resetResultArea();
 }
 
@@ -630,7 +664,7 @@ void MainWindow::mnuToolsDesign_Click() {
 }
 
 void MainWindow::mnuHelpAbout_Click() {
-    AboutDialog dialog(this);
+    AboutDialog dialog(this, m_edition);
     m_aboutDialog = &dialog;
     dialog.exec();
 }

@@ -93,6 +93,7 @@ class MainWindow : public QMainWindow, public InputTarget {
     void nameOverrideCheckBoxes();
     void createMenus();
     void createStatusBar();
+    void showSettings();
     void placeAtDesignedPosition();
     void loadFigure(SlabType type);
     void connectHandlers();

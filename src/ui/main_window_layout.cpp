@@ -1,12 +1,15 @@
 // Layout of the main window frmMain: every control with caption, place and initial state, the group
-// outlines and the tab order.
+// outlines, the tab order and the menus.
 #include "ui/layouts.h"
+
+#include "ui/menu_table.h"
 
 namespace tavrel::ui {
 
 namespace {
 
 using enum ControlKind;
+using enum MenuKind;
 
 // Left, top, width, height in twips.
 const ControlRow kControls[] = {
@@ -143,10 +146,41 @@ constexpr CaptionLink kCaptions[] = {
     {"Label23", "txtJLKL"}, {"Label26", "txtWfk1"},  {"Label27", "txtWfk"},
 };
 
+// The menu bar reads 文件 设置 工具 帮助. The 设置 menu holds the two settings of the design input that
+// are not controls of the client area: the code edition (the loads code with the members code, two
+// blanks apart, as the status bar names the pair) and the structural safety class with its γ0. The safety
+// classes are greyed while the 2004 pair is chosen, whose rules take a fixed γ0.
+// clang-format off
+constexpr MenuRow kMenus[] = {
+    {"mnuFile",        "",            Menu,      "文件(&F)",                    ""},
+    {"mnuFileSave",    "mnuFile",     Item,      "保存(&S)",                    "Ctrl+S"},
+    {"mnuFileSaveAs",  "mnuFile",     Item,      "另存为(&A)...",               ""},
+    {"mnuFileOpen",    "mnuFile",     Item,      "打开(&O)...",                 ""},
+    {"mnuFileBar0",    "mnuFile",     Separator, "",                            ""},
+    {"mnuFileClose",   "mnuFile",     Item,      "关闭(&C)",                    ""},
+    {"mnuSettings",    "",            Menu,      "设置(&S)",                    ""},
+    {"mnuCode",        "mnuSettings", Menu,      "设计规范(&D)",                ""},
+    {"mnuCode2004",    "mnuCode",     RadioItem, "JTG D60-2004  JTG D62-2004",  "", kSelected},
+    {"mnuCode2018",    "mnuCode",     RadioItem, "JTG D60-2015  JTG 3362-2018", ""},
+    {"mnuSafety",      "mnuSettings", Menu,      "结构安全等级(&L)",            "", kDisabled},
+    {"mnuSafety1",     "mnuSafety",   RadioItem, "一级(γ0=1.1)",                ""},
+    {"mnuSafety2",     "mnuSafety",   RadioItem, "二级(γ0=1.0)",                "", kSelected},
+    {"mnuSafety3",     "mnuSafety",   RadioItem, "三级(γ0=0.9)",                ""},
+    {"mnuTools",       "",            Menu,      "工具(&T)",                    ""},
+    {"mnuToolsDesign", "mnuTools",    Item,      "自动设计(&D)...",             ""},
+    {"mnuHelp",        "",            Menu,      "帮助(&H)",                    ""},
+    {"mnuHelpAbout",   "mnuHelp",     Item,      "关于(&A) ",                   ""},
+};
+// clang-format on
+
 }  // namespace
 
 FormTables mainWindowTables() {
     return {kControls, kOutlines, kTabOrder, kCaptions};
+}
+
+std::span<const MenuRow> mainWindowMenus() {
+    return kMenus;
 }
 
 }  // namespace tavrel::ui

@@ -11,10 +11,15 @@
 #include <cstring>
 
 #include "app_test_support.h"
+#include "settings_shown.h"
 
 using namespace tavrel;
 using namespace tavrel::app;
 using namespace tavrel::app::test;
+using tavrel::ui::test::k2004Pair;
+using tavrel::ui::test::k2018Pair;
+using tavrel::ui::test::SettingsShown;
+using tavrel::ui::test::settingsShown;
 
 Q_DECLARE_METATYPE(tavrel::ui::Answer)
 
@@ -453,10 +458,55 @@ class FileCommandsTest : public QObject {
         QCOMPARE(f->get<QComboBox>("CboHJLB").count(), 7);
         QCOMPARE(f->window().designInput().edition, Edition::Jtg2018);
         QCOMPARE(f->window().designInput().safetyClass, SafetyClass::First);
+        QCOMPARE(settingsShown(f->window()), (SettingsShown{"mnuCode2018", "mnuSafety1", true, k2018Pair}));
 
         f->prompter.answers = {ui::Answer::Yes};
         f->trigger("mnuFileSave");
         QCOMPARE(readBytes(path), bytes);
+    }
+
+    // A 2004 file opened under the 2018 pair in 三级: the state after opening depends on the file alone,
+    // so the 2004 pair with its lists, and the safety class back at 二级, greyed; the results are gone.
+    void a2004FileOpenedUnderThe2018PairReturnsToThe2004PairAndClass() {
+        f->trigger("mnuCode2018");
+        f->trigger("mnuSafety3");
+        f->click("Command1");
+        QVERIFY(f->get("Command2").isEnabled());
+        const QString path = f->file("2004.tvrl");
+        QVERIFY(writeBytes(path, inputFile({{8, "C20"}, {13, "KL400"}})));
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileOpen");
+        QCOMPARE(f->prompter.messageTexts(), QStringList{kOpenQuestion});
+        QCOMPARE(f->window().designInput().edition, Edition::Jtg2004);
+        QCOMPARE(f->window().designInput().safetyClass, SafetyClass::Second);
+        QCOMPARE(settingsShown(f->window()), (SettingsShown{"mnuCode2004", "mnuSafety2", false, k2004Pair}));
+        QCOMPARE(f->listText("CboHNTDJ"), QStringLiteral("C20"));
+        QCOMPARE(f->listText("CboZJDJ"), QStringLiteral("KL400"));
+        QCOMPARE(f->get<QComboBox>("CboHJLB").count(), 4);
+        QVERIFY(f->text("txtKZWJ").isEmpty());
+        QVERIFY(!f->get("Command2").isEnabled());
+    }
+
+    // Line 49 counts only with line 48's 2018: an unknown class is read as 二级 and said once the whole
+    // file has been applied.
+    void anUnrecognisedSafetyClassMarkIsSaidOnceTheFileHasBeenApplied() {
+        const QString path = f->file("class7.tvrl");
+        QVERIFY(writeBytes(path, inputFile({{43, "4"}}) + editionLines("2018", "7")));
+        QStringList seen;
+        SettingsShown shownWhileSaid{};
+        f->prompter.onMessage = [&](const ui::test::AskedMessage& asked) {
+            seen << asked.text + " | " + f->text("txtJKJ");
+            shownWhileSaid = settingsShown(f->window());
+        };
+        f->prompter.answers.push_back(ui::Answer::Yes);
+        f->prompter.fileNames.push_back(path);
+        f->trigger("mnuFileOpen");
+        QCOMPARE(seen, (QStringList{kOpenQuestion + " | 3.5",
+                                    "文件中的结构安全等级标记“7”不能识别，已按二级读入。 | 4"}));
+        QCOMPARE(f->prompter.messages.back().title, QStringLiteral("Tavrel"));
+        QCOMPARE(f->prompter.messages.back().buttons, ui::MessageButtons::Ok);
+        QCOMPARE(shownWhileSaid, (SettingsShown{"mnuCode2018", "mnuSafety2", true, k2018Pair}));
     }
 
     void anUnrecognisedEditionMarkIsSaidOnceTheFileHasBeenApplied() {
@@ -475,6 +525,7 @@ class FileCommandsTest : public QObject {
         QCOMPARE(f->prompter.messages.back().title, QStringLiteral("Tavrel"));
         QCOMPARE(f->prompter.messages.back().buttons, ui::MessageButtons::Ok);
         QCOMPARE(f->window().designInput().edition, Edition::Jtg2004);
+        QCOMPARE(settingsShown(f->window()), (SettingsShown{"mnuCode2004", "mnuSafety2", false, k2004Pair}));
     }
 };
 

@@ -15,6 +15,7 @@
 #include "app/lifecycle.h"
 #include "app_test_support.h"
 #include "model/tvrl.h"
+#include "settings_shown.h"
 #include "ui/stirrup_dialog.h"
 
 using namespace tavrel;
@@ -137,13 +138,17 @@ class LifecycleTest : public QObject {
                  inputFile({{8, "C40"}, {10, "18.4"}, {12, "1.65"}}));
     }
 
-    // The edition in force at exit is restored at the next start; a 2004 session's file stays 47 lines.
+    // The edition in force at exit is restored at the next start, with the menu and the status bar that
+    // show it; a 2004 session's file stays 47 lines.
     void aSessionUnderThe2018EditionIsRestoredUnderIt() {
+        using ui::test::SettingsShown;
         QVERIFY(f->start());
-        f->window().selectEdition(Edition::Jtg2018);
-        f->window().selectSafetyClass(SafetyClass::Third);
+        f->trigger("mnuCode2018");
+        f->trigger("mnuSafety3");
         f->choose("CboHNTDJ", QStringLiteral("C45"));
         QVERIFY(f->restart());
+        QCOMPARE(ui::test::settingsShown(f->window()),
+                 (SettingsShown{"mnuCode2018", "mnuSafety3", true, ui::test::k2018Pair}));
         QCOMPARE(f->listText("CboHNTDJ"), QStringLiteral("C45"));
         QCOMPARE(f->text("txtHNTKY"), QStringLiteral("20.5"));
         QCOMPARE(f->listText("CboZJDJ"), QStringLiteral("HRB400"));
@@ -154,10 +159,12 @@ class LifecycleTest : public QObject {
                 .value_or(""));
         QVERIFY(readBytes(f->lastInputPath()).endsWith(tail));
 
-        f->window().selectEdition(Edition::Jtg2004);
+        f->trigger("mnuCode2004");
         QVERIFY(f->restart());
         QCOMPARE(f->window().designInput().edition, Edition::Jtg2004);
         QCOMPARE(f->window().designInput().safetyClass, SafetyClass::Second);
+        QCOMPARE(ui::test::settingsShown(f->window()),
+                 (SettingsShown{"mnuCode2004", "mnuSafety2", false, ui::test::k2004Pair}));
         QCOMPARE(readBytes(f->lastInputPath()), inputFile({{13, "HRB400"}}));
     }
 

@@ -1,4 +1,5 @@
-// Widget tests of the About dialog: its texts, its place over the main window, Enter and Esc.
+// Widget tests of the About dialog: its texts, the codes of the edition in force, its place over the main
+// window, Enter and Esc.
 #include <QDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -46,6 +47,29 @@ class AboutDialogTest : public QObject {
             QVERIFY(control<QPushButton>(dialog, "cmdOK").isDefault());
             QCOMPARE(control<QWidget>(dialog, "cmdOK").geometry(), QRect(283, 192, 98, 23));
             QCOMPARE(dialog.size(), QSize(397, 225));
+            dialog.accept();
+        });
+    }
+
+    void theCodeLinesNameTheEditionInForce_data() {
+        QTest::addColumn<QString>("editionItem");
+        QTest::addColumn<QString>("loads");
+        QTest::addColumn<QString>("members");
+        QTest::newRow("2004 pair") << "mnuCode2004"
+                                   << "荷载组合：JTG D60-2004"
+                                   << "构件验算：JTG D62-2004";
+        QTest::newRow("2018 pair") << "mnuCode2018"
+                                   << "荷载组合：JTG D60-2015"
+                                   << "构件验算：JTG 3362-2018";
+    }
+    void theCodeLinesNameTheEditionInForce() {
+        QFETCH(QString, editionItem);
+        QFETCH(QString, loads);
+        QFETCH(QString, members);
+        f.window->findChild<QAction*>(editionItem)->trigger();
+        showAbout([&](QDialog& dialog) {
+            QCOMPARE(control<QLabel>(dialog, "Label1").text(), loads);
+            QCOMPARE(control<QLabel>(dialog, "Label3").text(), members);
             dialog.accept();
         });
     }

@@ -1,7 +1,10 @@
 // What a screen reader says for the controls of the three windows: names from the captions, the caption
-// labels as buddies, check boxes named after the value they unlock, verdicts reading their caption.
+// labels as buddies, check boxes named after the value they unlock, verdicts reading their caption; and
+// for the main window's menu entries, the 设置 menu's choices with their checked and greyed states.
 #include <QAccessible>
 #include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -95,6 +98,30 @@ void verifyEveryControlSaysItsCaption(const QWidget& window, const QString& wind
                                                      QStringLiteral("\" lacks \"") + word + '"'));
         }
     }
+}
+
+// The accessibility interface of a menu entry, as a child of the menu bar or the menu that holds it.
+QAccessibleInterface* menuEntry(const QWidget& window, const QString& name) {
+    QAction* action = window.findChild<QAction*>(name);
+    if (auto* menu = window.findChild<QMenu*>(name)) {
+        action = menu->menuAction();
+    }
+    if (action == nullptr) {
+        return nullptr;
+    }
+    for (QObject* holder : action->associatedObjects()) {
+        auto* widget = qobject_cast<QWidget*>(holder);
+        if (widget == nullptr || widget == action->menu()) {
+            continue;
+        }
+        QAccessibleInterface& container = accessible(*widget);
+        for (int i = 0; i < container.childCount(); ++i) {
+            if (QAccessibleInterface* child = container.child(i); child && child->object() == action) {
+                return child;
+            }
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -216,9 +243,52 @@ class AccessibleNamesTest : public QObject {
     }
 
     void everyFocusableControlOfTheAboutDialogIsNamed() {
-        AboutDialog dialog(f.window.get());
+        AboutDialog dialog(f.window.get(), Edition::Jtg2004);
         QCOMPARE(spokenName(control<QWidget>(dialog, "cmdOK")), QStringLiteral("确定"));
         verifyEveryControlSaysItsCaption(dialog, QStringLiteral("frmAbout"));
+    }
+
+    // Menu entries are said by their captions without the access-key mark; the access key is given apart.
+    void aMenuEntryIsSaidByItsCaption_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accelerator");
+        // clang-format off
+        const char* const rows[][3] = {
+            {"mnuFile", "文件(F)", "Alt+F"},          {"mnuFileSave", "保存(S)", "Ctrl+S"},
+            {"mnuSettings", "设置(S)", "Alt+S"},      {"mnuCode", "设计规范(D)", "Alt+D"},
+            {"mnuCode2004", "JTG D60-2004  JTG D62-2004", ""},
+            {"mnuCode2018", "JTG D60-2015  JTG 3362-2018", ""},
+            {"mnuSafety", "结构安全等级(L)", "Alt+L"}, {"mnuSafety1", "一级(γ0=1.1)", ""},
+            {"mnuSafety2", "二级(γ0=1.0)", ""},       {"mnuSafety3", "三级(γ0=0.9)", ""},
+            {"mnuTools", "工具(T)", "Alt+T"},         {"mnuHelpAbout", "关于(A) ", "Alt+A"},
+        };
+        // clang-format on
+        for (const auto& [entry, name, accelerator] : rows) {
+            QTest::newRow(entry) << entry << name << accelerator;
+        }
+    }
+    void aMenuEntryIsSaidByItsCaption() {
+        QFETCH(QString, entry);
+        QFETCH(QString, name);
+        QFETCH(QString, accelerator);
+        QAccessibleInterface* said = menuEntry(*f.window, entry);
+        QVERIFY(said);
+        QCOMPARE(said->text(QAccessible::Name), name);
+        QCOMPARE(said->text(QAccessible::Accelerator), accelerator);
+    }
+
+    // The choices say whether they are checked; the safety classes say they are greyed under the 2004
+    // pair and not under the 2018 pair.
+    void theSettingsChoicesSayTheirStates() {
+        auto state = [this](const char* entry) { return menuEntry(*f.window, entry)->state(); };
+        QVERIFY(state("mnuCode2004").checkable && state("mnuCode2004").checked);
+        QVERIFY(state("mnuCode2018").checkable && !state("mnuCode2018").checked);
+        QVERIFY(state("mnuSafety2").checked && !state("mnuSafety1").checked);
+        QVERIFY(state("mnuSafety").disabled);
+        f.window->findChild<QAction*>("mnuCode2018")->trigger();
+        QVERIFY(state("mnuCode2018").checked && !state("mnuCode2004").checked);
+        QVERIFY(!state("mnuSafety").disabled);
     }
 
     void aVerdictReadsTheCaptionTheCalculationGaveIt() {

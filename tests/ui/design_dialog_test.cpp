@@ -1,5 +1,6 @@
-// Widget tests of the design dialog: the Tools menu, the design it shows, refused ranges, and adopting a
-// design into the main window, whose calculate command then shows the verdicts.
+// Widget tests of the design dialog: the Tools menu, the design it shows under the edition in force,
+// refused ranges, and adopting a design into the main window, whose calculate command then shows the
+// verdicts.
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -53,7 +54,7 @@ class DesignDialogTest : public QObject {
         for (QAction* menu : f.window->menuBar()->actions()) {
             titles << menu->text();
         }
-        QCOMPARE(titles, (QStringList{"文件(&F)", "工具(&T)", "帮助(&H)"}));
+        QCOMPARE(titles, (QStringList{"文件(&F)", "设置(&S)", "工具(&T)", "帮助(&H)"}));
         QCOMPARE(f.window->findChild<QAction*>("mnuToolsDesign")->text(), QStringLiteral("自动设计(&D)..."));
     }
 
@@ -77,6 +78,69 @@ class DesignDialogTest : public QObject {
             click(dialog, "cmdClose");
         });
         QCOMPARE(f.text("txtBDH"), QStringLiteral("108"));  // closing adopts nothing
+    }
+
+    // The dialog designs the window's record, edition included: the 2018 pair (HRB400, γ0 1.0, vehicle
+    // factor 1.8) needs a thicker slab, and a slab too thin for the upper limit in shear is said so.
+    void theDesignFollowsTheEditionInForce_data() {
+        QTest::addColumn<QString>("editionItem");
+        QTest::addColumn<QString>("largestCm");
+        QTest::addColumn<QString>("thickness");
+        QTest::addColumn<QString>("bars");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("2004 pair") << "mnuCode2004"
+                                   << "150"
+                                   << "96"
+                                   << "18Φ22"
+                                   << "控制验算：斜截面抗剪承载力。";
+        QTest::newRow("2018 pair") << "mnuCode2018"
+                                   << "150"
+                                   << "107"
+                                   << "19Φ16"
+                                   << "控制验算：斜截面抗剪承载力。";
+        QTest::newRow("2018 pair, 30 cm at most")
+            << "mnuCode2018"
+            << "30"
+            << ""
+            << ""
+            << "板端厚至30 cm 仍不满足正截面抗弯承载力、最大裂缝宽度、斜截面抗剪承载力、抗剪截面尺寸要求"
+               "（最接近的配筋19Φ16：γ0Md/Mu=3.20，Wfk/Wlim=3.71，γ0Vd/Vc=3.75，γ0Vd/Vmax=1.17）";
+    }
+    void theDesignFollowsTheEditionInForce() {
+        QFETCH(QString, editionItem);
+        QFETCH(QString, largestCm);
+        QFETCH(QString, thickness);
+        QFETCH(QString, bars);
+        QFETCH(QString, note);
+        f.window->findChild<QAction*>(editionItem)->trigger();
+        showDesignDialog([&](QDialog& dialog) {
+            control<QLineEdit>(dialog, "txtMaxBDH").setText(largestCm);
+            click(dialog, "cmdDesign");
+            QCOMPARE(boxText(dialog, "txtResultBDH"), thickness);
+            QCOMPARE(boxText(dialog, "txtResultBars"), bars);
+            QVERIFY2(control<QLabel>(dialog, "lblNote").text().startsWith(note),
+                     qPrintable(control<QLabel>(dialog, "lblNote").text()));
+            click(dialog, "cmdClose");
+        });
+    }
+
+    // With a typed tensile strength of 5 MPa the concrete's shear bound outgrows the section's upper
+    // limit, which then is the shear utilisation the dialog shows and names.
+    void theShearBoxNamesTheUpperLimitWhereItGoverns() {
+        f.window->findChild<QAction*>("mnuCode2018")->trigger();
+        f.window->setCheckState(CheckField::chkHNTKL, true);
+        f.type("txtHNTKL", "5");
+        showDesignDialog([](QDialog& dialog) {
+            click(dialog, "cmdDesign");
+            QCOMPARE(boxText(dialog, "txtResultBDH"), QStringLiteral("48"));
+            QCOMPARE(boxText(dialog, "txtUseShear"), QStringLiteral("0.71"));
+            QCOMPARE(control<QWidget>(dialog, "txtUseShear").toolTip(), QStringLiteral("γ0Vd/Vmax"));
+            control<QLineEdit>(dialog, "txtMaxBDH").setText(QStringLiteral("20"));
+            click(dialog, "cmdDesign");  // nothing passes: the box is empty and names its ratio again
+            QVERIFY(boxText(dialog, "txtUseShear").isEmpty());
+            QCOMPARE(control<QWidget>(dialog, "txtUseShear").toolTip(), QStringLiteral("γ0Vd/Vc"));
+            click(dialog, "cmdClose");
+        });
     }
 
     void everyControlThatTakesTheFocusHasANameToBeSpoken() {

@@ -17,6 +17,7 @@
 
 #include "calc/span.h"
 #include "ui/layouts.h"
+#include "ui/menu_table.h"
 #include "ui_test_support.h"
 
 using namespace tavrel;
@@ -541,15 +542,22 @@ class MainWindowTest : public QObject {
         QVERIFY(image.pixelColor(300, 340) != workspace);
     }
 
-    // Without a CJK font every Chinese character would be drawn as an empty box.
-    void everyCaptionOfTheThreeWindowsHasGlyphsInTheWindowFont() {
+    // Without a CJK font every Chinese character would be drawn as an empty box (and γ0 of the safety
+    // classes as a box and a 0).
+    void everyCaptionOfTheThreeWindowsAndTheMenusHasGlyphsInTheWindowFont() {
         const QFontMetrics metrics(windowFont());
+        QStringList captions;
         for (const auto& table : {mainWindowTables(), stirrupDialogTables(), aboutDialogTables()}) {
             for (const ControlRow& row : table.controls) {
-                const QString caption = toQString(row.caption);
-                for (char32_t c : caption.toUcs4()) {
-                    QVERIFY2(metrics.inFontUcs4(c), qPrintable(caption));
-                }
+                captions << toQString(row.caption);
+            }
+        }
+        for (const MenuRow& row : mainWindowMenus()) {
+            captions << toQString(row.caption);
+        }
+        for (const QString& caption : captions) {
+            for (char32_t c : caption.toUcs4()) {
+                QVERIFY2(metrics.inFontUcs4(c), qPrintable(caption));
             }
         }
     }
