@@ -6,7 +6,8 @@
 //  (a) the input checks read the count only to see that it is a positive whole number that fits 16
 //      bits, which every count tried here is: a refusal by the input checks holds for every count;
 //  (b) the shear check compares the design shear, which the loads give without any bar, with the
-//      capacity of the concrete section, which grows with h0 = d1 - c - dOut/20: it does not depend on
+//      capacity of the concrete section, which grows with h0 = d1 - c - dOut/20 (and under the 2018
+//      rules also with the upper limit of the section, which grows with h0 too): it does not depend on
 //      n, and where it fails for one bar it fails for every bar of a larger outer diameter;
 //  (c) the compression zone x = fsd·As/(fcd·b) grows with As, against a fixed limit ξb·h0: the counts
 //      that pass check 1 are those up to some count;
@@ -345,6 +346,10 @@ struct FailingCandidate {
     CheckUtilisation utilisation;
     float worstFailed = 0;  // the highest utilisation among the failed checks
     std::string bars;       // "15Φ28"
+    // The parts of a failed shear check: the bound without stirrups, and the 2018 upper limit of the
+    // section, which no stirrup can cure.
+    bool shearBoundFails = false;
+    bool shearSectionTooSmall = false;
 
     // Fewer failed checks, then failed less far.
     bool closerThan(const FailingCandidate& other) const {
@@ -356,6 +361,8 @@ struct FailingCandidate {
 
 FailingCandidate failingCandidate(const Judgement& judgement, const CalculationResults& r, std::string bars) {
     FailingCandidate candidate{judgement, checkUtilisation(r), 0, std::move(bars)};
+    candidate.shearBoundFails = r.Vc < r.gamma0Vd;
+    candidate.shearSectionTooSmall = !shearSectionLargeEnough(r);
     for (Check check : kChecksInOrder) {
         if (!judgement.passes(check)) {
             candidate.worstFailed = std::max(candidate.worstFailed, candidate.utilisation.of(check));
@@ -390,15 +397,30 @@ std::optional<FailingCandidate> closestCandidate(CandidateJudge& judge, const st
     return closest;
 }
 
-// "板端厚至150 cm 仍不满足斜截面抗剪承载力要求（最接近的配筋15Φ28：γ0Vd/Vc=1.25）".
+// "板端厚至150 cm 仍不满足斜截面抗剪承载力要求（最接近的配筋15Φ28：γ0Vd/Vc=1.25）". A failed shear check
+// names each part that fails; the upper limit of the section as 抗剪截面尺寸 with γ0Vd/Vmax.
 std::string failureText(const FailingCandidate& closest, int largestCm) {
     std::string names;
     std::string ratios;
+    auto name = [&](const std::string& failed, std::string_view label, float utilisation) {
+        names += (names.empty() ? "" : "、") + failed;
+        ratios += std::string(ratios.empty() ? "" : "，") + std::string(label) + "=" +
+                  formatTwoDecimals(utilisation);
+    };
+    const CheckUtilisation& u = closest.utilisation;
     for (Check check : kChecksInOrder) {
-        if (!closest.judgement.passes(check)) {
-            names += (names.empty() ? "" : "、") + checkName(check);
-            ratios += std::string(ratios.empty() ? "" : "，") + std::string(utilisationLabel(check)) + "=" +
-                      formatTwoDecimals(closest.utilisation.of(check));
+        if (closest.judgement.passes(check)) {
+            continue;
+        }
+        if (check != Check::Shear) {
+            name(checkName(check), utilisationLabel(check), u.of(check));
+            continue;
+        }
+        if (closest.shearBoundFails) {
+            name(checkName(check), utilisationLabel(check), u.shearBound);
+        }
+        if (closest.shearSectionTooSmall) {
+            name(std::string(kShearSectionName), kShearUpperLimitLabel, u.shearUpperLimit);
         }
     }
     return "板端厚至" + std::to_string(largestCm) + " cm 仍不满足" + names + "要求（最接近的配筋" +

@@ -112,8 +112,8 @@ std::string minimumReinforcementMessage(const CalculationResults& r) {
 
 std::string shearSectionMessage(const CalculationResults& r) {
     const DesignCode& code = codeOf(r);
-    return "抗剪截面尺寸不满足" + code.membersCodeCited() + "中" + std::string(code.clauses.shearUpperLimit) +
-           "的要求，应增大截面尺寸或提高混凝土强度等级。";
+    return std::string(kShearSectionName) + "不满足" + code.membersCodeCited() + "中" +
+           std::string(code.clauses.shearUpperLimit) + "的要求，应增大截面尺寸或提高混凝土强度等级。";
 }
 
 }  // namespace tavrel

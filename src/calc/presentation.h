@@ -49,6 +49,9 @@ std::array<Verdict, 5> verdicts(const CalculationResults& r);
 // The composed failure messages of checks 1 and 2, citing the code of the record's edition.
 std::string compressionZoneMessage(const CalculationResults& r);
 std::string minimumReinforcementMessage(const CalculationResults& r);
+// The upper limit of the section in shear (JTG 3362-2018 5.2.11) as the messages name it.
+inline constexpr std::string_view kShearSectionName = "抗剪截面尺寸";
+
 // The failure message of check 5 when the section is too small for the design shear (JTG 3362-2018
 // 5.2.11); the stirrup dialog then stays closed.
 std::string shearSectionMessage(const CalculationResults& r);

@@ -57,7 +57,11 @@ CheckUtilisation checkUtilisation(const CalculationResults& r) {
         ratio(minimumPct, reinforcementPercentage(r));
     u.byCheck[static_cast<std::size_t>(Check::FlexuralCapacity)] = ratio(r.gamma0Md, r.Mu);
     u.byCheck[static_cast<std::size_t>(Check::CrackWidth)] = ratio(r.Wfk, r.Wlim);
-    u.byCheck[static_cast<std::size_t>(Check::Shear)] = ratio(r.gamma0Vd, r.Vc);
+    u.shearBound = ratio(r.gamma0Vd, r.Vc);
+    if (codeOf(r).section.shearUpperLimitCoefficient > 0) {
+        u.shearUpperLimit = ratio(r.gamma0Vd, r.Vmax);
+    }
+    u.byCheck[static_cast<std::size_t>(Check::Shear)] = std::max(u.shearBound, u.shearUpperLimit);
     return u;
 }
 
@@ -75,6 +79,13 @@ std::string_view utilisationLabel(Check check) {
             break;
     }
     return "γ0Vd/Vc";
+}
+
+std::string_view utilisationLabel(Check check, const CheckUtilisation& utilisation) {
+    if (check == Check::Shear && utilisation.shearUpperLimitGoverns()) {
+        return kShearUpperLimitLabel;
+    }
+    return utilisationLabel(check);
 }
 
 Check governingCheck(const CheckUtilisation& utilisation) {

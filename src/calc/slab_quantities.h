@@ -50,11 +50,18 @@ float slabCost(const SlabQuantities& quantities, const UnitPrices& prices);
 // How far each check is used; a check passes about where its utilisation reaches 1 (the verdicts
 // themselves come from the checks, never from these ratios):
 //   compression zone x/(ξb·h0), minimum reinforcement ρmin/ρ, flexure γ0Md/Mu, crack width Wfk/Wlim,
-//   shear γ0Vd/Vc.
+//   shear γ0Vd/Vc, and under the 2018 rules the larger of γ0Vd/Vc and γ0Vd/Vmax: the shear check has two
+//   parts there, the bound without stirrups (JTG 3362-2018 5.2.12) and the upper limit of the section
+//   (5.2.11).
 struct CheckUtilisation {
     std::array<float, 5> byCheck{};  // in the order of kChecksInOrder
+    float shearBound = 0;            // γ0Vd/Vc
+    float shearUpperLimit = 0;       // γ0Vd/Vmax; 0 under the 2004 rules, which set no upper limit
 
     float of(Check check) const { return byCheck[static_cast<std::size_t>(check)]; }
+    // Whether the shear utilisation is the upper limit's: the section, not the concrete's shear
+    // strength, is what runs out first.
+    bool shearUpperLimitGoverns() const { return shearUpperLimit > shearBound; }
     bool operator==(const CheckUtilisation&) const = default;
 };
 
@@ -62,6 +69,9 @@ CheckUtilisation checkUtilisation(const CalculationResults& r);
 
 // The ratio each utilisation stands for, as printed: "x/(ξb·h0)", "ρmin/ρ", "γ0Md/Mu", "Wfk/Wlim", "γ0Vd/Vc".
 std::string_view utilisationLabel(Check check);
+// The same for one slab's utilisation: its shear is "γ0Vd/Vmax" where the upper limit governs.
+std::string_view utilisationLabel(Check check, const CheckUtilisation& utilisation);
+inline constexpr std::string_view kShearUpperLimitLabel = "γ0Vd/Vmax";
 
 // The check with the highest utilisation; the first in check order on a tie.
 Check governingCheck(const CheckUtilisation& utilisation);

@@ -58,12 +58,15 @@ std::optional<DesignOptions> parseDesignOptions(const std::vector<std::string>& 
     return options;
 }
 
+// The shear utilisation is the larger of its parts; shearRatio says which one ("γ0Vd/Vc", or "γ0Vd/Vmax"
+// where the 2018 upper limit of the section governs).
 Json utilisationJson(const CheckUtilisation& u) {
     return {{"compressionZone", singleJson(u.of(Check::CompressionZone))},
             {"minimumReinforcement", singleJson(u.of(Check::MinimumReinforcement))},
             {"flexure", singleJson(u.of(Check::FlexuralCapacity))},
             {"crackWidth", singleJson(u.of(Check::CrackWidth))},
-            {"shear", singleJson(u.of(Check::Shear))}};
+            {"shear", singleJson(u.of(Check::Shear))},
+            {"shearRatio", std::string(utilisationLabel(Check::Shear, u))}};
 }
 
 Json outcomeJson(const DesignOutcome& outcome) {
@@ -100,8 +103,9 @@ void printDesign(const SlabDesign& d, const DesignRequest& request, long candida
     }
     out << "利用率\n";
     for (Check check : kChecksInOrder) {
-        out << "  " << utilisationLabel(check) << "\t" << formatTwoDecimals(d.utilisation.of(check)) << "\t"
-            << checkName(check) << (check == d.governing ? "（控制）" : "") << "\n";
+        out << "  " << utilisationLabel(check, d.utilisation) << "\t"
+            << formatTwoDecimals(d.utilisation.of(check)) << "\t" << checkName(check)
+            << (check == d.governing ? "（控制）" : "") << "\n";
     }
     out << "试算方案\t" << candidates << "\n" << kNotDesignedNote << "\n";
 }

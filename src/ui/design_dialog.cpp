@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "base/numbers.h"
+#include "calc/presentation.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 
@@ -44,6 +45,15 @@ QString alternativeLine(const SlabDesign& d) {
                                   formatFixed(d.cost, 2) + " 元");
 }
 
+// The governing check by name; the shear check names the upper limit of the section where that governs it.
+std::string governingText(const SlabDesign& d) {
+    std::string text = checkName(d.governing);
+    if (d.governing == Check::Shear && d.utilisation.shearUpperLimitGoverns()) {
+        text += "（" + std::string(kShearSectionName) + "，" + std::string(kShearUpperLimitLabel) + "）";
+    }
+    return text;
+}
+
 }  // namespace
 
 DesignDialog::DesignDialog(const DesignInput& record, Prompter& prompter, QWidget* mainWindow)
@@ -61,12 +71,7 @@ DesignDialog::DesignDialog(const DesignInput& record, Prompter& prompter, QWidge
     }
     control<QWidget>(*this, "txtMinBDH").setAccessibleName(QStringLiteral("板端厚下限 (cm)"));
     control<QWidget>(*this, "txtMaxBDH").setAccessibleName(QStringLiteral("板端厚上限 (cm)"));
-    for (Check check : kChecksInOrder) {
-        control<QWidget>(*this, kUtilisationBoxes[static_cast<std::size_t>(check)])
-            .setToolTip(QString::fromUtf8(utilisationLabel(check).data(),
-                                          static_cast<qsizetype>(utilisationLabel(check).size())));
-    }
-    control<QLabel>(*this, "lblNote").setText(QString::fromUtf8(kNotDesignedNote));
+    clearResults();
     connect(&control<QPushButton>(*this, "cmdDesign"), &QPushButton::clicked, this,
             &DesignDialog::cmdDesign_Click);
     connect(&control<QPushButton>(*this, "cmdAdopt"), &QPushButton::clicked, this,
@@ -154,12 +159,13 @@ void DesignDialog::showDesign(const SlabDesign& d, DesignObjective objective) {
     for (Check check : kChecksInOrder) {
         auto& box = control<QLineEdit>(*this, kUtilisationBoxes[static_cast<std::size_t>(check)]);
         box.setText(QString::fromStdString(formatTwoDecimals(d.utilisation.of(check))));
+        box.setToolTip(toQString(utilisationLabel(check, d.utilisation)));
         QFont font = box.font();
         font.setBold(check == d.governing);  // the governing check stands out
         box.setFont(font);
     }
     control<QLabel>(*this, "lblNote")
-        .setText(QString::fromStdString("控制验算：" + checkName(d.governing) + "。") +
+        .setText(QString::fromStdString("控制验算：" + governingText(d) + "。") +
                  QString::fromUtf8(kNotDesignedNote));
 }
 
@@ -173,6 +179,10 @@ void DesignDialog::clearResults() {
     m_found.reset();
     for (std::string_view box : kResultBoxes) {
         control<QLineEdit>(*this, box).clear();
+    }
+    for (Check check : kChecksInOrder) {
+        control<QWidget>(*this, kUtilisationBoxes[static_cast<std::size_t>(check)])
+            .setToolTip(toQString(utilisationLabel(check)));
     }
     for (std::size_t i = 1; i <= kAlternativeLines; ++i) {
         control<QLabel>(*this, "lblAlternative" + std::to_string(i)).clear();

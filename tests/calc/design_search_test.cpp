@@ -43,8 +43,18 @@ void custom(DesignInput& in) {
     in.slabType = SlabType::Custom;
 }
 
-// A spread of records of all three slab types; each window of thicknesses holds the thinnest design or,
-// for the last ones, no design at all.
+// The record under the 2018 pair, its lists selecting as after choosing the pair in the menu.
+void jtg2018(DesignInput& in, SafetyClass safetyClass = kDefaultSafetyClass) {
+    DesignInputTarget target(in);
+    target.selectEdition(Edition::Jtg2018);
+    target.selectSafetyClass(safetyClass);
+}
+
+// The last records of recordCases hold no design in their windows.
+constexpr std::size_t kRecordsWithoutDesign = 3;
+
+// A spread of records of all three slab types under both editions; each window of thicknesses holds the
+// thinnest design or, for the last ones, no design at all.
 const std::vector<RecordCase>& recordCases() {
     static const std::vector<RecordCase> cases = {
         {"default buried, 22 m fill", [](DesignInput& in) { buried(in, "22"); }, 88, 104, {}},
@@ -137,6 +147,26 @@ const std::vector<RecordCase>& recordCases() {
          60,
          95,
          {"22", "25", "28", "32"}},
+        {"2018, default buried", [](DesignInput& in) { jtg2018(in); }, 100, 110, {"16", "22"}},
+        // 32 mm bars are refused by the cover (3 cm) and 25 mm plain bars by their largest diameter.
+        {"2018, open, 一级, plain bars",
+         [](DesignInput& in) {
+             jtg2018(in, SafetyClass::First);
+             open(in);
+             in.CboZJDJ = "HPB300";
+         },
+         30,
+         48,
+         {"16", "20", "25", "32"}},
+        {"2018, typed ftd above the upper limit's reach",
+         [](DesignInput& in) {
+             jtg2018(in);
+             in.chkHNTKL = true;
+             in.txtHNTKL = "5";
+         },
+         40,
+         52,
+         {"25", "28"}},
         {"buried under 60 m of fill: nothing passes",
          [](DesignInput& in) { buried(in, "60"); },
          40,
@@ -150,6 +180,11 @@ const std::vector<RecordCase>& recordCases() {
          15,
          25,
          {"16", "32"}},
+        {"2018, buried, too thin for the upper limit in shear: nothing passes",
+         [](DesignInput& in) { jtg2018(in); },
+         22,
+         30,
+         {"16", "20"}},
     };
     return cases;
 }
@@ -184,18 +219,18 @@ std::string caseName(const ::testing::TestParamInfo<std::tuple<std::size_t, Desi
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, SearchEqualsExhaustiveSearch,
-                         ::testing::Combine(::testing::Range<std::size_t>(0, 16),
+                         ::testing::Combine(::testing::Range<std::size_t>(0, recordCases().size()),
                                             ::testing::Values(DesignObjective::Thinnest,
                                                               DesignObjective::Cheapest)),
                          caseName);
 
 // Each window holds its thinnest design above its least thickness, so the search has thicknesses to
-// pass over; the last two records hold none.
+// pass over; the last records hold none.
 TEST(DesignSearch, WindowsHoldTheirThinnestDesignAboveTheirLeastThickness) {
     const auto& cases = recordCases();
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const DesignOutcome outcome = findDesign(requestFor(cases[i], DesignObjective::Thinnest));
-        const bool expectsDesign = i + 2 < cases.size();
+        const bool expectsDesign = i + kRecordsWithoutDesign < cases.size();
         ASSERT_EQ(outcome.design.has_value(), expectsDesign) << cases[i].name << ": " << outcome.message;
         if (outcome.design) {
             EXPECT_GT(outcome.design->endThicknessCm, cases[i].minCm) << cases[i].name;
@@ -213,16 +248,42 @@ TEST(DesignSearch, DefaultBuriedSlabNeedsFarFewerCalculationsThanEveryCandidate)
     EXPECT_LT(fast.candidatesEvaluated * 50, 131 * 95);
 }
 
-TEST(DesignSearch, NothingPassingNamesTheFailingCheckAtTheLargestThickness) {
-    DesignRequest request;
-    request.record.txtTTG = "60";
-    request.minEndThicknessCm = 40;
-    request.maxEndThicknessCm = 55;
-    const DesignOutcome outcome = findDesign(request);
-    EXPECT_FALSE(outcome.design);
-    EXPECT_EQ(outcome.message.rfind("板端厚至55 cm 仍不满足", 0), 0u) << outcome.message;
-    EXPECT_NE(outcome.message.find("斜截面抗剪承载力"), std::string::npos) << outcome.message;
-    EXPECT_NE(outcome.message.find("γ0Vd/Vc="), std::string::npos) << outcome.message;
+// The message names each failed part of the shear check: the bound without stirrups by the check's name,
+// the 2018 upper limit of the section as 抗剪截面尺寸 with γ0Vd/Vmax.
+TEST(DesignSearch, NothingPassingNamesTheFailingChecksAtTheLargestThickness) {
+    struct Case {
+        const char* name;
+        std::function<void(DesignInput&)> edit;
+        int maxCm;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"2004, 60 m of fill", [](DesignInput& in) { in.txtTTG = "60"; }, 55,
+         "板端厚至55 cm 仍不满足正截面抗弯承载力、最大裂缝宽度、斜截面抗剪承载力要求"
+         "（最接近的配筋18Φ20：γ0Md/Mu=2.96，Wfk/Wlim=4.64，γ0Vd/Vc=4.68）"},
+        {"2018, both parts of the shear check fail", [](DesignInput& in) { jtg2018(in); }, 30,
+         "板端厚至30 cm 仍不满足正截面抗弯承载力、最大裂缝宽度、斜截面抗剪承载力、抗剪截面尺寸要求"
+         "（最接近的配筋19Φ16：γ0Md/Mu=3.20，Wfk/Wlim=3.71，γ0Vd/Vc=3.75，γ0Vd/Vmax=1.17）"},
+        {"2018, only the upper limit fails",
+         [](DesignInput& in) {
+             jtg2018(in);
+             in.chkHNTKL = true;
+             in.txtHNTKL = "5";
+         },
+         32,
+         "板端厚至32 cm 仍不满足正截面抗弯承载力、最大裂缝宽度、抗剪截面尺寸要求"
+         "（最接近的配筋19Φ20：γ0Md/Mu=2.13，Wfk/Wlim=2.22，γ0Vd/Vmax=1.09）"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DesignRequest request;
+        c.edit(request.record);
+        request.minEndThicknessCm = 20;
+        request.maxEndThicknessCm = c.maxCm;
+        const DesignOutcome outcome = findDesign(request);
+        EXPECT_FALSE(outcome.design);
+        EXPECT_EQ(outcome.message.rfind(c.message, 0), 0u) << outcome.message;
+    }
 }
 
 TEST(DesignSearch, RecordTheInputChecksRefuseGivesTheirMessage) {

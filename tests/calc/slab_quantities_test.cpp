@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calculated.h"
 #include "test_support.h"
 
@@ -39,6 +41,44 @@ TEST(SlabUtilisation, DefaultSlabIsGovernedByItsCrackWidth) {
     EXPECT_TRUE(test::near(u.of(Check::CrackWidth), 0.1806 / 0.2, 1e-3));
     EXPECT_TRUE(test::near(u.of(Check::Shear), 793.78 / 891.45, 1e-3));
     EXPECT_EQ(governingCheck(u), Check::CrackWidth);
+}
+
+// Under the 2018 pair the shear utilisation is the larger of γ0Vd/Vc and γ0Vd/Vmax, and its label says
+// which. Worked values: the default slab 882.34 against Vc 891.45 and Vmax 2866.39 kN; d1 = d2 = 30 cm
+// 840.50 against 220.61 and 709.34 kN; a typed ftd of 5 MPa raises Vc to 3206.67 kN, above Vmax.
+TEST(SlabUtilisation, The2018ShearIsTheLargerOfTheBoundAndTheUpperLimit) {
+    struct Case {
+        const char* name;
+        Edition edition;
+        const char* d1;
+        const char* d2;
+        const char* ftd;
+        double bound;       // γ0Vd/Vc
+        double upperLimit;  // γ0Vd/Vmax; 0 without an upper limit
+        const char* label;
+    };
+    const Case cases[] = {
+        {"2004 default", Edition::Jtg2004, "108", "113", "1.39", 793.78 / 891.45, 0, "γ0Vd/Vc"},
+        {"2018 default", Edition::Jtg2018, "108", "113", "1.39", 882.34 / 891.45, 882.34 / 2866.39,
+         "γ0Vd/Vc"},
+        {"2018 thin slab", Edition::Jtg2018, "30", "30", "1.39", 840.50 / 220.61, 840.50 / 709.34, "γ0Vd/Vc"},
+        {"2018 ftd 5 MPa", Edition::Jtg2018, "108", "113", "5", 882.34 / 3206.67, 882.34 / 2866.39,
+         "γ0Vd/Vmax"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DesignInput input;
+        DesignInputTarget(input).selectEdition(c.edition);
+        input.txtBDH = c.d1;
+        input.txtBZH = c.d2;
+        input.txtHNTKL = c.ftd;
+        const CheckUtilisation u = checkUtilisation(test::calculated(input));
+        EXPECT_TRUE(test::near(u.shearBound, c.bound));
+        EXPECT_TRUE(test::near(u.shearUpperLimit, c.upperLimit));
+        EXPECT_EQ(u.of(Check::Shear), std::max(u.shearBound, u.shearUpperLimit));
+        EXPECT_EQ(utilisationLabel(Check::Shear, u), c.label);
+        EXPECT_EQ(utilisationLabel(Check::Shear), "γ0Vd/Vc");
+    }
 }
 
 TEST(SlabUtilisation, AbsoluteMinimumPercentageCountsWhereTheStrengthLimitIsLower) {

@@ -63,4 +63,13 @@ inline std::string editedExample(const std::vector<LineEdit>& edits, const std::
     return path.string();
 }
 
+// A copy of the example with lines 48 and 49 (the reader takes a value line's first ten characters, so
+// the values alone will do).
+inline std::string exampleOfEdition(const std::vector<LineEdit>& edits, const std::string& edition,
+                                    const std::string& safetyClass, const std::string& name) {
+    const std::string path = editedExample(edits, name);
+    std::ofstream(path, std::ios::binary | std::ios::app) << edition << "\r\n" << safetyClass << "\r\n";
+    return path;
+}
+
 }  // namespace tavrel::test

@@ -17,6 +17,7 @@ namespace {
 using tavrel::test::CliRun;
 using tavrel::test::editedExample;
 using tavrel::test::exampleFile;
+using tavrel::test::exampleOfEdition;
 using tavrel::test::LineEdit;
 using tavrel::test::runCli;
 
@@ -121,15 +122,6 @@ TEST(Cli, ReportWritesAWordDocumentAndRefusesAnUnwritableTarget) {
 namespace {
 
 // --- Code editions ------------------------------------------------------------------------------------
-
-// A copy of the example with lines 48 and 49 (the reader takes a value line's first ten characters, so
-// the values alone will do).
-std::string exampleOfEdition(const std::vector<LineEdit>& edits, const std::string& edition,
-                             const std::string& safetyClass, const std::string& name) {
-    const std::string path = editedExample(edits, name);
-    std::ofstream(path, std::ios::binary | std::ios::app) << edition << "\r\n" << safetyClass << "\r\n";
-    return path;
-}
 
 TEST(CliEdition, A2018FileCalculatesUnderItsSafetyClassAndListsTheNewFields) {
     const std::string file = exampleOfEdition({{13, "HRB400"}}, "2018", "3", "tavrel_cli_2018.tvrl");

@@ -17,6 +17,7 @@ namespace {
 using tavrel::test::CliRun;
 using tavrel::test::editedExample;
 using tavrel::test::exampleFile;
+using tavrel::test::exampleOfEdition;
 using tavrel::test::readFile;
 using tavrel::test::runCli;
 using tavrel::test::TemporaryFolder;
@@ -76,6 +77,39 @@ TEST(DesignCommand, JsonOfTheExampleHoldsTheThinnestDesignAndItsUtilisations) {
     }
     EXPECT_GT(j["utilisation"]["shear"].get<double>(), 0.99);  // the shear governs the thinnest slab
     EXPECT_GT(j["candidatesEvaluated"].get<int>(), 0);
+}
+
+// The design follows the edition of its file: the same HRB400 record designs to another slab under the
+// 2018 pair (γ0 1.0, vehicle factor 1.8, crack width with ρte) than under the 2004 pair.
+TEST(DesignCommand, A2018FileDesignsUnderItsEdition) {
+    const std::string under2004 = editedExample({{13, "HRB400"}}, "tavrel_design_2004_hrb400.tvrl");
+    const std::string under2018 =
+        exampleOfEdition({{13, "HRB400"}}, "2018", "2", "tavrel_design_2018_hrb400.tvrl");
+    const CliRun run2004 = runCli("design --json " + under2004);
+    const CliRun run2018 = runCli("design --json " + under2018);
+    ASSERT_EQ(run2004.exitCode, 0);
+    ASSERT_EQ(run2018.exitCode, 0);
+    const Json design2004 = Json::parse(run2004.out)["design"];
+    const Json design2018 = Json::parse(run2018.out)["design"];
+    EXPECT_EQ(
+        design2018,
+        (Json{
+            {"txtBDH", "107"}, {"txtBZH", "112"}, {"CboZJZJ", "16"}, {"txtZJGS", "19"}, {"txtJSKJ", "3.8"}}));
+    EXPECT_NE(design2004["txtBDH"], design2018["txtBDH"]);
+    EXPECT_EQ(Json::parse(run2018.out)["utilisation"]["shearRatio"], "γ0Vd/Vc");
+}
+
+// With a typed tensile strength of 5 MPa the upper limit of the section governs the shear utilisation:
+// the printed line and the JSON say so.
+TEST(DesignCommand, TheShearUtilisationSaysWhenTheUpperLimitGoverns) {
+    const std::string file =
+        exampleOfEdition({{11, "1"}, {12, "5"}, {13, "HRB400"}}, "2018", "2", "tavrel_design_2018_ftd5.tvrl");
+    const CliRun text = runCli("design " + file);
+    ASSERT_EQ(text.exitCode, 0);
+    EXPECT_NE(text.out.find("  γ0Vd/Vmax\t0.71\t斜截面抗剪承载力\n"), std::string::npos) << text.out;
+    const Json j = Json::parse(runCli("design --json " + file).out);
+    EXPECT_EQ(j["utilisation"]["shearRatio"], "γ0Vd/Vmax");
+    EXPECT_EQ(j["design"]["txtBDH"], "48");
 }
 
 TEST(DesignCommand, WrittenDesignOpensAndRecalculatesWithEveryCheckPassedAndItsReportIsWritten) {
@@ -230,6 +264,24 @@ TEST(TableCommand, WorkbookReadsBackWithOpenpyxlWithFrozenHeadingsUnitsAndTheCod
     const Json& inputs = book["rows"]["输入与规范"];
     EXPECT_EQ(inputs[0], (Json{"设计规范", "JTG D60-2004  JTG D62-2004"}));
     EXPECT_NE(inputs.dump().find("填土高(m)"), std::string::npos);  // the record, line by line
+}
+
+// The table designs every cell under the edition of its file, and its third sheet names the pair.
+TEST(TableCommand, A2018FileGivesATableUnderThe2018Pair) {
+    TemporaryFolder folder;
+    const std::string file2018 =
+        exampleOfEdition({{13, "HRB400"}}, "2018", "2", "tavrel_table_2018_hrb400.tvrl");
+    const std::string arguments = " --spans 2:3:0.5 --fills 1:2:1 --thickness 15:80 -o ";
+    ASSERT_EQ(runCli("table " + file2018 + arguments + folder.file("t.xlsx")).exitCode, 0);
+    const Json book = readWithPython(folder.file("t.xlsx"));
+    EXPECT_EQ(book["rows"]["输入与规范"][0], (Json{"设计规范", "JTG D60-2015  JTG 3362-2018"}));
+    // The cell of span 2.5 m and fill 2 m is the design of that record under the 2018 pair.
+    const std::string record = exampleOfEdition({{13, "HRB400"}, {23, "2"}, {43, "2.5"}}, "2018", "2",
+                                                "tavrel_table_2018_cell.tvrl");
+    const Json single = Json::parse(runCli("design --json --thickness 15:80 " + record).out)["design"];
+    const Json& cell = book["rows"]["设计"][3];  // the fill of 2 m from column 5 on
+    EXPECT_EQ(cell[5], single["txtBDH"].get<std::string>() + "/" + single["txtBZH"].get<std::string>());
+    EXPECT_EQ(cell[6], single["txtZJGS"].get<std::string>() + "Φ" + single["CboZJZJ"].get<std::string>());
 }
 
 TEST(TableCommand, DocumentIsLandscapeWithItsInputsTheTableAndTheNotes) {
