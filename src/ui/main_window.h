@@ -44,7 +44,8 @@ class MainWindow : public QMainWindow, public InputTarget {
     // slab type already selected, or setting a check box to the state it has, runs nothing.
     // Another edition or safety class unloads the stirrup dialog and resets the result area, so that no
     // result of one setting is ever shown under another; another edition also refills the grade and
-    // environment lists and selects by entryAfterEditionChange.
+    // environment lists and selects by entryAfterEditionChange. The 设置 menu runs these too, and its
+    // checked items and the status bar's code panel follow every change.
     void selectEdition(Edition edition) override;
     void selectSafetyClass(SafetyClass safetyClass) override;
     void selectSlabType(SlabType type) override;
