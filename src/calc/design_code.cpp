@@ -59,11 +59,13 @@ const DesignCode kJtg2004{
         },
     .vehicle = kHighwayVehicle,
     // JTG D60-2004 4.1.6: γ0 = 0.9 whatever the class, permanent actions 1.2, vehicle 1.4; 4.3.2: μ = 0.3
-    // for a local load. No serviceability combination: the crack width takes the design moment.
+    // for a local load, none under 0.5 m of fill or more. No serviceability combination: the crack width
+    // takes the design moment.
     .loads = {.importance = {0.9, 0.9, 0.9},
               .permanent = 1.2,
               .vehicle = 1.4,
               .localImpact = 0.3,
+              .impactFreeFillM = 0.5,
               .frequent = 0,
               .quasiPermanent = 0},
     .section =
@@ -147,11 +149,13 @@ const DesignCode kJtg2018{
     .vehicle = kHighwayVehicle,
     // JTG 3362-2018 5.1.2: γ0 = 1.1, 1.0, 0.9 for the safety classes 一级, 二级, 三级. JTG D60-2015:
     // permanent actions 1.2, the vehicle load computed as a vehicle 1.8 (1.4 is the lane load's); μ = 0.3 for
-    // a local load; ψf = 0.7 and ψq = 0.4 of the vehicle in the frequent and quasi-permanent combinations.
+    // a local load, none under 0.5 m of fill or more (4.3.2); ψf = 0.7 and ψq = 0.4 of the vehicle in the
+    // frequent and quasi-permanent combinations.
     .loads = {.importance = {1.1, 1.0, 0.9},
               .permanent = 1.2,
               .vehicle = 1.8,
               .localImpact = 0.3,
+              .impactFreeFillM = 0.5,
               .frequent = 0.7,
               .quasiPermanent = 0.4},
     .section =

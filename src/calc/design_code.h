@@ -36,11 +36,12 @@ struct LoadFactors {
     // γ0, the structural importance factor, of the safety classes 一级, 二级, 三级; the 2004 rules take
     // 0.9 whatever the class.
     std::array<double, 3> importance;
-    double permanent;       // partial factor of permanent actions
-    double vehicle;         // partial factor of the vehicle load
-    double localImpact;     // impact coefficient μ of a wheel load acting directly on the pavement
-    double frequent;        // ψf of the vehicle load in the frequent combination (2018 only)
-    double quasiPermanent;  // ψq of the vehicle load in the quasi-permanent combination (2018 only)
+    double permanent;        // partial factor of permanent actions
+    double vehicle;          // partial factor of the vehicle load
+    double localImpact;      // impact coefficient μ of a wheel load acting directly on the pavement
+    double impactFreeFillM;  // m, a culvert under at least this much fill (pavement included) takes no impact
+    double frequent;         // ψf of the vehicle load in the frequent combination (2018 only)
+    double quasiPermanent;   // ψq of the vehicle load in the quasi-permanent combination (2018 only)
 };
 
 // Factors of the section design and of the five checks.
