@@ -126,31 +126,13 @@ void composeFlexuralCapacity(ReportComposer& out, const CalculationResults& r) {
     out.verdict(passes, "  正截面抗弯承载力满足规范要求", "  正截面抗弯承载力不满足规范要求");
 }
 
-// Vcs = α1·α2·α3·0.45e-3·b·h0·((2+0.6P)·fcu,k^(1/2)·ρsv·fsv)^(1/2) against γ0·Vd (JTG D62-2004 5.2.7 with
-// α3 = 1.1, JTG 3362-2018 5.2.9 with α3 = 1.0 for a rectangle), with P capped at 2.5. Equality passes.
-void composeStirrupCheck(ReportComposer& out, const CalculationResults& r) {
-    const DesignCode& code = codeOf(r);
-    const StirrupFactors& factors = code.stirrups;
+// Vcs = α1·α2·α3·0.45e-3·b·h0·((2+0.6P)·fcu,k^(1/2)·ρsv·fsv)^(1/2) against γ0·Vd, with P capped at 2.5
+// (α3 = 1.1 under JTG D62-2004 5.2.7, 1.0 for a rectangle under JTG 3362-2018 5.2.9). Equality passes.
+void composeStirrupCapacity(ReportComposer& out, const CalculationResults& r) {
+    const StirrupFactors& factors = codeOf(r).stirrups;
     const std::string percentageBase = factorText(factors.percentageBase);
     const std::string percentageFactor = factorText(factors.percentageFactor);
     const bool passes = r.Vcs >= r.gamma0Vd;
-    out.introduction()
-        .text(membersClauseCited(code, code.clauses.stirrups))
-        .text("关于受弯构件斜截面抗剪承载力计算的规定:");
-    ReportLine stirrup =
-        out.line().text("  拟用箍筋为").value(r.stirrupGrade).text("级钢筋，直径为").value(r.dSv);
-    stirrup.text("mm，箍筋间距为").value(r.sv).text("cm");
-    out.introduction().text("  纵向受拉钢筋的配筋百分率");
-    ReportLine percentage =
-        out.line().text("      P=100·A_{s}/b/h_{0}=100×").value(r.As, kSixDecimals).text("/");
-    percentage.value(r.b, kTwoDecimals).text("/").value(r.h0, kThreeDecimals).text("=");
-    percentage.value(r.rhoPct, kTwoDecimals);
-    out.introduction().text("  箍筋配筋率");
-    out.line().text("      ρ_{sv}=A_{sv}/s_{v}/b");
-    out.continuation().text("      其中 A_{sv}为同一截面内箍筋总面积 s_{v}为箍筋间距");
-    ReportLine ratio = out.continuation().text("      ρ_{sv}=").value(r.Asv, kSixDecimals).text("/");
-    ratio.value(singleQuotient(r.sv, kCentimetresPerMetre), kTwoDecimals).text("/").value(r.b, kTwoDecimals);
-    ratio.text("=").value(r.rhoSv, kSixDecimals);
     out.introduction().text("  混凝土和箍筋共同承担的斜截面抗剪承载力");
     ReportLine symbols = out.line().text("      V_{cs}=α_{1}·α_{2}·α_{3}·");
     symbols.text(thousandthsText(factors.capacityCoefficient)).text("·b·h_{0}((").text(percentageBase);
@@ -170,6 +152,30 @@ void composeStirrupCheck(ReportComposer& out, const CalculationResults& r) {
     ReportLine capacity = out.continuation().text("        =").value(r.Vcs, kTwoDecimals);
     capacity.text(passes ? "kN≥γ_{0}V_{d}=" : "kN<γ_{0}V_{d}=").value(r.gamma0Vd, kTwoDecimals).text("kN");
     out.verdict(passes, "  斜截面抗剪承载力满足规范要求", "  斜截面抗剪承载力不满足规范要求");
+}
+
+// The stirrup check: the chosen stirrups, the percentage P of the main bars and the stirrup ratio, then the
+// shear capacity of concrete and stirrups.
+void composeStirrupCheck(ReportComposer& out, const CalculationResults& r) {
+    const DesignCode& code = codeOf(r);
+    out.introduction()
+        .text(membersClauseCited(code, code.clauses.stirrups))
+        .text("关于受弯构件斜截面抗剪承载力计算的规定:");
+    ReportLine stirrup =
+        out.line().text("  拟用箍筋为").value(r.stirrupGrade).text("级钢筋，直径为").value(r.dSv);
+    stirrup.text("mm，箍筋间距为").value(r.sv).text("cm");
+    out.introduction().text("  纵向受拉钢筋的配筋百分率");
+    ReportLine percentage =
+        out.line().text("      P=100·A_{s}/b/h_{0}=100×").value(r.As, kSixDecimals).text("/");
+    percentage.value(r.b, kTwoDecimals).text("/").value(r.h0, kThreeDecimals).text("=");
+    percentage.value(r.rhoPct, kTwoDecimals);
+    out.introduction().text("  箍筋配筋率");
+    out.line().text("      ρ_{sv}=A_{sv}/s_{v}/b");
+    out.continuation().text("      其中 A_{sv}为同一截面内箍筋总面积 s_{v}为箍筋间距");
+    ReportLine ratio = out.continuation().text("      ρ_{sv}=").value(r.Asv, kSixDecimals).text("/");
+    ratio.value(singleQuotient(r.sv, kCentimetresPerMetre), kTwoDecimals).text("/").value(r.b, kTwoDecimals);
+    ratio.text("=").value(r.rhoSv, kSixDecimals);
+    composeStirrupCapacity(out, r);
 }
 
 // JTG 3362-2018 5.2.11: the section carries at most 0.51e-3·fcu,k^(1/2)·b·h0. Returns whether it is large
@@ -192,33 +198,37 @@ bool composeShearUpperLimit(ReportComposer& out, const CalculationResults& r) {
 }
 
 // 1.25·0.5e-3·α2·ftd·b·h0 against γ0·Vd (JTG D62-2004 5.2.10, JTG 3362-2018 5.2.12, the factor 1.25 for
-// slabs); under the current codes after the upper limit of the section. Where the bound is exceeded the
-// verdict leads on to the stirrup check and stays in the normal colour; without stirrup values of this
-// calculation a red line asks for the stirrup check.
-void composeShear(ReportComposer& out, const CalculationResults& r, StirrupCheck stirrupCheck) {
+// slabs without stirrups).
+void composeShearBound(ReportComposer& out, const CalculationResults& r, bool passes) {
     const DesignCode& code = codeOf(r);
     const SectionFactors& factors = code.section;
     const std::string slabFactor = factorText(factors.slabShearFactor);
-    out.introduction().text("4) 斜截面抗剪承载力验算 ");
-    if (reportsCurrentCodeMethod(r) && !composeShearUpperLimit(out, r)) {
-        out.emptyLine();
-        return;
-    }
-    const bool passes = checkPasses(r, Check::Shear);
     out.introduction()
         .text(membersClauseCited(code, code.clauses.shearBound))
         .text("关于受弯构件斜截面抗剪承载力验算的规定:");
     ReportLine raise = out.introduction().text("  对于").text(reportWording(r).slabShearMembers);
     raise.text("，公式可乘以").text(slabFactor).text("提高系数");
     ReportLine bound = out.line().text("      ").text(slabFactor).text("×");
-    bound.text(thousandthsText(factors.shearBoundCoefficient))
-        .text("·α_{2}·f_{td}·b·h_{0}=")
-        .text(slabFactor);
-    bound.text("×").text(factorText(factors.shearBoundCoefficient)).text("×");
+    bound.text(thousandthsText(factors.shearBoundCoefficient)).text("·α_{2}·f_{td}·b·h_{0}=");
+    bound.text(slabFactor).text("×").text(factorText(factors.shearBoundCoefficient)).text("×");
     bound.text(factorText(factors.shearBoundAlpha2)).text("×").value(r.ftd);
     bound.text("×").value(r.b, kTwoDecimals).text("×1000×").value(r.h0, kThreeDecimals).text("×1000");
     ReportLine value = out.continuation().text("                          =").value(r.Vc, kTwoDecimals);
     value.text(passes ? "kN≥γ_{0}V_{d}=" : "kN<γ_{0}V_{d}=").value(r.gamma0Vd, kTwoDecimals).text("kN");
+}
+
+// The shear check: under the current codes the upper limit of the section first, then the bound of the
+// slab. Where the bound is exceeded the verdict leads on to the stirrup check and stays in the normal
+// colour; without stirrup values of this calculation a red line asks for the stirrup check.
+void composeShear(ReportComposer& out, const CalculationResults& r, StirrupCheck stirrupCheck) {
+    const DesignCode& code = codeOf(r);
+    out.introduction().text("4) 斜截面抗剪承载力验算 ");
+    if (reportsCurrentCodeMethod(r) && !composeShearUpperLimit(out, r)) {
+        out.emptyLine();
+        return;
+    }
+    const bool passes = checkPasses(r, Check::Shear);
+    composeShearBound(out, r, passes);
     if (passes) {
         ReportLine detailing = out.continuation().text("  可不进行斜截面抗剪承载力的验算，只需按照");
         detailing.text(code.membersCodeCited()).text("中").text(code.clauses.detailingStirrups);
