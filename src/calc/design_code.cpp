@@ -83,6 +83,7 @@ const DesignCode kJtg2004{
             .crackRatioMax = 0.02f,
             .crackDiameterTerm = 30,
             .crackCoverCapMm = 0,
+            .tensionAreaDepths = 0,
             .crackRatioConstant = 0.28,
             .crackRatioFactor = 10,
             .crackLongTermFactor = 1.5f,
@@ -167,13 +168,15 @@ const DesignCode kJtg2018{
             .shearBoundCoefficient = 0.0005,
             .shearBoundAlpha2 = 1,
             .shearUpperLimitCoefficient = 0.00051,
-            // JTG 3362-2018 6.4.3 to 6.4.5: σss = Ms/(0.87·As·h0), 0.01 ≤ ρte ≤ 0.1, c ≤ 50 mm,
-            // C2 = 1 + 0.5·Ml/Ms, C3 = 1.15 for a reinforced-concrete plate.
+            // JTG 3362-2018 6.4.3 to 6.4.5: σss = Ms/(0.87·As·h0), ρte = As/Ate with Ate = 2·aS·b for a
+            // flexural member, 0.01 ≤ ρte ≤ 0.1, c ≤ 50 mm, C2 = 1 + 0.5·Ml/Ms, C3 = 1.15 for a
+            // reinforced-concrete plate.
             .leverArmFactor = 0.87,
             .crackRatioMin = 0.01f,
             .crackRatioMax = 0.1f,
             .crackDiameterTerm = 0,
             .crackCoverCapMm = 50,
+            .tensionAreaDepths = 2,
             .crackRatioConstant = kCrackRatioConstant2018,
             .crackRatioFactor = kCrackRatioFactor2018,
             .crackLongTermFactor = 0,

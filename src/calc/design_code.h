@@ -56,6 +56,7 @@ struct SectionFactors {
     float crackRatioMax;
     double crackDiameterTerm;   // 30 in (30 + d) of the 2004 formula; the 2018 formula takes the cover
     double crackCoverCapMm;     // the cover of the 2018 formula is taken as at most this
+    double tensionAreaDepths;   // the effective tension area of ρte is this many aS deep: Ate = 2·aS·b
     double crackRatioConstant;  // 0.28 in (0.28 + 10·ρ), 0.36 in (0.36 + 1.7·ρte)
     double crackRatioFactor;    // 10, 1.7
     float crackLongTermFactor;  // C2 of the 2004 rules, fixed

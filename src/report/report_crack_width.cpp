@@ -62,8 +62,9 @@ void composeLongTermAndEffectiveRatio(ReportComposer& out, const CalculationResu
     ReportLine distance = out.line().text("      a_{s}=c+").value(outerDiameterCm).text("/2=").value(r.c);
     distance.text("+").value(singleQuotient(outerDiameterCm, 2)).text("=").value(r.aS, kFourDecimals);
     distance.text("m");
-    ReportLine ratio =
-        out.line().text("      ρ_{te}=A_{s}/(2a_{s}·b)=").value(r.As, kSixDecimals).text("/(2×");
+    const std::string areaDepths = factorText(factors.tensionAreaDepths);
+    ReportLine ratio = out.line().text("      ρ_{te}=A_{s}/(").text(areaDepths).text("a_{s}·b)=");
+    ratio.value(r.As, kSixDecimals).text("/(").text(areaDepths).text("×");
     ratio.value(r.aS, kFourDecimals).text("×").value(r.b, kTwoDecimals).text(")=");
     if (r.rhoTe0 > factors.crackRatioMax) {
         ratio.value(r.rhoTe0, kFourDecimals).text("，大于").value(factors.crackRatioMax).text("，取ρ_{te}=");
