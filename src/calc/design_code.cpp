@@ -59,11 +59,13 @@ const DesignCode kJtg2004{
         },
     .vehicle = kHighwayVehicle,
     // JTG D60-2004 4.1.6: γ0 = 0.9 whatever the class, permanent actions 1.2, vehicle 1.4; 4.3.2: μ = 0.3
-    // for a local load. No serviceability combination: the crack width takes the design moment.
+    // for a local load, none under 0.5 m of fill or more. No serviceability combination: the crack width
+    // takes the design moment.
     .loads = {.importance = {0.9, 0.9, 0.9},
               .permanent = 1.2,
               .vehicle = 1.4,
               .localImpact = 0.3,
+              .impactFreeFillM = 0.5,
               .frequent = 0,
               .quasiPermanent = 0},
     .section =
@@ -81,6 +83,7 @@ const DesignCode kJtg2004{
             .crackRatioMax = 0.02f,
             .crackDiameterTerm = 30,
             .crackCoverCapMm = 0,
+            .tensionAreaDepths = 0,
             .crackRatioConstant = 0.28,
             .crackRatioFactor = 10,
             .crackLongTermFactor = 1.5f,
@@ -147,11 +150,13 @@ const DesignCode kJtg2018{
     .vehicle = kHighwayVehicle,
     // JTG 3362-2018 5.1.2: γ0 = 1.1, 1.0, 0.9 for the safety classes 一级, 二级, 三级. JTG D60-2015:
     // permanent actions 1.2, the vehicle load computed as a vehicle 1.8 (1.4 is the lane load's); μ = 0.3 for
-    // a local load; ψf = 0.7 and ψq = 0.4 of the vehicle in the frequent and quasi-permanent combinations.
+    // a local load, none under 0.5 m of fill or more (4.3.2); ψf = 0.7 and ψq = 0.4 of the vehicle in the
+    // frequent and quasi-permanent combinations.
     .loads = {.importance = {1.1, 1.0, 0.9},
               .permanent = 1.2,
               .vehicle = 1.8,
               .localImpact = 0.3,
+              .impactFreeFillM = 0.5,
               .frequent = 0.7,
               .quasiPermanent = 0.4},
     .section =
@@ -163,13 +168,15 @@ const DesignCode kJtg2018{
             .shearBoundCoefficient = 0.0005,
             .shearBoundAlpha2 = 1,
             .shearUpperLimitCoefficient = 0.00051,
-            // JTG 3362-2018 6.4.3 to 6.4.5: σss = Ms/(0.87·As·h0), 0.01 ≤ ρte ≤ 0.1, c ≤ 50 mm,
-            // C2 = 1 + 0.5·Ml/Ms, C3 = 1.15 for a reinforced-concrete plate.
+            // JTG 3362-2018 6.4.3 to 6.4.5: σss = Ms/(0.87·As·h0), ρte = As/Ate with Ate = 2·aS·b for a
+            // flexural member, 0.01 ≤ ρte ≤ 0.1, c ≤ 50 mm, C2 = 1 + 0.5·Ml/Ms, C3 = 1.15 for a
+            // reinforced-concrete plate.
             .leverArmFactor = 0.87,
             .crackRatioMin = 0.01f,
             .crackRatioMax = 0.1f,
             .crackDiameterTerm = 0,
             .crackCoverCapMm = 50,
+            .tensionAreaDepths = 2,
             .crackRatioConstant = kCrackRatioConstant2018,
             .crackRatioFactor = kCrackRatioFactor2018,
             .crackLongTermFactor = 0,

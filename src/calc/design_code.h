@@ -36,11 +36,12 @@ struct LoadFactors {
     // γ0, the structural importance factor, of the safety classes 一级, 二级, 三级; the 2004 rules take
     // 0.9 whatever the class.
     std::array<double, 3> importance;
-    double permanent;       // partial factor of permanent actions
-    double vehicle;         // partial factor of the vehicle load
-    double localImpact;     // impact coefficient μ of a wheel load acting directly on the pavement
-    double frequent;        // ψf of the vehicle load in the frequent combination (2018 only)
-    double quasiPermanent;  // ψq of the vehicle load in the quasi-permanent combination (2018 only)
+    double permanent;        // partial factor of permanent actions
+    double vehicle;          // partial factor of the vehicle load
+    double localImpact;      // impact coefficient μ of a wheel load acting directly on the pavement
+    double impactFreeFillM;  // m, a culvert under at least this much fill (pavement included) takes no impact
+    double frequent;         // ψf of the vehicle load in the frequent combination (2018 only)
+    double quasiPermanent;   // ψq of the vehicle load in the quasi-permanent combination (2018 only)
 };
 
 // Factors of the section design and of the five checks.
@@ -55,6 +56,7 @@ struct SectionFactors {
     float crackRatioMax;
     double crackDiameterTerm;   // 30 in (30 + d) of the 2004 formula; the 2018 formula takes the cover
     double crackCoverCapMm;     // the cover of the 2018 formula is taken as at most this
+    double tensionAreaDepths;   // the effective tension area of ρte is this many aS deep: Ate = 2·aS·b
     double crackRatioConstant;  // 0.28 in (0.28 + 10·ρ), 0.36 in (0.36 + 1.7·ρte)
     double crackRatioFactor;    // 10, 1.7
     float crackLongTermFactor;  // C2 of the 2004 rules, fixed

@@ -75,7 +75,7 @@ void computeCrackWidth2004(CalculationResults& r, const SectionFactors& factors)
 // face (cm operands, m result).
 void computeCrackWidth2018(CalculationResults& r, const SectionFactors& factors) {
     r.aS = toSingle((static_cast<double>(r.c) + static_cast<double>(r.dOut) / 10 / 2) / 100);
-    r.rhoTe0 = toSingle(r.As / (2.0 * r.aS * r.b));
+    r.rhoTe0 = toSingle(r.As / (factors.tensionAreaDepths * r.aS * r.b));
     r.rhoTe = bounded(r.rhoTe0, factors);
     const double coverMm = static_cast<double>(r.c) * 10;
     r.cw = toSingle(coverMm > factors.crackCoverCapMm ? factors.crackCoverCapMm : coverMm);

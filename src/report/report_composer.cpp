@@ -111,6 +111,14 @@ ReportLine ReportComposer::continuation() {
     return append({});
 }
 
+void ReportComposer::verdict(bool passes, std::string_view success, std::string_view failure) {
+    if (passes) {
+        continuation().text(success);
+    } else {
+        continuation().red(failure);
+    }
+}
+
 void ReportComposer::emptyLine() {
     append({});
 }

@@ -55,6 +55,8 @@ class ReportComposer {
     // A new body line that completes the line before it and keeps that line on its own page: a formula's
     // "=…" continuation, the legend of its symbols, or the verdict of a check.
     ReportLine continuation();
+    // The verdict that ends a check: `success` in the normal colour, or `failure` in red; a continuation.
+    void verdict(bool passes, std::string_view success, std::string_view failure);
     void emptyLine();
     // A section heading in bold, kept on the page of the line after it.
     void heading(std::string_view text);

@@ -1,39 +1,65 @@
-// Report sections 1 to 3: design data with the figure, external forces, internal forces and the load
-// combination of JTG D60-2004 4.1.6.
+// Report sections 1 to 3: design data with the figure, external forces and internal forces; the load
+// combinations that end section 3 are composed beside them.
+#include <string>
+
+#include "base/numbers.h"
 #include "calc/design_code.h"
+#include "report/report_code_text.h"
 #include "report/report_sections.h"
 
 namespace tavrel {
 
 namespace {
 
+constexpr int kOneDecimal = 1;   // pattern "0.0"
 constexpr int kTwoDecimals = 2;  // pattern "0.00"
+constexpr int kTanDecimals = 3;  // tan 30° as the spread lines print it, 0.577
 constexpr float kCentimetresPerMetre = 100;
 
 constexpr const char* kMidspanMoment = "  跨中弯矩";
 constexpr const char* kWallFaceShear = "  边墙内侧边缘处剪力";
+constexpr const char* kWheelPressure = "      车轮重压强";
 constexpr const char* kVehicleLoadHeading = "2) 由车辆荷载引起的垂直压力（可变作用）";
-constexpr const char* kVehicleLoadClause =
-    "  根据《公路桥涵设计通用规范》(JTG D60-2004)中4.3.1关于车辆荷载的规定：";
-constexpr const char* kCombinationClause =
-    "  根据《公路桥涵设计通用规范》(JTG D60-2004)中4.1.6关于作用效应组合的规定：";
 
-// JTG D60-2004 4.3.4: the wheel load spreads through the fill at 30°; the band of the fill height decides
-// which wheels and axles act together (the bands of the design code). Texts of the spread along and across
-// the span.
+std::string vehicleLoadClause(const DesignCode& code) {
+    return loadsClauseCited(code, code.clauses.vehicleLoad) + "关于车辆荷载的规定：";
+}
+
+// The wheel load spreads through the fill at 30° (JTG D60 4.3.4); the band of the fill height decides
+// which wheels and axles act together: one wheel, the two rear axles or the whole vehicle. Texts of the
+// spread along and across the span, "=0.2+2·H·tan30=0.2+2×" with the contact length of the band.
 struct SpreadTexts {
-    const char* alongSpan;
-    const char* acrossSpan;
+    std::string alongSpan;
+    std::string acrossSpan;
 };
+
+std::string spreadText(double loadedLengthM) {
+    const std::string length = factorText(loadedLengthM);
+    return "=" + length + "+2·H·tan30=" + length + "+2×";
+}
 
 SpreadTexts spreadTexts(float fillHeight, const VehicleModel& vehicle) {
     if (fillHeight < vehicle.fillAxlesJoinM) {
-        return {"=0.2+2·H·tan30=0.2+2×", "=0.6+2·H·tan30=0.6+2×"};
+        return {spreadText(vehicle.wheelContactLengthM), spreadText(vehicle.wheelContactWidthM)};
     }
     if (fillHeight < vehicle.fillVehicleJoinsM) {
-        return {"=1.6+2·H·tan30=1.6+2×", "=2.4+2·H·tan30=2.4+2×"};
+        return {spreadText(vehicle.rearAxlesLengthM), spreadText(vehicle.axleWidthM)};
     }
-    return {"=13+2·H·tan30=13+2×", "=2.4+2·H·tan30=2.4+2×"};
+    return {spreadText(vehicle.vehicleLengthM), spreadText(vehicle.axleWidthM)};
+}
+
+// "×0.577=": H times tan 30°, half the spread per metre of fill.
+std::string tan30Factor(const VehicleModel& vehicle) {
+    return "×" + formatFixed(vehicle.twiceTan30 / 2, kTanDecimals) + "=";
+}
+
+// The codes the design follows, its safety class and the structural importance factor γ0 of the class.
+void composeCodesAndSafetyClass(ReportComposer& out, const CalculationResults& r) {
+    const CodeTitles& titles = codeOf(r).titles;
+    ReportLine codes =
+        out.line().text("  设计规范：").text(titles.loadsCode).text("、").text(titles.membersCode);
+    codes.text("； 结构设计安全等级：").value(r.safetyName).text("，结构重要性系数γ_{0}=");
+    codes.value(r.gamma0, kOneDecimal).text("；");
 }
 
 // The slab's unit weight, then the fill's (buried) or the pavement's and surface course's (open).
@@ -74,45 +100,75 @@ void composePermanentLoads(ReportComposer& out, const CalculationResults& r, Sla
     composeSelfWeight(out, r, "      ");
 }
 
-// JTG D60-2004 4.3.4 and 4.3.1: the wheel spread through the fill at 30°, p = P/La/Lb.
+// p = P/La/Lb, with the impact factor written before P where the pressure includes it. The caption of the
+// 2004 report of the buried culvert ends in a stray letter, which that report keeps.
+void composeWheelPressure(ReportComposer& out, const CalculationResults& r, std::string_view captionEnd,
+                          const std::string& impactFactor) {
+    out.introduction().text(kWheelPressure).text(captionEnd);
+    ReportLine pressure = out.line().text("          p=");
+    if (!impactFactor.empty()) {
+        pressure.text(impactFactor).text("·");
+    }
+    pressure.text("P/L_{a}/L_{b}=");
+    if (!impactFactor.empty()) {
+        pressure.text(impactFactor).text("×");
+    }
+    pressure.value(r.P).text("/").value(r.La, kTwoDecimals).text("/").value(r.Lb, kTwoDecimals).text("=");
+    pressure.value(r.p, kTwoDecimals).text("kN/m^{2}");
+}
+
+// JTG D60 4.3.4 and 4.3.1: the wheel spread through the fill at 30°, p = P/La/Lb. Under the current codes
+// the report states why the pressure carries no impact (4.3.2: no impact under 0.5 m of fill or more).
 void composeBuriedVehicleLoad(ReportComposer& out, const CalculationResults& r) {
-    const SpreadTexts spread = spreadTexts(r.H, codeOf(r).vehicle);
+    const DesignCode& code = codeOf(r);
+    const SpreadTexts spread = spreadTexts(r.H, code.vehicle);
     out.introduction().text(kVehicleLoadHeading);
-    out.introduction().text("  根据《公路桥涵设计通用规范》(JTG D60-2004)中4.3.4的规定：");
+    out.introduction().text(loadsClauseCited(code, code.clauses.wheelSpread)).text("的规定：");
     out.line().text(
         "  计算涵洞顶上车辆荷载引起的竖向土压力时，车轮按其着地面积的边缘向下做30°角分布。"
         "当几个车轮的压力扩散线相重叠时，扩散面积以最外面的扩散线为准");
-    out.introduction().text(kVehicleLoadClause);
+    out.introduction().text(vehicleLoadClause(code));
     out.introduction().text("      车辆荷载顺板跨长");
     ReportLine along = out.line().text("          L_{a}").text(spread.alongSpan).value(r.H);
-    along.text("×0.577=").value(r.La, kTwoDecimals).text("m");
+    along.text(tan30Factor(code.vehicle)).value(r.La, kTwoDecimals).text("m");
     out.introduction().text("      车辆荷载垂直板跨长");
     ReportLine across = out.line().text("          L_{b}").text(spread.acrossSpan).value(r.H);
-    across.text("×0.577=").value(r.Lb, kTwoDecimals).text("m");
+    across.text(tan30Factor(code.vehicle)).value(r.Lb, kTwoDecimals).text("m");
     out.introduction().text("      车轮重");
     out.line().text("          P=").value(r.P).text("kN");
-    out.introduction().text("      车轮重压强L");
-    ReportLine pressure = out.line().text("          p=P/L_{a}/L_{b}=").value(r.P).text("/");
-    pressure.value(r.La, kTwoDecimals).text("/").value(r.Lb, kTwoDecimals).text("=").value(r.p, kTwoDecimals);
-    pressure.text("kN/m^{2}");
+    composeWheelPressure(out, r, reportWording(r).buriedWheelPressureEnd, "");
+    if (reportsCurrentCodeMethod(r)) {
+        ReportLine impact = out.line().text(loadsClauseCited(code, code.clauses.impact));
+        impact.text("的规定，填料厚度（包括路面厚度）等于或大于");
+        impact.text(factorText(code.loads.impactFreeFillM));
+        impact.text("m的涵洞不计冲击力，1+μ=").value(r.impact, kOneDecimal);
+    }
 }
 
-// JTG D60-2004 4.3.1 and 4.3.2: the wheel on its contact area 0.2 m x 0.6 m with the impact factor 1.3.
+// JTG D60 4.3.1 and 4.3.2: the wheel on its contact area with the impact of a local load. The 2004 rules
+// put the impact into the pressure; the current codes keep the pressure static and take 1+μ in the basic
+// combination only.
 void composeOpenVehicleLoad(ReportComposer& out, const CalculationResults& r) {
+    const DesignCode& code = codeOf(r);
     out.introduction().text(kVehicleLoadHeading);
-    out.introduction().text(kVehicleLoadClause);
+    out.introduction().text(vehicleLoadClause(code));
     out.introduction().text("      车辆荷载顺板跨长");
-    out.line().text("          L_{a}=0.2m");
+    out.line().text("          L_{a}=").text(factorText(code.vehicle.wheelContactLengthM)).text("m");
     out.introduction().text("      车辆荷载垂直板跨长");
-    out.line().text("          L_{b}=0.6m");
+    out.line().text("          L_{b}=").text(factorText(code.vehicle.wheelContactWidthM)).text("m");
     out.introduction().text("      车轮重");
     out.line().text("          P=").value(r.P).text("kN");
-    out.introduction().text("  根据《公路桥涵设计通用规范》(JTG D60-2004)中4.3.2关于汽车荷载冲击力的规定：");
-    out.line().text("  汽车荷载的局部加载，冲击系数采用1.3");
-    out.introduction().text("      车轮重压强");
-    ReportLine pressure = out.line().text("          p=1.3·P/L_{a}/L_{b}=1.3×").value(r.P).text("/");
-    pressure.value(r.La, kTwoDecimals).text("/").value(r.Lb, kTwoDecimals).text("=").value(r.p, kTwoDecimals);
-    pressure.text("kN/m^{2}");
+    out.introduction().text(loadsClauseCited(code, code.clauses.impact)).text("关于汽车荷载冲击力的规定：");
+    const std::string impactFactor = localImpactFactorText(code);
+    const bool staticPressure = reportsCurrentCodeMethod(r);
+    if (staticPressure) {
+        ReportLine impact = out.line().text("  汽车荷载的局部加载，冲击系数μ=");
+        impact.text(factorText(code.loads.localImpact)).text("，1+μ=").text(impactFactor);
+        impact.text("，只计入承载能力极限状态的作用基本组合");
+    } else {
+        out.line().text("  汽车荷载的局部加载，冲击系数采用").text(impactFactor);
+    }
+    composeWheelPressure(out, r, "", staticPressure ? "" : impactFactor);
 }
 
 void composeCustomLoads(ReportComposer& out, const CalculationResults& r) {
@@ -160,22 +216,6 @@ void composeVehicleForces(ReportComposer& out, const CalculationResults& r) {
     v2.value(r.V2, kTwoDecimals).text("kN");
 }
 
-// Combination of the buried and open types: 0.9·(1.2·permanent + 1.4·vehicle).
-void composeVehicleCombination(ReportComposer& out, const CalculationResults& r) {
-    out.introduction().text("3) 作用效应组合");
-    out.introduction().text(kCombinationClause);
-    out.introduction().text("      跨中弯矩");
-    out.line().text("          γ_{0}M_{d}=0.9(1.2M_{1}+1.4M_{2})");
-    ReportLine moment =
-        out.continuation().text("             =0.9×(1.2×").value(r.M1, kTwoDecimals).text("+1.4×");
-    moment.value(r.M2, kTwoDecimals).text(")=").value(r.gamma0Md, kTwoDecimals).text("kNm");
-    out.introduction().text("      边墙内侧边缘处剪力");
-    out.line().text("          γ_{0}V_{d}=0.9(1.2V_{1}+1.4V_{2})");
-    ReportLine shear =
-        out.continuation().text("             =0.9×(1.2×").value(r.V1, kTwoDecimals).text("+1.4×");
-    shear.value(r.V2, kTwoDecimals).text(")=").value(r.gamma0Vd, kTwoDecimals).text("kN");
-}
-
 // Custom type, forces of the uniform load qK over the length qKc (over the whole span when qKc >= L).
 void composeUniformLoadForces(ReportComposer& out, const CalculationResults& r) {
     const bool wholeSpan = r.qKc >= r.L;
@@ -218,29 +258,15 @@ void composeForceAndSelfWeightForces(ReportComposer& out, const CalculationResul
     v3.text("/2=").value(r.V3, kTwoDecimals).text("kN");
 }
 
-// Combination of the custom type: every action with the partial factor 1.2 of permanent actions.
-void composeCustomCombination(ReportComposer& out, const CalculationResults& r) {
-    out.introduction().text("4) 作用效应组合");
-    out.introduction().text(kCombinationClause);
-    out.introduction().text("      跨中弯矩");
-    out.line().text("          γ_{0}M_{d}=0.9×1.2×(M_{1}+M_{2}+M_{3})");
-    ReportLine moment =
-        out.continuation().text("             =0.9×1.2×(").value(r.M1, kTwoDecimals).text("+");
-    moment.value(r.M2, kTwoDecimals).text("+").value(r.M3, kTwoDecimals).text(")=");
-    moment.value(r.gamma0Md, kTwoDecimals).text("kNm");
-    out.introduction().text("      边墙内侧边缘处剪力");
-    out.line().text("          γ_{0}V_{d}=0.9×1.2(V_{1}+V_{2}+V_{3})");
-    ReportLine shear = out.continuation().text("             =0.9×1.2×(").value(r.V1, kTwoDecimals).text("+");
-    shear.value(r.V2, kTwoDecimals).text("+").value(r.V3, kTwoDecimals).text(")=");
-    shear.value(r.gamma0Vd, kTwoDecimals).text("kN");
-}
-
 }  // namespace
 
 void composeDesignData(ReportComposer& out, const CalculationResults& r, const ReportPicture* figure) {
     const SlabType kind = slabTypeOf(r);
     out.heading("1.设计资料");
     out.line().text("  汽车荷载等级：").value(r.loadLevel).text("； 环境类别：").value(r.envClass).text("；");
+    if (reportsCurrentCodeMethod(r)) {
+        composeCodesAndSafetyClass(out, r);
+    }
     ReportLine spans = out.line().text("  净跨径：L_{0}=").value(r.L0).text("m； 单侧搁置长度：");
     spans.value(r.Lseat, kTwoDecimals).text("m； 计算跨径：L=").value(r.L).text("m；");
     if (kind == SlabType::Buried) {
@@ -253,7 +279,7 @@ void composeDesignData(ReportComposer& out, const CalculationResults& r, const R
     concrete.text("； 轴心抗压强度f_{cd}=").value(r.fcd).text("Mpa；");
     concrete.text(" 轴心抗拉强度f_{td}=").value(r.ftd).text("Mpa；");
     ReportLine steel = out.line().text("  主拉钢筋等级为").value(r.barGrade);
-    steel.text("； 抗拉强度标准值f_{sd}=").value(r.fsd).text("Mpa；");
+    steel.text("； ").text(reportWording(r).barStrength).text("f_{sd}=").value(r.fsd).text("Mpa；");
     if (kind == SlabType::Open) {
         ReportLine pavement = out.line().text("  涵顶铺装厚H_{1}=").value(r.H1).text("cm；");
         pavement.text(" 涵顶表处厚H_{2}=").value(r.H2).text("cm；");
@@ -291,11 +317,11 @@ void composeInternalForces(ReportComposer& out, const CalculationResults& r) {
     if (slabTypeOf(r) == SlabType::Custom) {
         composeUniformLoadForces(out, r);
         composeForceAndSelfWeightForces(out, r);
-        composeCustomCombination(out, r);
+        composeLoadCombinations(out, r, "4) ");
     } else {
         composePermanentForces(out, r);
         composeVehicleForces(out, r);
-        composeVehicleCombination(out, r);
+        composeLoadCombinations(out, r, "3) ");
     }
 }
 

@@ -15,6 +15,8 @@ SlabType slabTypeOf(const CalculationResults& r);
 void composeDesignData(ReportComposer& out, const CalculationResults& r, const ReportPicture* figure);
 void composeExternalForces(ReportComposer& out, const CalculationResults& r);
 void composeInternalForces(ReportComposer& out, const CalculationResults& r);
+// The load combinations that end section 3, as its item `item` ("3) ", "4) ").
+void composeLoadCombinations(ReportComposer& out, const CalculationResults& r, const char* item);
 
 // 4 section design, 5 ultimate limit state checks, 6 crack width; the same for every slab type. The
 // stirrup check of section 5 is printed only from stirrup values computed for this calculation.

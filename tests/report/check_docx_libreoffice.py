@@ -106,7 +106,8 @@ def main():
     program, figures = sys.argv[1], sys.argv[2]
     with tempfile.TemporaryDirectory(prefix="tavrel-lo-") as folder:
         before = datetime.date.today().isoformat()
-        pages = render(program, ("passing", "failing", "open", "custom"), folder, figures)
+        pages = render(program, ("passing", "failing", "open", "custom", "passing2018", "shear2018"), folder,
+                       figures)
         after = datetime.date.today().isoformat()
     texts = {case: "".join(case_pages) for case, case_pages in pages.items()}
     passing, failing = texts["passing"], texts["failing"]
@@ -127,6 +128,11 @@ def main():
     for verdict in ("砼受压区高度不满足规范要求", "主筋配筋率不满足规范要求", "正截面抗弯承载力不满足规范要求",
                     "斜截面抗剪承载力不满足规范要求", "裂缝宽度不满足规范要求"):
         check(verdict in failing, "failing: " + verdict)
+    for case in ("passing2018", "shear2018"):
+        check("JTG3362-2018" in texts[case] and "JTGD62-2004" not in texts[case], case + ": cites its codes")
+        check_pages(texts[case], case)
+    check("抗剪截面尺寸满足规范要求" in texts["passing2018"], "passing2018: upper limit verdict")
+    check("抗剪截面尺寸不满足规范要求" in texts["shear2018"], "shear2018: upper limit verdict")
     for failure in failures:
         print("FAILED:", failure)
     return 1 if failures else 0

@@ -105,6 +105,31 @@ def check_failing(document):
     check(stirrups is not None and all(r.font.color.rgb != RED for r in stirrups.runs), "5.2.10 line not red")
 
 
+def check_passing_2018(document):
+    codes = paragraph_starting(document, "  设计规范：JTG D60-2015、JTG 3362-2018； 结构设计安全等级：二级")
+    check(codes is not None, "2018: codes and safety class")
+    if codes is not None:
+        check(run_with(codes, "0") is not None and run_with(codes, "0").font.subscript, "2018: subscript γ0")
+    check(not any(run.font.color.rgb == RED for p in document.paragraphs for run in p.runs),
+          "2018: no red when all pass")
+    check(paragraph_starting(document, "  抗剪截面尺寸满足规范要求") is not None, "2018: upper limit verdict")
+    crack = paragraph_starting(document, "      Wcr=")
+    check(crack is not None and run_with(crack, "cr") is not None and run_with(crack, "cr").font.subscript,
+          "2018: crack formula with subscript cr")
+
+
+def check_shear_2018(document):
+    texts = [p.text for p in document.paragraphs]
+    verdict = "  抗剪截面尺寸不满足规范要求，应增大截面尺寸或提高混凝土强度等级"
+    check(verdict in texts, "2018: upper limit fails")
+    if verdict in texts:
+        at = texts.index(verdict)
+        paragraph = document.paragraphs[at]
+        check(all(run.font.color.rgb == RED for run in paragraph.runs), "2018: upper limit verdict in red")
+        check(texts[at + 1:at + 3] == ["", "6.裂缝宽度计算"], "2018: section 5 ends after the upper limit")
+    check(not any("5.2.12" in text for text in texts), "2018: no slab bound after a failed upper limit")
+
+
 def check_no_bad_numbers(document):
     for paragraph in document.paragraphs:
         check("nan" not in paragraph.text and "inf" not in paragraph.text, "bad number in %r" % paragraph.text)
@@ -117,6 +142,8 @@ def main():
         check_passing(passing)
         failing = write_sample(program, "failing", folder, figures)
         check_failing(failing)
+        check_passing_2018(write_sample(program, "passing2018", folder, figures))
+        check_shear_2018(write_sample(program, "shear2018", folder, figures))
         for case in ("open", "custom"):
             document = write_sample(program, case, folder, figures)
             check(len(document.inline_shapes) == 1, case + " has its figure")

@@ -1,8 +1,9 @@
 // The parts of the written report a user sees, against reviewed copies in tests/report/data/golden: the
-// reports of the three slab types' default input and of a failing design with its stirrup check, calculated
-// as the window calculates them and written at a fixed moment. A part that differs is written beside its
-// reference as NAME.out.xml and the first differing line is shown; TAVREL_UPDATE_GOLDEN=1 rewrites the
-// references for a reviewed change.
+// reports of the three slab types' default input and of a failing design with its stirrup check, under
+// JTG D60-2004 + JTG D62-2004 and under JTG D60-2015 + JTG 3362-2018 (there with a section too small for the
+// shear), calculated as the window calculates them and written at a fixed moment. A part that differs is
+// written beside its reference as NAME.out.xml and the first differing line is shown; TAVREL_UPDATE_GOLDEN=1
+// rewrites the references for a reviewed change.
 #include <stdlib.h>
 #include <time.h>
 
@@ -24,6 +25,7 @@
 #include "report/report_builder.h"
 #include "temporary_folder.h"
 #include "test_support.h"
+#include "worked_inputs_2018.h"
 #include "zip_entries.h"
 
 namespace tavrel {
@@ -101,6 +103,11 @@ const GoldenCase kCases[] = {
     {"open-default", [] { return defaultInput(SlabType::Open); }, std::nullopt},
     {"custom-default", [] { return defaultInput(SlabType::Custom); }, std::nullopt},
     {"buried-failing-with-stirrups", failingInput, StirrupChoice{"R235", "8", "40"}},
+    {"buried-default-2018", test::buriedDefault2018, std::nullopt},
+    {"open-default-2018", [] { return test::withSlabType(test::under2018(), SlabType::Open); }, std::nullopt},
+    {"custom-default-2018", [] { return test::withSlabType(test::under2018(), SlabType::Custom); },
+     std::nullopt},
+    {"buried-2018-section-too-small-for-shear", test::sectionTooSmallForShear2018, std::nullopt},
 };
 
 // The results record and the report as the window leaves them: calculate, then the stirrup dialog.

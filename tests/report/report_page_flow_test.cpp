@@ -10,6 +10,7 @@
 
 #include "report/report_builder.h"
 #include "report_markup.h"
+#include "worked_inputs_2018.h"
 #include "worked_results.h"
 
 namespace tavrel {
@@ -40,8 +41,11 @@ bool isItemHeading(const ReportParagraph& p) {
     return std::regex_search(p.text(), kNumbered);
 }
 
+// "  根据《…》(JTG …)中5.2.1关于…的规定:" introduces what follows; a clause quoted as a statement of its own
+// ("…中4.3.2的规定，…不计冲击力，1+μ=1.0") does not end in a colon and introduces nothing.
 bool isQuotedClause(const ReportParagraph& p) {
-    return p.text().starts_with("  根据《");
+    const std::string text = p.text();
+    return text.starts_with("  根据《") && (text.ends_with(":") || text.ends_with("："));
 }
 
 // "M1=(q+g)·L2/8=…": a symbol, not words, before the first "=".
@@ -120,6 +124,12 @@ struct ReportCase {
     ReportDocument document;
 };
 
+ReportDocument calculatedReport(const DesignInput& input,
+                                const std::optional<std::string>& stirrupSpacingCm) {
+    const test::CalculatedForReport calculated = test::calculatedForReport(input, stirrupSpacingCm);
+    return buildReport(calculated.results, calculated.stirrupCheck, "/figures");
+}
+
 std::vector<ReportCase> reportCases() {
     return {
         {"buried default", buildReport(test::buriedWorkedExample(), StirrupCheck::NotDone, "/figures")},
@@ -129,6 +139,12 @@ std::vector<ReportCase> reportCases() {
          buildReport(failingDesign(), StirrupCheck::Current, "/figures")},
         {"failing design without the stirrup check",
          buildReport(failingDesign(), StirrupCheck::NotDone, "/figures")},
+        {"2018 buried default", calculatedReport(test::buriedDefault2018(), std::nullopt)},
+        {"2018 open with the stirrup check", calculatedReport(test::openNeedingStirrups2018(), "10")},
+        {"2018 open without the stirrup check",
+         calculatedReport(test::openNeedingStirrups2018(), std::nullopt)},
+        {"2018 custom", calculatedReport(test::customHpb300FirstClass2018(), std::nullopt)},
+        {"2018 section too small for the shear", calculatedReport(test::sectionTooSmallForShear2018(), "10")},
     };
 }
 
