@@ -579,6 +579,14 @@ bool ranksBefore(const SlabDesign& a, const SlabDesign& b, DesignObjective objec
                           objective);
 }
 
+std::string governingCheckText(const SlabDesign& design) {
+    std::string text = checkName(design.governing);
+    if (design.governing == Check::Shear && design.utilisation.shearUpperLimitGoverns()) {
+        text += "（" + std::string(kShearSectionName) + "，" + std::string(kShearUpperLimitLabel) + "）";
+    }
+    return text;
+}
+
 DesignOutcome findDesign(const DesignRequest& request) {
     if (std::string problem = recordProblem(request.record); !problem.empty()) {
         return {std::nullopt, problem, 0};

@@ -99,6 +99,10 @@ struct SlabDesign {
     bool operator==(const SlabDesign&) const = default;
 };
 
+// The governing check by name; the shear check names the upper limit of the section where that governs
+// it ("斜截面抗剪承载力（抗剪截面尺寸，γ0Vd/Vmax）").
+std::string governingCheckText(const SlabDesign& design);
+
 // True when `a` comes before `b` by the objective (ties broken by thickness, steel, diameter, count).
 bool ranksBefore(const SlabDesign& a, const SlabDesign& b, DesignObjective objective);
 

@@ -91,7 +91,7 @@ DesignCellTexts designCellTexts(const DesignOutcome& outcome) {
     texts.spacing = formatFixed(d.centreSpacingMm, 1);
     texts.concrete = formatFixed(d.quantities.concreteM3, 2);
     texts.steel = formatFixed(d.quantities.steelKg, 1);
-    texts.remark = checkName(d.governing);
+    texts.remark = governingCheckText(d);
     return texts;
 }
 

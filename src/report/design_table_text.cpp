@@ -71,7 +71,7 @@ Json cellJson(const DesignOutcome& outcome) {
     j["quantities"] = {{"concreteM3", singleJson(d.quantities.concreteM3)},
                        {"steelKg", singleJson(d.quantities.steelKg)}};
     j["costYuan"] = singleJson(d.cost);
-    j["governing"] = checkName(d.governing);
+    j["governing"] = governingCheckText(d);
     return j;
 }
 

@@ -45,15 +45,6 @@ QString alternativeLine(const SlabDesign& d) {
                                   formatFixed(d.cost, 2) + " 元");
 }
 
-// The governing check by name; the shear check names the upper limit of the section where that governs it.
-std::string governingText(const SlabDesign& d) {
-    std::string text = checkName(d.governing);
-    if (d.governing == Check::Shear && d.utilisation.shearUpperLimitGoverns()) {
-        text += "（" + std::string(kShearSectionName) + "，" + std::string(kShearUpperLimitLabel) + "）";
-    }
-    return text;
-}
-
 }  // namespace
 
 DesignDialog::DesignDialog(const DesignInput& record, Prompter& prompter, QWidget* mainWindow)
@@ -165,7 +156,7 @@ void DesignDialog::showDesign(const SlabDesign& d, DesignObjective objective) {
         box.setFont(font);
     }
     control<QLabel>(*this, "lblNote")
-        .setText(QString::fromStdString("控制验算：" + governingText(d) + "。") +
+        .setText(QString::fromStdString("控制验算：" + governingCheckText(d) + "。") +
                  QString::fromUtf8(kNotDesignedNote));
 }
 

@@ -449,5 +449,28 @@ TEST(DesignRanking, ObjectivesOrderByThicknessOrByPrice) {
     EXPECT_TRUE(ranksBefore(thin, samePriceThicker, DesignObjective::Cheapest));
 }
 
+struct GoverningCase {
+    Check governing;
+    float shearBound;
+    float shearUpperLimit;
+    const char* text;
+};
+
+TEST(GoverningCheckText, NamesTheSectionUpperLimitOnlyWhereItGovernsTheShear) {
+    const GoverningCase cases[] = {
+        {Check::Shear, 0.9f, 0.7f, "斜截面抗剪承载力"},
+        {Check::Shear, 0.5f, 0.7f, "斜截面抗剪承载力（抗剪截面尺寸，γ0Vd/Vmax）"},
+        {Check::Shear, 0.9f, 0.0f, "斜截面抗剪承载力"},  // the 2004 rules set no upper limit
+        {Check::CrackWidth, 0.5f, 0.7f, "最大裂缝宽度"},
+    };
+    for (const GoverningCase& c : cases) {
+        SlabDesign design;
+        design.governing = c.governing;
+        design.utilisation.shearBound = c.shearBound;
+        design.utilisation.shearUpperLimit = c.shearUpperLimit;
+        EXPECT_EQ(governingCheckText(design), c.text);
+    }
+}
+
 }  // namespace
 }  // namespace tavrel
