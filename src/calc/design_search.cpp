@@ -31,6 +31,7 @@
 #include <tuple>
 
 #include "base/numbers.h"
+#include "base/units.h"
 #include "calc/calculate.h"
 #include "calc/span.h"
 #include "model/tvrl.h"
@@ -61,8 +62,6 @@ std::optional<std::string> valueText(double value) {
 }
 
 namespace {
-
-constexpr double kMmPerM = 1000;
 
 // ---------------------------------------------------------------------------------------------------
 // Texts of a candidate
@@ -452,7 +451,7 @@ SlabDesign designOf(CandidateJudge& judge, const Candidate& candidate, const Des
     design.midspanThicknessCm = r.d2;
     design.barDiameterMm = r.dBar;
     design.barCount = r.nBars;
-    design.centreSpacingMm = toSingle(static_cast<double>(r.b) * kMmPerM / r.nBars);
+    design.centreSpacingMm = toSingle(static_cast<double>(r.b) * units::kMmPerM / r.nBars);
     design.quantities = slabQuantities(r);
     design.cost = slabCost(design.quantities, request.prices);
     design.utilisation = checkUtilisation(r);
@@ -501,7 +500,7 @@ std::optional<std::string> requestProblem(const DesignRequest& request) {
 }
 
 CountRange admissibleCounts(double widthM, const BarSize& bar, const BarDetailing& detailing) {
-    const double widthMm = widthM * kMmPerM;
+    const double widthMm = widthM * units::kMmPerM;
     const double clearNeeded = std::max(detailing.minClearSpacingMm, static_cast<double>(bar.dBar));
     const auto centreAdmitted = [&](int n) { return widthMm / n <= detailing.maxCentreSpacingMm; };
     const auto clearAdmitted = [&](int n) { return widthMm / n - bar.dOut >= clearNeeded; };

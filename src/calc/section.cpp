@@ -5,14 +5,12 @@
 #include <cmath>
 
 #include "base/numbers.h"
+#include "base/units.h"
 #include "calc/design_code.h"
 
 namespace tavrel {
 
 namespace {
-
-constexpr double kCm2PerM2 = 10000;
-constexpr double kMmPerM = 1000;
 
 // h0² - 2·γc·γ0Md/fcd/b/1000: negative when tension steel alone cannot carry the moment.
 double trialZoneDiscriminant(const CalculationResults& r) {
@@ -34,22 +32,22 @@ void designTrialZone(CalculationResults& r) {
 // The chosen bars: area As (m²), compression zone x (m) and flexural capacity Mu = fcd·b·x·(h0 - x/2)
 // (JTG D62-2004 5.2.2), kNm.
 void checkChosenBars(CalculationResults& r) {
-    r.As = toSingle(static_cast<double>(r.nBars) * r.aBar / kCm2PerM2);
+    r.As = toSingle(static_cast<double>(r.nBars) * r.aBar / units::kCm2PerM2);
     r.x = toSingle(static_cast<double>(r.fsd) * r.As / r.fcd / r.b);
     r.Mu = toSingle(static_cast<double>(r.fcd) * r.x * (r.h0 - static_cast<double>(r.x) / 2) * 1000 * r.b);
 }
 
 // Vc = 1.25 × 0.5e-3·α2·ftd·b·h0 with α2 = 1 and b, h0 in mm, kN.
 void computeShearBound(CalculationResults& r, const SectionFactors& factors) {
-    r.Vc = toSingle(factors.slabShearFactor * factors.shearBoundCoefficient * r.ftd * r.h0 * r.b * kMmPerM *
-                    kMmPerM);
+    r.Vc = toSingle(factors.slabShearFactor * factors.shearBoundCoefficient * r.ftd * r.h0 * r.b *
+                    units::kMmPerM * units::kMmPerM);
 }
 
 // JTG 3362-2018 5.2.11: the section takes at most Vmax = 0.51e-3·√fcu,k·b·h0 (b, h0 in mm), kN, with the
 // cube strength of the selected grade whatever strengths were typed.
 void computeShearUpperLimit(CalculationResults& r, const SectionFactors& factors) {
     r.Vmax = toSingle(factors.shearUpperLimitCoefficient * std::sqrt(static_cast<double>(r.fcukGrade)) *
-                      r.h0 * r.b * kMmPerM * kMmPerM);
+                      r.h0 * r.b * units::kMmPerM * units::kMmPerM);
 }
 
 // A stored ratio within the single-precision bounds of the crack formula.

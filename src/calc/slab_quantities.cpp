@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/numbers.h"
+#include "base/units.h"
 #include "calc/design_code.h"
 #include "calc/presentation.h"
 
@@ -12,8 +13,6 @@ namespace tavrel {
 
 namespace {
 
-constexpr double kCmPerM = 100;
-constexpr double kCm2PerM2 = 10000;
 constexpr std::string_view kFailedCaptionEnding = "验算未通过";
 
 // Used / available, stored as a single; a capacity of 0 counts as fully used many times over.
@@ -28,15 +27,15 @@ float ratio(double used, double available) {
 
 float slabConcreteM3(float widthM, float clearSpanM, float bearingLengthM, float d1Cm, float d2Cm) {
     const double lengthM = static_cast<double>(clearSpanM) + 2.0 * bearingLengthM;
-    const double meanThicknessM = (static_cast<double>(d1Cm) + d2Cm) / 2 / kCmPerM;
+    const double meanThicknessM = (static_cast<double>(d1Cm) + d2Cm) / 2 / units::kCmPerM;
     return toSingle(widthM * lengthM * meanThicknessM);
 }
 
 float mainSteelKg(std::int16_t barCount, float aBarCm2, float clearSpanM, float bearingLengthM,
                   float coverCm) {
     const double barLengthM =
-        static_cast<double>(clearSpanM) + 2.0 * bearingLengthM - 2.0 * coverCm / kCmPerM;
-    return toSingle(barCount * (aBarCm2 / kCm2PerM2) * barLengthM * kSteelDensityKgPerM3);
+        static_cast<double>(clearSpanM) + 2.0 * bearingLengthM - 2.0 * coverCm / units::kCmPerM;
+    return toSingle(barCount * (aBarCm2 / units::kCm2PerM2) * barLengthM * kSteelDensityKgPerM3);
 }
 
 SlabQuantities slabQuantities(const CalculationResults& r) {

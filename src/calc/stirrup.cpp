@@ -6,6 +6,7 @@
 
 #include "base/numbers.h"
 #include "base/tables.h"
+#include "base/units.h"
 #include "calc/design_code.h"
 #include "calc/presentation.h"
 #include "calc/section.h"
@@ -14,9 +15,6 @@ namespace tavrel {
 
 namespace {
 
-constexpr double kMmPerM = 1000;
-constexpr const char* kDefaultStirrupDiameter = "10";
-constexpr std::int16_t kDefaultStirrupSpacingCm = 10;
 constexpr const char* kSpacingOutOfRangeMessage = "箍筋间距超出允许范围,请重新输入";
 
 // 2 + 0.6·P, with P capped at 2.5.
@@ -29,7 +27,7 @@ double percentageFactor(const StirrupFactors& factors, float rhoPct) {
 
 float stirrupShearCapacity(const DesignCode& code, float bM, float h0M, float rhoPct, std::int16_t fcuk,
                            float rhoSv, std::int16_t fsv) {
-    const double sectionTerm = bM * code.stirrupCapacityCoefficient() * kMmPerM * h0M * kMmPerM;
+    const double sectionTerm = bM * code.stirrupCapacityCoefficient() * units::kMmPerM * h0M * units::kMmPerM;
     const double reinforcementTerm =
         percentageFactor(code.stirrups, rhoPct) * std::sqrt(static_cast<double>(fcuk)) * rhoSv * fsv;
     return toSingle(sectionTerm * std::sqrt(reinforcementTerm));
@@ -47,7 +45,7 @@ std::string StirrupDesign::load() {
     m_hasCurrentCapacity = false;
     const std::string grade(defaultGrade());
     selectGrade(grade);
-    selectDiameter(kDefaultStirrupDiameter);
+    selectDiameter(std::string(kDefaultStirrupDiameter));
     m_strength = *findStirrupStrength(m_results.edition, grade);
     const std::string shearText = formatTwoDecimals(m_results.gamma0Vd);
     m_results.stirrupGrade = grade;
@@ -119,6 +117,18 @@ StirrupClosingUpdate StirrupDesign::close(const std::string& dialogJLKLText) con
         update.mainJLKLText = dialogJLKLText;  // the main window shows the larger of the two resistances
     }
     return update;
+}
+
+void applyClosingUpdate(const StirrupClosingUpdate& update, ResultTexts& texts, Verdict& shear) {
+    if (update.mainJLKLText) {
+        texts.txtJLKL = *update.mainJLKLText;
+    }
+    if (update.mainZDJLText) {
+        texts.txtZDJL = *update.mainZDJLText;
+    }
+    shear.passed = update.passed;
+    shear.caption = update.caption;
+    shear.colour = verdictColour(update.passed);
 }
 
 }  // namespace tavrel

@@ -11,6 +11,7 @@
 #include "base/expected.h"
 #include "base/tables.h"
 #include "calc/calculation_results.h"
+#include "calc/presentation.h"
 #include "calc/validation.h"
 
 namespace tavrel {
@@ -34,6 +35,14 @@ struct StirrupClosingUpdate {
     std::optional<std::string> mainJLKLText;  // new text of the main window's txtJLKL, if it changes
     std::optional<std::string> mainZDJLText;  // new text of the main window's txtZDJL, if it changes
 };
+
+// Closing the dialog applied to what the main window shows: txtJLKL and txtZDJL where the update changes
+// them, and the shear verdict's state, caption and colour (its message stays as it is).
+void applyClosingUpdate(const StirrupClosingUpdate& update, ResultTexts& texts, Verdict& shear);
+
+// The stirrup dialog's diameter (mm) and spacing (cm) when it loads; its grade depends on the edition.
+inline constexpr std::string_view kDefaultStirrupDiameter = "10";
+inline constexpr std::int16_t kDefaultStirrupSpacingCm = 10;
 
 // The dialog's own state (the stirrup strength of the selected grade, and whether Vcs was computed for the
 // calculation now in the record) and its handlers; the dialog's widgets call these and show what they

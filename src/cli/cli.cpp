@@ -201,17 +201,7 @@ void runStirrupDialog(Session& session, const StirrupRequest& request) {
     } else {
         state.txtJLKL = *vcsText;
     }
-    const StirrupClosingUpdate update = design.close(state.txtJLKL);
-    if (update.mainJLKLText) {
-        session.display.txtJLKL = *update.mainJLKLText;
-    }
-    if (update.mainZDJLText) {
-        session.display.txtZDJL = *update.mainZDJLText;
-    }
-    Verdict& shear = session.outcome.verdicts.back();
-    shear.passed = update.passed;
-    shear.caption = update.caption;
-    shear.colour = verdictColour(update.passed);
+    applyClosingUpdate(design.close(state.txtJLKL), session.display, session.outcome.verdicts.back());
     session.stirrup = std::move(state);
 }
 

@@ -245,13 +245,18 @@ void DesignInputTarget::selectListEntry(ListField field, int position) {
     }
 }
 
-// Choosing a concrete grade rewrites both design strengths with the grade's code values (table 3.1.4 of
-// the edition in force), even when their override boxes are ticked.
+std::vector<TextEdit> concreteGradeStrengths(Edition edition, std::string_view grade) {
+    const auto found = findConcreteGrade(edition, grade);
+    if (!found) {
+        return {};
+    }
+    return {{TextField::txtHNTKY, found->fcdText}, {TextField::txtHNTKL, found->ftdText}};
+}
+
 void DesignInputTarget::selectConcreteGrade(std::string_view grade) {
     m_input.CboHNTDJ = std::string(grade);
-    if (const auto found = findConcreteGrade(m_input.edition, grade)) {
-        m_input.txtHNTKY = std::string(found->fcdText);
-        m_input.txtHNTKL = std::string(found->ftdText);
+    for (const TextEdit& edit : concreteGradeStrengths(m_input.edition, grade)) {
+        m_input.text(edit.field) = std::string(edit.text);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "base/edition.h"
 #include "model/slab_type.h"
@@ -69,6 +70,15 @@ std::span<const std::string_view> listEntries(ListField field, Edition edition);
 
 // The main-bar diameters of CboZJZJ, the same under every code edition.
 std::span<const std::string_view> barDiameterEntries();
+
+// What choosing a concrete grade writes: the grade's code strengths (table 3.1.4 of the edition) into
+// txtHNTKY and txtHNTKL, whatever their override boxes say; nothing for a grade not in the table. The plain
+// record and the window both write these.
+struct TextEdit {
+    TextField field;
+    std::string_view text;
+};
+std::vector<TextEdit> concreteGradeStrengths(Edition edition, std::string_view grade);
 
 // Whether the entries of a list change with the edition (the concrete grade, the main bar grade and the
 // environment class).

@@ -3,12 +3,13 @@
 
 #include <cstring>
 
+#include "base/units.h"
+
 namespace tavrel {
 
 namespace {
 
 constexpr double kDefaultDpi = 96;  // what word processors assume for an image without a resolution
-constexpr double kCentimetresPerInch = 2.54;
 
 constexpr unsigned char kMarkerPrefix = 0xFF;
 constexpr unsigned char kStartOfImage = 0xD8;
@@ -54,8 +55,8 @@ void readJfifDensity(std::string_view segment, JpegInfo& info) {
         info.dpiX = x;
         info.dpiY = y;
     } else if (units == kJfifUnitsDotsPerCentimetre) {
-        info.dpiX = x * kCentimetresPerInch;
-        info.dpiY = y * kCentimetresPerInch;
+        info.dpiX = x * units::kCmPerInch;
+        info.dpiY = y * units::kCmPerInch;
     }
 }
 

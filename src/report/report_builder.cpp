@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/numbers.h"
+#include "base/units.h"
 #include "base/version.h"
 #include "report/report_sections.h"
 
@@ -44,8 +45,7 @@ const char* titleEnding(SlabType kind) {
 
 int twipsFromCentimetres(double centimetres) {
     constexpr double kTwipsPerInch = 1440;
-    constexpr double kCentimetresPerInch = 2.54;
-    return static_cast<int>(std::lround(centimetres * kTwipsPerInch / kCentimetresPerInch));
+    return static_cast<int>(std::lround(centimetres * kTwipsPerInch / units::kCmPerInch));
 }
 
 PageSetup reportPage() {

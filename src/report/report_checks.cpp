@@ -4,6 +4,7 @@
 // states a failure is red.
 #include <string>
 
+#include "base/units.h"
 #include "calc/design_code.h"
 #include "calc/section.h"
 #include "calc/stirrup.h"
@@ -18,9 +19,6 @@ constexpr int kTwoDecimals = 2;    // pattern "0.00"
 constexpr int kThreeDecimals = 3;  // pattern "0.000"
 constexpr int kSixDecimals = 6;    // pattern "0.000000"
 
-constexpr float kMillimetresPerCentimetre = 10;
-constexpr float kCentimetresPerMetre = 100;
-
 constexpr const char* kReinforcementFails = "  主筋配筋率不满足规范要求，应增大主筋面积或增加主筋根数";
 constexpr const char* kStirrupCheckMissing =
     "  未进行箍筋抗剪承载力验算：请在箍筋信息窗口输入箍筋数据并计算后重新生成计算书";
@@ -28,7 +26,7 @@ constexpr const char* kNoRealTrialZone = "无实数解：截面仅配受拉钢�
 
 // h0 = d1 - c - dOut/2 with the outer diameter shown in cm.
 void composeEffectiveDepth(ReportComposer& out, const CalculationResults& r) {
-    const float outerDiameterCm = singleQuotient(r.dOut, kMillimetresPerCentimetre);
+    const float outerDiameterCm = singleQuotient(r.dOut, units::kMmPerCm);
     out.introduction().text("1) 截面有效高度 ");
     ReportLine depth = out.line().text("      h_{0}=d_{1}-c-").value(outerDiameterCm).text("/2=").value(r.d1);
     depth.text("-").value(r.c).text("-").value(singleQuotient(outerDiameterCm, 2)).text("=");
@@ -173,7 +171,7 @@ void composeStirrupCheck(ReportComposer& out, const CalculationResults& r) {
     out.line().text("      ρ_{sv}=A_{sv}/s_{v}/b");
     out.continuation().text("      其中 A_{sv}为同一截面内箍筋总面积 s_{v}为箍筋间距");
     ReportLine ratio = out.continuation().text("      ρ_{sv}=").value(r.Asv, kSixDecimals).text("/");
-    ratio.value(singleQuotient(r.sv, kCentimetresPerMetre), kTwoDecimals).text("/").value(r.b, kTwoDecimals);
+    ratio.value(singleQuotient(r.sv, units::kCmPerM), kTwoDecimals).text("/").value(r.b, kTwoDecimals);
     ratio.text("=").value(r.rhoSv, kSixDecimals);
     composeStirrupCapacity(out, r);
 }

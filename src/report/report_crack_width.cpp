@@ -2,6 +2,7 @@
 // long-term factor and the effective reinforcement ratio) against the limit of the environment class.
 #include <string>
 
+#include "base/units.h"
 #include "calc/design_code.h"
 #include "calc/section.h"
 #include "report/report_code_text.h"
@@ -16,7 +17,6 @@ constexpr int kThreeDecimals = 3;  // pattern "0.000"
 constexpr int kFourDecimals = 4;   // pattern "0.0000"
 constexpr int kSixDecimals = 6;    // pattern "0.000000"
 
-constexpr float kMillimetresPerCentimetre = 10;
 constexpr float kModulusMantissaScale = 100000;  // Es is shown as a mantissa times 10^5
 
 // σss = Ms/0.87/As/h0 with the moment the edition takes: the design moment γ0·Md under the 2004 rules, the
@@ -57,7 +57,7 @@ void composeLongTermAndEffectiveRatio(ReportComposer& out, const CalculationResu
     c2.text(base).text("+").text(longTerm).text("×").value(r.Ml, kTwoDecimals).text("/");
     c2.value(r.Ms, kTwoDecimals).text("=").value(r.C2, kThreeDecimals);
 
-    const float outerDiameterCm = singleQuotient(r.dOut, kMillimetresPerCentimetre);
+    const float outerDiameterCm = singleQuotient(r.dOut, units::kMmPerCm);
     out.introduction().text("  纵向受拉钢筋的有效配筋率");
     ReportLine distance = out.line().text("      a_{s}=c+").value(outerDiameterCm).text("/2=").value(r.c);
     distance.text("+").value(singleQuotient(outerDiameterCm, 2)).text("=").value(r.aS, kFourDecimals);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/numbers.h"
+#include "base/units.h"
 #include "calc/design_code.h"
 #include "report/report_code_text.h"
 #include "report/report_sections.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr int kOneDecimal = 1;   // pattern "0.0"
 constexpr int kTwoDecimals = 2;  // pattern "0.00"
 constexpr int kTanDecimals = 3;  // tan 30° as the spread lines print it, 0.577
-constexpr float kCentimetresPerMetre = 100;
 
 constexpr const char* kMidspanMoment = "  跨中弯矩";
 constexpr const char* kWallFaceShear = "  边墙内侧边缘处剪力";
@@ -92,8 +92,8 @@ void composePermanentLoads(ReportComposer& out, const CalculationResults& r, Sla
         out.introduction().text(" (1) 涵顶铺装及涵顶表处自重");
         ReportLine pavement =
             out.line().text("      q=(γ_{2}·H_{1}+γ_{3}·H_{2})·b=(").value(r.gammaPave).text("×");
-        pavement.value(singleQuotient(r.H1, kCentimetresPerMetre), kTwoDecimals).text("+").value(r.gammaSurf);
-        pavement.text("×").value(singleQuotient(r.H2, kCentimetresPerMetre), kTwoDecimals).text(")×");
+        pavement.value(singleQuotient(r.H1, units::kCmPerM), kTwoDecimals).text("+").value(r.gammaSurf);
+        pavement.text("×").value(singleQuotient(r.H2, units::kCmPerM), kTwoDecimals).text(")×");
         pavement.value(r.b, kTwoDecimals).text("=").value(r.q, kTwoDecimals).text("kN/m");
     }
     out.introduction().text(" (2) 盖板自重");

@@ -78,7 +78,6 @@ constexpr std::string_view kResultCaptions[] = {"Label20", "Label21", "Label22",
                                                 "Label23", "Label26", "Label27"};
 constexpr std::string_view kResultHeading = "Label19";
 constexpr std::string_view kVerdictLabels[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
-constexpr std::string_view kShearVerdictLabel = "Label34";
 
 // One step of the slab-type reconfiguration: what happens to its controls for each type.
 struct ReconfigurationStep {
@@ -488,9 +487,8 @@ void MainWindow::chkOverride_Click(CheckField field) {
 // Writes the code strengths of the chosen grade, whatever the override boxes say, and records the grade.
 void MainWindow::CboHNTDJ_Click() {
     const std::string grade = list(ListField::CboHNTDJ).currentText().toStdString();
-    if (const auto found = findConcreteGrade(m_edition, grade)) {
-        textBox(TextField::txtHNTKY).setText(toQString(found->fcdText));
-        textBox(TextField::txtHNTKL).setText(toQString(found->ftdText));
+    for (const TextEdit& edit : concreteGradeStrengths(m_edition, grade)) {
+        textBox(edit.field).setText(toQString(edit.text));
     }
     recordConcreteGrade(m_results, grade);
 }
@@ -534,10 +532,20 @@ void MainWindow::showRefusal(const Refusal& refusal) {
     resetResultArea();
 }
 
-void MainWindow::showResults(const CalculateOutcome& outcome) {
+void MainWindow::showResultTexts(const ResultTexts& texts) {
     for (const ResultBox& box : kResultBoxes) {
-        control<QLineEdit>(*this, box.name).setText(QString::fromStdString(outcome.texts.*box.text));
+        control<QLineEdit>(*this, box.name).setText(QString::fromStdString(texts.*box.text));
     }
+}
+
+void MainWindow::showCaption(const Verdict& verdict) {
+    QLabel& label = control<QLabel>(*this, verdict.label);
+    label.setText(QString::fromStdString(verdict.caption));
+    setTextColour(label, toQColor(verdict.colour));
+}
+
+void MainWindow::showResults(const CalculateOutcome& outcome) {
+    showResultTexts(outcome.texts);
     for (const Verdict& verdict : outcome.verdicts) {
         showVerdict(verdict, outcome.opensStirrupDialog);
     }
@@ -547,11 +555,6 @@ void MainWindow::showResults(const CalculateOutcome& outcome) {
 // A failed check shows its message after its caption, except the shear check: its message comes first,
 // then the stirrup dialog, then the caption.
 void MainWindow::showVerdict(const Verdict& verdict, bool opensStirrupDialog) {
-    QLabel& label = control<QLabel>(*this, verdict.label);
-    auto showCaption = [&] {
-        label.setText(QString::fromStdString(verdict.caption));
-        setTextColour(label, toQColor(verdict.colour));
-    };
     auto showMessage = [&] {
         if (!verdict.passed && verdict.message) {
             m_prompter.message(QString::fromStdString(*verdict.message), QString::fromUtf8(kMessageTitle),
@@ -563,9 +566,9 @@ void MainWindow::showVerdict(const Verdict& verdict, bool opensStirrupDialog) {
         if (opensStirrupDialog) {
             showStirrupDialog();
         }
-        showCaption();
+        showCaption(verdict);
     } else {
-        showCaption();
+        showCaption(verdict);
         showMessage();
     }
 }
@@ -587,15 +590,14 @@ StirrupCheck MainWindow::stirrupCheck() const {
 }
 
 void MainWindow::StirrupDialog_Unload(const StirrupClosingUpdate& update) {
-    if (update.mainJLKLText) {
-        control<QLineEdit>(*this, "txtJLKL").setText(QString::fromStdString(*update.mainJLKLText));
+    ResultTexts shown;
+    for (const ResultBox& box : kResultBoxes) {
+        shown.*box.text = control<QLineEdit>(*this, box.name).text().toStdString();
     }
-    if (update.mainZDJLText) {
-        control<QLineEdit>(*this, "txtZDJL").setText(QString::fromStdString(*update.mainZDJLText));
-    }
-    QLabel& label = control<QLabel>(*this, kShearVerdictLabel);
-    label.setText(QString::fromStdString(update.caption));
-    setTextColour(label, toQColor(verdictColour(update.passed)));
+    Verdict shear{Check::Shear, verdictLabel(Check::Shear), false, {}, {}, std::nullopt};
+    applyClosingUpdate(update, shown, shear);
+    showResultTexts(shown);
+    showCaption(shear);
 }
 
 void MainWindow::setCommandHandler(CommandHandler* handler) {

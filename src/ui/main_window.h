@@ -109,6 +109,8 @@ class MainWindow : public QMainWindow, public InputTarget {
 
     void showRefusal(const Refusal& refusal);
     void showResults(const CalculateOutcome& outcome);
+    void showResultTexts(const ResultTexts& texts);
+    void showCaption(const Verdict& verdict);
     void showVerdict(const Verdict& verdict, bool opensStirrupDialog);
     void showResultArea();
     void runCommand(void (CommandHandler::*command)());

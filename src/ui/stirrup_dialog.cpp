@@ -16,7 +16,6 @@ namespace tavrel::ui {
 namespace {
 
 constexpr const char* kCaption = "箍筋信息";
-constexpr const char* kDefaultDiameter = "10";
 
 }  // namespace
 
@@ -58,7 +57,7 @@ void StirrupDialog::Form_Load() {
         diameters.addItem(QString::fromStdString(formatGeneral(size.diameter)));
     }
     grades.setCurrentIndex(grades.findText(toQString(m_design.defaultGrade())));
-    diameters.setCurrentIndex(diameters.findText(QString::fromUtf8(kDefaultDiameter)));
+    diameters.setCurrentIndex(diameters.findText(toQString(kDefaultStirrupDiameter)));
     control<QLineEdit>(*this, "txtZDJL").setText(QString::fromStdString(m_design.load()));
 }
 
