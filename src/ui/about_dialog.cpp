@@ -7,6 +7,7 @@
 
 #include "base/version.h"
 #include "calc/design_code.h"
+#include "ui/control_names.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 
@@ -40,7 +41,7 @@ QPixmap programIcon() {
 // The icon box at its designed place, on the grey of the icon's own background.
 QLabel& addIconBox(QWidget& surface) {
     auto* icon = new QLabel(&surface);
-    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setObjectName(toQString(frmAbout::picIcon));
     icon->setGeometry(toPixels(kAboutIcon));
     icon->setAutoFillBackground(true);
     QPalette palette = icon->palette();
@@ -68,12 +69,12 @@ AboutDialog::AboutDialog(QWidget* mainWindow, Edition edition) : QDialog(mainWin
 
     // The labels are black; the version keeps the system text colour.
     for (QLabel* label : surface.findChildren<QLabel*>()) {
-        if (label != &icon && label->objectName() != QStringLiteral("lblVersion")) {
+        if (label != &icon && label->objectName() != toQString(frmAbout::lblVersion)) {
             setTextColour(*label, Qt::black);
         }
     }
 
-    auto& ok = control<QPushButton>(*this, "cmdOK");
+    auto& ok = control<QPushButton>(*this, frmAbout::cmdOK);
     ok.setDefault(true);  // Enter; Esc rejects the dialog, the same as the button
     connect(&ok, &QPushButton::clicked, this, &QDialog::accept);
     ok.setFocus();
@@ -86,10 +87,13 @@ void AboutDialog::Form_Load() {
         centreOver(*this, *parentWidget());
     }
     const DesignCode& code = designCode(m_edition);
-    control<QLabel>(*this, "lblTitle").setText(QString::fromUtf8(kProgramTitle));
-    control<QLabel>(*this, "lblVersion").setText(QStringLiteral("版本 ") + QString::fromUtf8(kVersion));
-    control<QLabel>(*this, "Label1").setText(QStringLiteral("荷载组合：") + text(code.titles.loadsCode));
-    control<QLabel>(*this, "Label3").setText(QStringLiteral("构件验算：") + text(code.titles.membersCode));
+    control<QLabel>(*this, frmAbout::lblTitle).setText(QString::fromUtf8(kProgramTitle));
+    control<QLabel>(*this, frmAbout::lblVersion)
+        .setText(QStringLiteral("版本 ") + QString::fromUtf8(kVersion));
+    control<QLabel>(*this, frmAbout::Label1)
+        .setText(QStringLiteral("荷载组合：") + text(code.titles.loadsCode));
+    control<QLabel>(*this, frmAbout::Label3)
+        .setText(QStringLiteral("构件验算：") + text(code.titles.membersCode));
 }
 
 }  // namespace tavrel::ui

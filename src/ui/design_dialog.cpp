@@ -12,6 +12,7 @@
 
 #include "base/numbers.h"
 #include "calc/presentation.h"
+#include "ui/control_names.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 
@@ -21,21 +22,30 @@ namespace {
 
 constexpr const char* kCaption = "自动设计";
 constexpr const char* kNotDesignedNote = "钢筋数量只计主筋，分布钢筋未设计。全部验算均不设箍筋。";
-constexpr std::size_t kAlternativeLines = 4;
+// The lines of the next best designs, best first.
+constexpr std::string_view kAlternativeLines[] = {frmDesign::lblAlternative1, frmDesign::lblAlternative2,
+                                                  frmDesign::lblAlternative3, frmDesign::lblAlternative4};
 
 // The result box of each check's utilisation, in check order.
-constexpr std::array<std::string_view, 5> kUtilisationBoxes = {"txtUseCompressionZone",
-                                                               "txtUseMinimumReinforcement", "txtUseFlexure",
-                                                               "txtUseCrackWidth", "txtUseShear"};
+constexpr std::array<std::string_view, 5> kUtilisationBoxes = {
+    frmDesign::txtUseCompressionZone, frmDesign::txtUseMinimumReinforcement, frmDesign::txtUseFlexure,
+    frmDesign::txtUseCrackWidth, frmDesign::txtUseShear};
 
 constexpr std::string_view kResultBoxes[] = {
-    "txtResultBDH",     "txtResultBZH",          "txtResultBars",
-    "txtResultSpacing", "txtResultConcrete",     "txtResultSteel",
-    "txtResultCost",    "txtUseCompressionZone", "txtUseMinimumReinforcement",
-    "txtUseFlexure",    "txtUseCrackWidth",      "txtUseShear"};
+    frmDesign::txtResultBDH,     frmDesign::txtResultBZH,          frmDesign::txtResultBars,
+    frmDesign::txtResultSpacing, frmDesign::txtResultConcrete,     frmDesign::txtResultSteel,
+    frmDesign::txtResultCost,    frmDesign::txtUseCompressionZone, frmDesign::txtUseMinimumReinforcement,
+    frmDesign::txtUseFlexure,    frmDesign::txtUseCrackWidth,      frmDesign::txtUseShear};
 
-std::string diameterBox(std::string_view diameter) {
-    return "chkZJZJ" + std::string(diameter);
+// The check box of each main-bar diameter, in the order of the diameter list.
+constexpr std::array<std::string_view, 7> kDiameterBoxes = {
+    frmDesign::chkZJZJ16, frmDesign::chkZJZJ18, frmDesign::chkZJZJ20, frmDesign::chkZJZJ22,
+    frmDesign::chkZJZJ25, frmDesign::chkZJZJ28, frmDesign::chkZJZJ32};
+
+// The check box of the diameter at `position` in the main-bar diameter list; a diameter without a box
+// throws.
+std::string_view diameterBox(std::size_t position) {
+    return kDiameterBoxes.at(position);
 }
 
 QString alternativeLine(const SlabDesign& d) {
@@ -55,19 +65,21 @@ DesignDialog::DesignDialog(const DesignInput& record, Prompter& prompter, QWidge
     setFont(windowFont());
     setModal(true);
     resize(createSurface(*this, toPixels(kDesignClientArea).size(), designDialogTables()).size());
-    for (std::string_view diameter : barDiameterEntries()) {
-        QCheckBox& box = control<QCheckBox>(*this, diameterBox(diameter));
+    const std::span<const std::string_view> diameters = barDiameterEntries();
+    for (std::size_t i = 0; i < diameters.size(); ++i) {
+        const std::string_view diameter = diameters[i];
+        QCheckBox& box = control<QCheckBox>(*this, diameterBox(i));
         box.setChecked(true);
         box.setAccessibleName(QStringLiteral("主筋直径 ") + toQString(diameter) + QStringLiteral(" mm"));
     }
-    control<QWidget>(*this, "txtMinBDH").setAccessibleName(QStringLiteral("板端厚下限 (cm)"));
-    control<QWidget>(*this, "txtMaxBDH").setAccessibleName(QStringLiteral("板端厚上限 (cm)"));
+    control<QWidget>(*this, frmDesign::txtMinBDH).setAccessibleName(QStringLiteral("板端厚下限 (cm)"));
+    control<QWidget>(*this, frmDesign::txtMaxBDH).setAccessibleName(QStringLiteral("板端厚上限 (cm)"));
     clearResults();
-    connect(&control<QPushButton>(*this, "cmdDesign"), &QPushButton::clicked, this,
+    connect(&control<QPushButton>(*this, frmDesign::cmdDesign), &QPushButton::clicked, this,
             &DesignDialog::cmdDesign_Click);
-    connect(&control<QPushButton>(*this, "cmdAdopt"), &QPushButton::clicked, this,
+    connect(&control<QPushButton>(*this, frmDesign::cmdAdopt), &QPushButton::clicked, this,
             &DesignDialog::cmdAdopt_Click);
-    connect(&control<QPushButton>(*this, "cmdClose"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(&control<QPushButton>(*this, frmDesign::cmdClose), &QPushButton::clicked, this, &QDialog::reject);
     if (mainWindow) {
         centreOver(*this, *mainWindow);
     }
@@ -77,10 +89,11 @@ DesignDialog::DesignDialog(const DesignInput& record, Prompter& prompter, QWidge
 std::optional<DesignRequest> DesignDialog::request() {
     DesignRequest request;
     request.record = m_record;
-    const auto minCm = parseStrict(control<QLineEdit>(*this, "txtMinBDH").text().toStdString());
-    const auto maxCm = parseStrict(control<QLineEdit>(*this, "txtMaxBDH").text().toStdString());
-    const auto concrete = parseStrict(control<QLineEdit>(*this, "txtConcretePrice").text().toStdString());
-    const auto steel = parseStrict(control<QLineEdit>(*this, "txtSteelPrice").text().toStdString());
+    const auto minCm = parseStrict(control<QLineEdit>(*this, frmDesign::txtMinBDH).text().toStdString());
+    const auto maxCm = parseStrict(control<QLineEdit>(*this, frmDesign::txtMaxBDH).text().toStdString());
+    const auto concrete =
+        parseStrict(control<QLineEdit>(*this, frmDesign::txtConcretePrice).text().toStdString());
+    const auto steel = parseStrict(control<QLineEdit>(*this, frmDesign::txtSteelPrice).text().toStdString());
     std::optional<std::string> problem;
     if (!minCm || !maxCm || std::floor(*minCm) != *minCm || std::floor(*maxCm) != *maxCm ||
         std::abs(*minCm) > kLargestEndThicknessCm || std::abs(*maxCm) > kLargestEndThicknessCm) {
@@ -91,12 +104,13 @@ std::optional<DesignRequest> DesignDialog::request() {
         request.minEndThicknessCm = static_cast<int>(*minCm);
         request.maxEndThicknessCm = static_cast<int>(*maxCm);
         request.prices = {*concrete, *steel};
-        request.objective = control<QRadioButton>(*this, "optCheapest").isChecked()
+        request.objective = control<QRadioButton>(*this, frmDesign::optCheapest).isChecked()
                                 ? DesignObjective::Cheapest
                                 : DesignObjective::Thinnest;
-        for (std::string_view diameter : barDiameterEntries()) {
-            if (control<QCheckBox>(*this, diameterBox(diameter)).isChecked()) {
-                request.diameters.emplace_back(diameter);
+        const std::span<const std::string_view> diameters = barDiameterEntries();
+        for (std::size_t i = 0; i < diameters.size(); ++i) {
+            if (control<QCheckBox>(*this, diameterBox(i)).isChecked()) {
+                request.diameters.emplace_back(diameters[i]);
             }
         }
         problem = request.diameters.empty() ? std::optional<std::string>("请至少选择一种主筋直径")
@@ -118,7 +132,7 @@ void DesignDialog::cmdDesign_Click() {
     }
     const DesignOutcome outcome = findDesign(*designRequest);
     if (!outcome.design) {
-        control<QLabel>(*this, "lblNote").setText(QString::fromStdString(outcome.message));
+        control<QLabel>(*this, frmDesign::lblNote).setText(QString::fromStdString(outcome.message));
         return;
     }
     m_found = outcome.design;
@@ -126,7 +140,7 @@ void DesignDialog::cmdDesign_Click() {
     std::vector<SlabDesign> others = bestDesignPerDiameter(*designRequest);
     std::erase(others, *outcome.design);
     showAlternatives(others);
-    control<QPushButton>(*this, "cmdAdopt").setEnabled(true);
+    control<QPushButton>(*this, frmDesign::cmdAdopt).setEnabled(true);
 }
 
 void DesignDialog::cmdAdopt_Click() {
@@ -136,13 +150,14 @@ void DesignDialog::cmdAdopt_Click() {
 
 void DesignDialog::showDesign(const SlabDesign& d, DesignObjective objective) {
     const std::pair<std::string_view, std::string> texts[] = {
-        {"txtResultBDH", d.texts.txtBDH},
-        {"txtResultBZH", d.texts.txtBZH},
-        {"txtResultBars", d.texts.txtZJGS + "Φ" + d.texts.CboZJZJ},
-        {"txtResultSpacing", formatFixed(d.centreSpacingMm, 1)},
-        {"txtResultConcrete", formatFixed(d.quantities.concreteM3, 2)},
-        {"txtResultSteel", formatFixed(d.quantities.steelKg, 1)},
-        {"txtResultCost", objective == DesignObjective::Cheapest ? formatFixed(d.cost, 2) : std::string()},
+        {frmDesign::txtResultBDH, d.texts.txtBDH},
+        {frmDesign::txtResultBZH, d.texts.txtBZH},
+        {frmDesign::txtResultBars, d.texts.txtZJGS + "Φ" + d.texts.CboZJZJ},
+        {frmDesign::txtResultSpacing, formatFixed(d.centreSpacingMm, 1)},
+        {frmDesign::txtResultConcrete, formatFixed(d.quantities.concreteM3, 2)},
+        {frmDesign::txtResultSteel, formatFixed(d.quantities.steelKg, 1)},
+        {frmDesign::txtResultCost,
+         objective == DesignObjective::Cheapest ? formatFixed(d.cost, 2) : std::string()},
     };
     for (const auto& [box, text] : texts) {
         control<QLineEdit>(*this, box).setText(QString::fromStdString(text));
@@ -155,14 +170,14 @@ void DesignDialog::showDesign(const SlabDesign& d, DesignObjective objective) {
         font.setBold(check == d.governing);  // the governing check stands out
         box.setFont(font);
     }
-    control<QLabel>(*this, "lblNote")
+    control<QLabel>(*this, frmDesign::lblNote)
         .setText(QString::fromStdString("控制验算：" + governingCheckText(d) + "。") +
                  QString::fromUtf8(kNotDesignedNote));
 }
 
 void DesignDialog::showAlternatives(const std::vector<SlabDesign>& designs) {
-    for (std::size_t i = 0; i < kAlternativeLines && i < designs.size(); ++i) {
-        control<QLabel>(*this, "lblAlternative" + std::to_string(i + 1)).setText(alternativeLine(designs[i]));
+    for (std::size_t i = 0; i < std::size(kAlternativeLines) && i < designs.size(); ++i) {
+        control<QLabel>(*this, kAlternativeLines[i]).setText(alternativeLine(designs[i]));
     }
 }
 
@@ -175,11 +190,11 @@ void DesignDialog::clearResults() {
         control<QWidget>(*this, kUtilisationBoxes[static_cast<std::size_t>(check)])
             .setToolTip(toQString(utilisationLabel(check)));
     }
-    for (std::size_t i = 1; i <= kAlternativeLines; ++i) {
-        control<QLabel>(*this, "lblAlternative" + std::to_string(i)).clear();
+    for (std::string_view line : kAlternativeLines) {
+        control<QLabel>(*this, line).clear();
     }
-    control<QLabel>(*this, "lblNote").setText(QString::fromUtf8(kNotDesignedNote));
-    control<QPushButton>(*this, "cmdAdopt").setEnabled(false);
+    control<QLabel>(*this, frmDesign::lblNote).setText(QString::fromUtf8(kNotDesignedNote));
+    control<QPushButton>(*this, frmDesign::cmdAdopt).setEnabled(false);
 }
 
 }  // namespace tavrel::ui

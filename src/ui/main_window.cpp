@@ -26,6 +26,7 @@
 #include "platform/program.h"
 #include "ui/about_dialog.h"
 #include "ui/accessible_names.h"
+#include "ui/control_names.h"
 #include "ui/design_dialog.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
@@ -41,10 +42,10 @@ constexpr const char* kCaptionLine = "公路钢筋混凝土盖板涵盖板设计
 constexpr int kCaptionBlanks = 30;
 
 // The picture box of each slab type's diagram, indexed by the type.
-constexpr std::string_view kFigurePictures[] = {"Picture1", "Picture2", "Picture3"};
+constexpr std::string_view kFigurePictures[] = {frmMain::Picture1, frmMain::Picture2, frmMain::Picture3};
 
 // The three panels of the status bar: what the program does, the code pair in force, the version.
-constexpr std::string_view kStatusPanels[] = {"Panel1", "Panel2", "Panel3"};
+constexpr std::string_view kStatusPanels[] = {frmMain::Panel1, frmMain::Panel2, frmMain::Panel3};
 constexpr std::string_view kCodePanel = kStatusPanels[1];
 constexpr const char* kProgramPurpose = "钢筋混凝土盖板涵盖板计算";
 
@@ -53,16 +54,15 @@ struct EditionItem {
     Edition edition;
     std::string_view item;
 };
-constexpr EditionItem kEditionItems[] = {{Edition::Jtg2004, "mnuCode2004"},
-                                         {Edition::Jtg2018, "mnuCode2018"}};
+constexpr EditionItem kEditionItems[] = {{Edition::Jtg2004, frmMain::mnuCode2004},
+                                         {Edition::Jtg2018, frmMain::mnuCode2018}};
 struct SafetyClassItem {
     SafetyClass safetyClass;
     std::string_view item;
 };
-constexpr SafetyClassItem kSafetyClassItems[] = {{SafetyClass::First, "mnuSafety1"},
-                                                 {SafetyClass::Second, "mnuSafety2"},
-                                                 {SafetyClass::Third, "mnuSafety3"}};
-constexpr std::string_view kSafetyClassMenu = "mnuSafety";
+constexpr SafetyClassItem kSafetyClassItems[] = {{SafetyClass::First, frmMain::mnuSafety1},
+                                                 {SafetyClass::Second, frmMain::mnuSafety2},
+                                                 {SafetyClass::Third, frmMain::mnuSafety3}};
 
 // The result area: each result box and the text of the calculate command's outcome it shows.
 struct ResultBox {
@@ -70,44 +70,53 @@ struct ResultBox {
     std::string ResultTexts::*text;
 };
 constexpr ResultBox kResultBoxes[] = {
-    {"txtKZWJ", &ResultTexts::txtKZWJ}, {"txtZDJL", &ResultTexts::txtZDJL},
-    {"txtWJKL", &ResultTexts::txtWJKL}, {"txtJLKL", &ResultTexts::txtJLKL},
-    {"txtWfk", &ResultTexts::txtWfk},   {"txtWfk1", &ResultTexts::txtWfk1},
+    {frmMain::txtKZWJ, &ResultTexts::txtKZWJ}, {frmMain::txtZDJL, &ResultTexts::txtZDJL},
+    {frmMain::txtWJKL, &ResultTexts::txtWJKL}, {frmMain::txtJLKL, &ResultTexts::txtJLKL},
+    {frmMain::txtWfk, &ResultTexts::txtWfk},   {frmMain::txtWfk1, &ResultTexts::txtWfk1},
 };
-constexpr std::string_view kResultCaptions[] = {"Label20", "Label21", "Label22",
-                                                "Label23", "Label26", "Label27"};
-constexpr std::string_view kResultHeading = "Label19";
-constexpr std::string_view kVerdictLabels[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
+constexpr std::string_view kResultCaptions[] = {frmMain::Label20, frmMain::Label21, frmMain::Label22,
+                                                frmMain::Label23, frmMain::Label26, frmMain::Label27};
+constexpr std::string_view kResultHeading = frmMain::Label19;
 
-// One step of the slab-type reconfiguration: what happens to its controls for each type.
+// One step of the slab-type reconfiguration: what happens to its controls for each type. The inputs
+// among the controls go by the names the core gives them.
 struct ReconfigurationStep {
     enum Effect { Show, Enable, ClearThenEnable } effect;
     std::array<std::string_view, 4> controls;
     std::array<bool, 3> forType;  // buried, open, custom load
 };
 
-constexpr ReconfigurationStep kStepsBeforeReset[] = {
-    {ReconfigurationStep::Show, {"Label2", "txtTTG"}, {true, false, false}},
-    {ReconfigurationStep::Show, {"Picture1"}, {true, false, false}},
-    {ReconfigurationStep::Show, {"Picture2"}, {false, true, false}},
-    {ReconfigurationStep::Show, {"Label29", "Label30", "Label31", "Label32"}, {false, true, false}},
-    {ReconfigurationStep::Show, {"txtPZH", "txtBCH", "txtPZRZ", "txtBCRZ"}, {false, true, false}},
-    {ReconfigurationStep::Show, {"chkPZRZ", "chkBCRZ"}, {false, true, false}},
-    {ReconfigurationStep::Show, {"Picture3"}, {false, false, true}},
-    {ReconfigurationStep::Show, {"Label38", "Label39", "Label40"}, {false, false, true}},
-    {ReconfigurationStep::Show, {"txtJBHZ", "txtJBHZKD", "txtJZL"}, {false, false, true}},
-    {ReconfigurationStep::Enable, {"Label18", "CboSJHZ"}, {true, true, false}},
+const ReconfigurationStep kStepsBeforeReset[] = {
+    {ReconfigurationStep::Show, {frmMain::Label2, controlName(TextField::txtTTG)}, {true, false, false}},
+    {ReconfigurationStep::Show, {frmMain::Picture1}, {true, false, false}},
+    {ReconfigurationStep::Show, {frmMain::Picture2}, {false, true, false}},
+    {ReconfigurationStep::Show,
+     {frmMain::Label29, frmMain::Label30, frmMain::Label31, frmMain::Label32},
+     {false, true, false}},
+    {ReconfigurationStep::Show,
+     {controlName(TextField::txtPZH), controlName(TextField::txtBCH), controlName(TextField::txtPZRZ),
+      controlName(TextField::txtBCRZ)},
+     {false, true, false}},
+    {ReconfigurationStep::Show,
+     {controlName(CheckField::chkPZRZ), controlName(CheckField::chkBCRZ)},
+     {false, true, false}},
+    {ReconfigurationStep::Show, {frmMain::Picture3}, {false, false, true}},
+    {ReconfigurationStep::Show, {frmMain::Label38, frmMain::Label39, frmMain::Label40}, {false, false, true}},
+    {ReconfigurationStep::Show,
+     {controlName(TextField::txtJBHZ), controlName(TextField::txtJBHZKD), controlName(TextField::txtJZL)},
+     {false, false, true}},
+    {ReconfigurationStep::Enable, {frmMain::Label18, controlName(ListField::CboSJHZ)}, {true, true, false}},
 };
 
 // The soil unit weight is an input of the buried type only.
-constexpr ReconfigurationStep kStepsAfterReset[] = {
-    {ReconfigurationStep::Enable, {"Label16"}, {true, false, false}},
-    {ReconfigurationStep::Enable, {"txtTRZ"}, {false, false, false}},
-    {ReconfigurationStep::ClearThenEnable, {"chkTRZ"}, {true, false, false}},
+const ReconfigurationStep kStepsAfterReset[] = {
+    {ReconfigurationStep::Enable, {frmMain::Label16}, {true, false, false}},
+    {ReconfigurationStep::Enable, {controlName(TextField::txtTRZ)}, {false, false, false}},
+    {ReconfigurationStep::ClearThenEnable, {controlName(CheckField::chkTRZ)}, {true, false, false}},
 };
 
 // The three boxes whose leaving derives the calculation span again.
-constexpr std::string_view kSpanInputs[] = {"txtJKJ", "txtGZCD", "txtBDH"};
+constexpr TextField kSpanInputs[] = {TextField::txtJKJ, TextField::txtGZCD, TextField::txtBDH};
 
 // Order in which the window loads its lists and then selects their defaults.
 constexpr ListField kListLoadOrder[] = {ListField::CboHNTDJ, ListField::CboZJDJ, ListField::CboSJHZ,
@@ -125,15 +134,15 @@ void enableControls(const QWidget& window, std::span<const std::string_view> nam
     }
 }
 
-void enableResultBoxes(const QWidget& window, bool enabled) {
-    for (const ResultBox& box : kResultBoxes) {
-        control<QWidget>(window, box.name).setEnabled(enabled);
+void showVerdictLabels(const QWidget& window, bool visible) {
+    for (Check check : kChecksInOrder) {
+        control<QWidget>(window, verdictLabel(check)).setVisible(visible);
     }
 }
 
-void showControls(const QWidget& window, std::span<const std::string_view> names, bool visible) {
-    for (std::string_view name : names) {
-        control<QWidget>(window, name).setVisible(visible);
+void enableResultBoxes(const QWidget& window, bool enabled) {
+    for (const ResultBox& box : kResultBoxes) {
+        control<QWidget>(window, box.name).setEnabled(enabled);
     }
 }
 
@@ -217,8 +226,8 @@ MainWindow::~MainWindow() {
 void MainWindow::createClientArea() {
     const QSize clientSize(toPixels(kMainClientArea.width), toPixels(kMainStatusBar.top));
     setCentralWidget(&createSurface(*this, clientSize, mainWindowTables()));
-    control<QWidget>(*this, "Label8").setToolTip(QString::fromUtf8(kSpanTooltip));
-    control<QWidget>(*this, "txtJSKJ").setToolTip(QString::fromUtf8(kSpanTooltip));
+    control<QWidget>(*this, frmMain::Label8).setToolTip(QString::fromUtf8(kSpanTooltip));
+    textBox(TextField::txtJSKJ).setToolTip(QString::fromUtf8(kSpanTooltip));
     nameOverrideCheckBoxes();
 }
 
@@ -240,12 +249,12 @@ void MainWindow::createMenus() {
         void (MainWindow::*handler)();
     };
     const MenuCommand commands[] = {
-        {"mnuFileSave", &MainWindow::mnuFileSave_Click},
-        {"mnuFileSaveAs", &MainWindow::mnuFileSaveAs_Click},
-        {"mnuFileOpen", &MainWindow::mnuFileOpen_Click},
-        {"mnuFileClose", &MainWindow::mnuFileClose_Click},
-        {"mnuToolsDesign", &MainWindow::mnuToolsDesign_Click},
-        {"mnuHelpAbout", &MainWindow::mnuHelpAbout_Click},
+        {frmMain::mnuFileSave, &MainWindow::mnuFileSave_Click},
+        {frmMain::mnuFileSaveAs, &MainWindow::mnuFileSaveAs_Click},
+        {frmMain::mnuFileOpen, &MainWindow::mnuFileOpen_Click},
+        {frmMain::mnuFileClose, &MainWindow::mnuFileClose_Click},
+        {frmMain::mnuToolsDesign, &MainWindow::mnuToolsDesign_Click},
+        {frmMain::mnuHelpAbout, &MainWindow::mnuHelpAbout_Click},
     };
     for (const MenuCommand& command : commands) {
         connect(&menuItem(*this, command.item), &QAction::triggered, this, command.handler);
@@ -262,7 +271,7 @@ void MainWindow::createMenus() {
 
 void MainWindow::createStatusBar() {
     auto* bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setObjectName(toQString(frmMain::StatusBar1));
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(toPixels(kMainStatusBar.height));
     // The code panel is written by showSettings.
@@ -291,7 +300,7 @@ void MainWindow::showSettings() {
             menuItem(*this, choice.item).setChecked(true);
         }
     }
-    menuNamed(*this, kSafetyClassMenu).menuAction()->setEnabled(m_edition == Edition::Jtg2018);
+    menuNamed(*this, frmMain::mnuSafety).menuAction()->setEnabled(m_edition == Edition::Jtg2018);
     statusBar()
         ->findChild<QLabel*>(toQString(kCodePanel))
         ->setText(QString::fromStdString(designCode(m_edition).pairName()));
@@ -327,12 +336,12 @@ void MainWindow::connectHandlers() {
         connect(&checkBox(field), &QCheckBox::toggled, this, [this, field] { chkOverride_Click(field); });
     }
     connect(&list(ListField::CboHNTDJ), &QComboBox::currentIndexChanged, this, &MainWindow::CboHNTDJ_Click);
-    for (std::string_view name : kSpanInputs) {
-        control<QLineEdit>(*this, name).installEventFilter(this);
+    for (TextField field : kSpanInputs) {
+        textBox(field).installEventFilter(this);
     }
-    connect(&control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
+    connect(&control<QPushButton>(*this, frmMain::Command1), &QPushButton::clicked, this,
             &MainWindow::Command1_Click);
-    connect(&control<QPushButton>(*this, "Command2"), &QPushButton::clicked, this,
+    connect(&control<QPushButton>(*this, frmMain::Command2), &QPushButton::clicked, this,
             &MainWindow::Command2_Click);
 }
 
@@ -453,16 +462,16 @@ void MainWindow::resetResultArea() {
 void MainWindow::greyResultArea() {
     enableControls(*this, kResultCaptions, false);
     enableResultBoxes(*this, false);
-    control<QWidget>(*this, "Command2").setEnabled(false);
-    showControls(*this, kVerdictLabels, false);
+    control<QWidget>(*this, frmMain::Command2).setEnabled(false);
+    showVerdictLabels(*this, false);
 }
 
 void MainWindow::showResultArea() {
     control<QWidget>(*this, kResultHeading).setEnabled(true);
     enableControls(*this, kResultCaptions, true);
     enableResultBoxes(*this, true);
-    showControls(*this, kVerdictLabels, true);
-    control<QWidget>(*this, "Command2").setEnabled(true);
+    showVerdictLabels(*this, true);
+    control<QWidget>(*this, frmMain::Command2).setEnabled(true);
 }
 
 // The same steps for the three types; the tables give what each step does for which type.

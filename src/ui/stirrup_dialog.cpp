@@ -8,6 +8,7 @@
 
 #include "base/numbers.h"
 #include "base/tables.h"
+#include "ui/control_names.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 
@@ -32,11 +33,11 @@ StirrupDialog::StirrupDialog(StirrupDesign& design, Prompter& prompter,
 
     resize(createSurface(*this, toPixels(kStirrupClientArea).size(), stirrupDialogTables()).size());
 
-    connect(&control<QComboBox>(*this, "CboGJDJ"), &QComboBox::currentIndexChanged, this,
+    connect(&control<QComboBox>(*this, Form3::CboGJDJ), &QComboBox::currentIndexChanged, this,
             &StirrupDialog::CboGJDJ_Click);
-    connect(&control<QComboBox>(*this, "CboGJZJ"), &QComboBox::currentIndexChanged, this,
+    connect(&control<QComboBox>(*this, Form3::CboGJZJ), &QComboBox::currentIndexChanged, this,
             &StirrupDialog::CboGJZJ_Click);
-    connect(&control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this,
+    connect(&control<QPushButton>(*this, Form3::Command1), &QPushButton::clicked, this,
             &StirrupDialog::Command1_Click);
 
     Form_Load();
@@ -48,8 +49,8 @@ void StirrupDialog::Form_Load() {
     if (parentWidget()) {
         centreOver(*this, *parentWidget());
     }
-    auto& grades = control<QComboBox>(*this, "CboGJDJ");
-    auto& diameters = control<QComboBox>(*this, "CboGJZJ");
+    auto& grades = control<QComboBox>(*this, Form3::CboGJDJ);
+    auto& diameters = control<QComboBox>(*this, Form3::CboGJZJ);
     for (const StirrupGrade& grade : m_design.gradeEntries()) {
         grades.addItem(toQString(grade.name));
     }
@@ -58,19 +59,19 @@ void StirrupDialog::Form_Load() {
     }
     grades.setCurrentIndex(grades.findText(toQString(m_design.defaultGrade())));
     diameters.setCurrentIndex(diameters.findText(toQString(kDefaultStirrupDiameter)));
-    control<QLineEdit>(*this, "txtZDJL").setText(QString::fromStdString(m_design.load()));
+    control<QLineEdit>(*this, Form3::txtZDJL).setText(QString::fromStdString(m_design.load()));
 }
 
 void StirrupDialog::CboGJDJ_Click() {
-    m_design.selectGrade(control<QComboBox>(*this, "CboGJDJ").currentText().toStdString());
+    m_design.selectGrade(control<QComboBox>(*this, Form3::CboGJDJ).currentText().toStdString());
 }
 
 void StirrupDialog::CboGJZJ_Click() {
-    m_design.selectDiameter(control<QComboBox>(*this, "CboGJZJ").currentText().toStdString());
+    m_design.selectDiameter(control<QComboBox>(*this, Form3::CboGJZJ).currentText().toStdString());
 }
 
 void StirrupDialog::Command1_Click() {
-    QLineEdit& spacing = control<QLineEdit>(*this, "txtGJJJ");
+    QLineEdit& spacing = control<QLineEdit>(*this, Form3::txtGJJJ);
     const Expected<std::string, Refusal> vcsText =
         m_design.press(spacing.text().toStdString(), m_mainConcreteGrade());
     if (!vcsText) {
@@ -80,13 +81,13 @@ void StirrupDialog::Command1_Click() {
         spacing.setFocus();
         return;
     }
-    control<QLineEdit>(*this, "txtJLKL").setText(QString::fromStdString(*vcsText));
+    control<QLineEdit>(*this, Form3::txtJLKL).setText(QString::fromStdString(*vcsText));
 }
 
 void StirrupDialog::done(int result) {
     if (!m_unloaded) {
         m_unloaded = true;
-        emit unloaded(m_design.close(control<QLineEdit>(*this, "txtJLKL").text().toStdString()));
+        emit unloaded(m_design.close(control<QLineEdit>(*this, Form3::txtJLKL).text().toStdString()));
     }
     QDialog::done(result);
     deleteLater();
