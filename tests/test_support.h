@@ -1,17 +1,39 @@
-// Shared helpers of the tests: relative tolerance and the paths of the source and build trees.
+// Shared helpers of the tests: exact comparison of stored singles, relative tolerance for values the design
+// leaves approximate, and the paths of the source and build trees.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <concepts>
+#include <cstdint>
+#include <cstdio>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 namespace tavrel::test {
 
-// Expects `actual` within a relative tolerance of `expected` (absolute near zero).
+// A single as nine significant digits (enough to identify it) and as a hex float.
+inline std::string describeSingle(float value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.9g (%a)", static_cast<double>(value), static_cast<double>(value));
+    return text;
+}
+
+// Expects a stored single to be exactly `expected`, bit for bit: every stored result follows one
+// arithmetic rule, so a result one unit in the last place off is a fault, not noise.
+inline ::testing::AssertionResult sameSingle(float actual, float expected) {
+    if (std::bit_cast<std::uint32_t>(actual) == std::bit_cast<std::uint32_t>(expected)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << describeSingle(actual) << " where the arithmetic rule gives " << describeSingle(expected);
+}
+
+// Expects `actual` within a relative tolerance of `expected` (absolute near zero). Only for values the
+// design itself leaves approximate (picture resolutions, decimal worked values); never for stored singles.
 inline ::testing::AssertionResult near(double actual, double expected, double relative = 1e-4) {
     const double scale = std::max(std::abs(expected), 1e-9);
     if (std::abs(actual - expected) <= relative * scale) {

@@ -11,8 +11,26 @@ namespace tavrel {
 
 // Rounds a value computed in double to the single precision in which every result is stored.
 // The next formula reads the stored (rounded) value.
+//
+// The rounding is made opaque to the optimiser on purpose. GCC 12 at -O2/-O3 computed M1 twice, once
+// scalar (rounded and stored) and once in a vector of doubles that was never rounded, and the load
+// combination read the unrounded copy: gamma0Md of the default slab came out one unit in the last place
+// off. Such a fault cannot be ruled out by reading our code, only by leaving the compiler no value to
+// reuse but the rounded single: the empty asm statement takes the single in a floating-point register
+// and hands back a value the compiler knows nothing about, so every later reader must convert that very
+// single. It emits no instruction and blocks no other optimisation. Where the statement is not
+// available, a volatile single does the same through memory (slower, equally exact).
 inline float toSingle(double value) {
-    return static_cast<float>(value);
+    float stored = static_cast<float>(value);
+#if defined(__GNUC__) && defined(__x86_64__)
+    asm("" : "+x"(stored));  // an SSE register
+#elif defined(__GNUC__) && defined(__aarch64__)
+    asm("" : "+w"(stored));  // a SIMD and floating-point register
+#else
+    volatile float opaque = stored;
+    stored = opaque;
+#endif
+    return stored;
 }
 
 // True when a double fits single precision without overflowing to infinity.

@@ -1,0 +1,344 @@
+#!/usr/bin/env python3
+"""Independent reference of the slab calculation: writes golden_results.json, the exact stored singles.
+
+Written apart from the C++ core, from the formulas alone, so that the golden values cannot inherit a fault of
+the core or of the compiler that builds it. The arithmetic rule: each formula is evaluated in double, rounded
+to IEEE single (round to nearest even) when it is stored, and the next formula reads the stored single.
+Regenerate after changing a design or a formula:
+
+    python3 tests/calc/golden/reference.py > tests/calc/golden/golden_results.json
+"""
+
+import json
+import math
+import struct
+import sys
+
+
+def single(value):
+    """The stored single of a double: IEEE binary32, round to nearest even."""
+    return struct.unpack("<f", struct.pack("<f", value))[0]
+
+
+def single_text(value):
+    """Nine significant digits identify a single uniquely."""
+    return "%.9g" % value
+
+
+def next_single_below(value):
+    bits = struct.unpack("<I", struct.pack("<f", value))[0]
+    return struct.unpack("<f", struct.pack("<I", bits - 1))[0]
+
+
+# ---------------------------------------------------------------------------------------------------------
+# Material and code tables (JTG D62-2004); every table value is held as a single.
+
+BAR_GRADES = {  # fsd MPa, xiB, C1, Es MPa
+    "R235": (195, 0.62, 1.4, 210000),
+    "HRB335": (280, 0.56, 1.0, 200000),
+    "HRB400": (330, 0.53, 1.0, 200000),
+    "KL400": (330, 0.53, 1.0, 200000),
+}
+BAR_SIZES = {  # dBar mm: dOut mm, aBar cm2
+    16: (17.5, 2.011), 18: (20, 2.545), 20: (22, 3.142), 22: (24, 3.801),
+    25: (27, 4.909), 28: (30, 6.158), 32: (34.5, 8.042),
+}
+CONCRETE = {  # grade: fcd text, ftd text, fcu,k
+    "C20": ("9.2", "1.06", 20), "C25": ("11.5", "1.23", 25), "C30": ("13.8", "1.39", 30),
+    "C35": ("16.1", "1.52", 35), "C40": ("18.4", "1.65", 40),
+}
+STIRRUP_STRENGTH = {"R235": 195, "HRB335": 280}
+# Two-leg stirrup areas, cm2. Taken as singles like the bar areas; for 14, 16 and 18 mm this differs in the
+# last place of Asv from dividing the decimal constant in double.
+STIRRUP_AREA = {8: 1.006, 10: 1.57, 12: 2.262, 14: 3.078, 16: 4.022, 18: 5.09, 20: 6.284}
+C2, C3 = single(1.5), single(1.15)
+
+
+def allowable_crack_width(env_class):
+    return single(0.2) if env_class in ("I类环境", "II类环境") else single(0.15)
+
+
+# The record's input texts before any edit.
+DEFAULT_INPUT = {
+    "CboSJHZ": "公路-I级", "CboHNTDJ": "C30", "txtHNTKY": "13.8", "txtHNTKL": "1.39", "CboZJDJ": "HRB335",
+    "CboZJZJ": "25", "txtZJGS": "14", "txtGBRZ": "25", "txtTRZ": "18", "CboHJLB": "I类环境", "txtTTG": "22",
+    "txtPZH": "8", "txtBCH": "9", "txtPZRZ": "25", "txtBCRZ": "23", "txtJBHZ": "10", "txtJBHZKD": "2",
+    "txtJZL": "10", "txtBDH": "108", "txtBZH": "113", "txtGBK": "0.99", "txtJKJ": "3.5", "txtGZCD": "0.3",
+    "txtJSKJ": "3.8", "txtBHC": "3",
+}
+
+SINGLE_FIELDS = [
+    "H", "L0", "L", "Lseat", "d1", "d2", "b", "c", "dBar", "fcd", "ftd", "gammaSlab", "gammaSoil", "H1", "H2",
+    "gammaPave", "gammaSurf", "qK", "qKc", "PK", "dOut", "aBar", "fsd", "xiB", "C1", "Es", "C2", "C3", "Wlim",
+    "q", "g", "M1", "V1", "La", "Lb", "P", "p", "M2", "V2", "M3", "V3", "gamma0Md", "gamma0Vd", "h0", "x0",
+    "As0", "As", "x", "Mu", "Vc", "rhoPct", "rho", "sigmaSs", "Wfk", "dSv", "Asv", "rhoSv", "Vcs",
+]
+INTEGER_FIELDS = ["nBars", "sv", "fcuk", "fsv"]
+TEXT_FIELDS = ["loadLevel", "concreteGrade", "barGrade", "envClass", "stirrupGrade"]
+FLAG_FIELDS = ["isBuried", "isOpen", "isCustom"]
+
+
+def fresh_record():
+    r = {name: 0.0 for name in SINGLE_FIELDS}
+    r.update({name: 0 for name in INTEGER_FIELDS})
+    r.update({name: "" for name in TEXT_FIELDS})
+    r.update({name: False for name in FLAG_FIELDS})
+    r["C2"], r["C3"] = C2, C3
+    return r
+
+
+# ---------------------------------------------------------------------------------------------------------
+# Input snapshot: each text converted to double (correctly rounded), then stored as a single.
+
+def number(text):
+    return single(float(text))
+
+
+def half_even(text):
+    return round(float(text))  # Python rounds halves to the even number
+
+
+def snapshot(inp, slab_type):
+    r = fresh_record()
+    r["isBuried"], r["isOpen"], r["isCustom"] = (slab_type == t for t in ("Buried", "Open", "Custom"))
+    for field, text in [("H", "txtTTG"), ("L0", "txtJKJ"), ("d1", "txtBDH"), ("d2", "txtBZH"), ("b", "txtGBK"),
+                        ("L", "txtJSKJ"), ("Lseat", "txtGZCD"), ("dBar", "CboZJZJ")]:
+        r[field] = number(inp[text])
+    r["nBars"] = half_even(inp["txtZJGS"])
+    r["loadLevel"], r["concreteGrade"] = inp["CboSJHZ"], inp["CboHNTDJ"]
+    for field, text in [("H1", "txtPZH"), ("H2", "txtBCH"), ("gammaPave", "txtPZRZ"), ("gammaSurf", "txtBCRZ"),
+                        ("qK", "txtJBHZ"), ("qKc", "txtJBHZKD"), ("PK", "txtJZL")]:
+        r[field] = number(inp[text])
+    d_out, a_bar = BAR_SIZES[int(inp["CboZJZJ"])]
+    r["dOut"], r["aBar"] = single(d_out), single(a_bar)
+    r["c"] = number(inp["txtBHC"])
+    r["h0"] = single((r["d1"] - r["c"] - r["dOut"] / 10 / 2) / 100)
+    r["fcd"], r["ftd"] = number(inp["txtHNTKY"]), number(inp["txtHNTKL"])
+    r["fsd"], r["xiB"], r["C1"], r["Es"] = (single(v) for v in BAR_GRADES[inp["CboZJDJ"]])
+    r["barGrade"] = inp["CboZJDJ"]
+    r["Wlim"], r["envClass"] = allowable_crack_width(inp["CboHJLB"]), inp["CboHJLB"]
+    r["gammaSoil"], r["gammaSlab"] = number(inp["txtTRZ"]), number(inp["txtGBRZ"])
+    return r
+
+
+# ---------------------------------------------------------------------------------------------------------
+# Loads and internal forces (JTG D60-2004), simply supported slab: moments over L, shears at the wall face
+# over the clear span L0.
+
+FILL_AXLES_JOIN = single(1.0392)    # m of fill where the spread areas of the rear axles meet
+FILL_VEHICLE_JOINS = single(5.889)  # m of fill where the spread area reaches the front axle
+
+
+def centred_load(r, pressure, a):
+    """Moment at midspan and shear at the wall face of a load spread over `a` centred at midspan."""
+    L, L0 = r["L"], r["L0"]
+    if a < L:
+        return single(pressure * a * (L - a / 2) / 4), single(pressure * a * (L0 - a / 2) / L0)
+    return single(pressure * L ** 2 / 8), single(pressure * L0 / 2)
+
+
+def self_weight(r):
+    return single((r["d1"] + r["d2"]) / 100 / 2 * r["b"] * r["gammaSlab"])
+
+
+def loads(r):
+    if r["isCustom"]:
+        r["M1"], r["V1"] = centred_load(r, r["qK"], r["qKc"])
+        r["M2"] = single(r["PK"] / 2 * r["L"] / 2)
+        r["V2"] = single(r["PK"] / 2)
+        r["g"] = self_weight(r)
+        r["M3"] = single(r["g"] * r["L"] ** 2 / 8)
+        r["V3"] = single(r["g"] * r["L0"] / 2)
+        r["gamma0Md"] = single(0.9 * 1.2 * (r["M1"] + r["M2"] + r["M3"]))
+        r["gamma0Vd"] = single(0.9 * 1.2 * (r["V1"] + r["V2"] + r["V3"]))
+        return
+    if r["isBuried"]:
+        r["q"] = single(r["gammaSoil"] * r["H"] * r["b"])
+    else:
+        r["q"] = single((r["H1"] * r["gammaPave"] + r["H2"] * r["gammaSurf"]) / 100 * r["b"])
+    r["g"] = self_weight(r)
+    r["M1"] = single((r["q"] + r["g"]) * r["L"] ** 2 / 8)
+    r["V1"] = single((r["q"] + r["g"]) * r["L0"] / 2)
+    if r["isBuried"]:
+        H = r["H"]
+        if H < FILL_AXLES_JOIN:
+            r["La"], r["Lb"], r["P"] = single(0.2 + 1.1547 * H), single(0.6 + 1.1547 * H), single(140 / 2)
+        elif H < FILL_VEHICLE_JOINS:
+            r["La"], r["Lb"], r["P"] = single(1.6 + 1.1547 * H), single(2.4 + 1.1547 * H), single(280)
+        else:
+            r["La"], r["Lb"], r["P"] = single(13 + 1.1547 * H), single(2.4 + 1.1547 * H), single(550)
+    else:
+        r["La"], r["Lb"], r["P"] = single(0.2), single(0.6), single(140 / 2)
+    r["p"] = single(r["P"] / r["La"] / r["Lb"])
+    if r["isOpen"]:
+        r["p"] = single(r["p"] * (1.0 + 0.3))
+    r["M2"], r["V2"] = centred_load(r, r["p"], r["La"])
+    r["gamma0Md"] = single((1.2 * r["M1"] + 1.4 * r["M2"]) * 0.9)
+    r["gamma0Vd"] = single((1.2 * r["V1"] + 1.4 * r["V2"]) * 0.9)
+
+
+# ---------------------------------------------------------------------------------------------------------
+# Section design and the five checks (JTG D62-2004).
+
+def section(r):
+    discriminant = r["h0"] ** 2 - 2 * 1.25 * r["gamma0Md"] / r["fcd"] / r["b"] / 1000
+    if discriminant >= 0:
+        r["x0"] = single(r["h0"] - math.sqrt(discriminant))
+        r["As0"] = single(r["fcd"] * r["x0"] * r["b"] / r["fsd"])
+    else:  # no real compression zone: the core stores 0 for both
+        r["x0"], r["As0"] = 0.0, 0.0
+    r["As"] = single(r["nBars"] * r["aBar"] / 10000)
+    r["x"] = single(r["fsd"] * r["As"] / r["fcd"] / r["b"])
+    r["Mu"] = single(r["fcd"] * r["x"] * (r["h0"] - r["x"] / 2) * 1000 * r["b"])
+    r["Vc"] = single(1.25 * 0.0005 * r["ftd"] * r["h0"] * r["b"] * 1000 * 1000)
+    r["rhoPct"] = single(100 * r["As"] / r["b"] / r["h0"])
+    ratio = single(r["rhoPct"] / 100)
+    r["rho"] = single(0.02) if ratio > single(0.02) else single(0.006) if ratio < single(0.006) else ratio
+    r["sigmaSs"] = single(r["gamma0Md"] / 0.87 / r["As"] / r["h0"] / 1000)
+    r["Wfk"] = single(r["C1"] * r["C2"] * r["C3"] * r["sigmaSs"] / r["Es"] * (30 + r["dBar"]) /
+                      (0.28 + 10 * r["rho"]))
+
+
+def verdicts(r):
+    percentage = 100 * r["As"] / (r["b"] * r["h0"])
+    return {
+        "CompressionZone": r["x"] <= single(r["xiB"] * r["h0"]),
+        "MinimumReinforcement": single(percentage) >= single(45 * r["ftd"] / r["fsd"]) and percentage >= 0.2,
+        "FlexuralCapacity": r["Mu"] >= r["gamma0Md"],
+        "CrackWidth": r["Wfk"] <= r["Wlim"],
+        "Shear": r["Vc"] >= r["gamma0Vd"],
+    }
+
+
+def stirrups(r, grade, diameter, spacing):
+    """The stirrup dialog: load, choose grade and diameter, type the spacing, press (JTG D62-2004 5.2.7)."""
+    r["stirrupGrade"] = grade
+    r["dSv"] = number(diameter)
+    r["sv"] = half_even(spacing)
+    r["fcuk"] = CONCRETE[r["concreteGrade"]][2]
+    r["Asv"] = single(single(STIRRUP_AREA[int(diameter)]) / 10000)
+    r["rhoSv"] = single(r["Asv"] / (r["sv"] / 100) / r["b"])
+    r["fsv"] = STIRRUP_STRENGTH[grade]
+    factor = 2 + 0.6 * 2.5 if r["rhoPct"] > 2.5 else 2 + 0.6 * r["rhoPct"]
+    r["Vcs"] = single((r["b"] * 0.000495 * 1000 * r["h0"] * 1000) *
+                      math.sqrt(factor * math.sqrt(r["fcuk"]) * r["rhoSv"] * r["fsv"]))
+
+
+# ---------------------------------------------------------------------------------------------------------
+# The designs: each is the default record with a few texts edited.
+
+def grade(name):
+    fcd, ftd, _ = CONCRETE[name]
+    return {"CboHNTDJ": name, "txtHNTKY": fcd, "txtHNTKL": ftd}
+
+
+BELOW_AXLES_JOIN = single_text(next_single_below(FILL_AXLES_JOIN))
+BELOW_VEHICLE_JOINS = single_text(next_single_below(FILL_VEHICLE_JOINS))
+THIN_DEEPLY_BURIED = {"txtBDH": "20", "txtBZH": "20", "txtTTG": "10"}
+
+DESIGNS = [
+    # (name, slab type, edits, stirrups (grade, diameter, spacing) or None)
+    ("buried defaults", "Buried", {}, None),
+    ("open defaults", "Open", {}, None),
+    ("custom defaults", "Custom", {}, None),
+    # Fill bands of the buried type: limits are single-precision values compared with the stored H.
+    ("buried fill 0.5 m, the least accepted", "Buried", {"txtTTG": "0.5"}, None),
+    ("buried fill 1 m, one wheel", "Buried", {"txtTTG": "1"}, None),
+    ("buried fill one place below the axles limit", "Buried", {"txtTTG": BELOW_AXLES_JOIN}, None),
+    ("buried fill at the axles limit 1.0392", "Buried", {"txtTTG": "1.0392"}, None),
+    ("buried fill 2 m, rear axles over the full span", "Buried", {"txtTTG": "2"}, None),
+    ("buried fill one place below the vehicle limit", "Buried", {"txtTTG": BELOW_VEHICLE_JOINS}, None),
+    ("buried fill at the vehicle limit 5.889", "Buried", {"txtTTG": "5.889"}, None),
+    ("buried fill 60 m", "Buried", {"txtTTG": "60", "txtBDH": "250", "txtBZH": "250", "txtZJGS": "40"}, None),
+    ("buried long span, partial wheel load", "Buried",
+     {"txtTTG": "0.75", "txtJKJ": "6", "txtJSKJ": "6.3", "txtBDH": "45", "txtBZH": "50"}, None),
+    # Sections.
+    ("no real compression zone", "Buried", THIN_DEEPLY_BURIED, None),
+    ("custom without a real compression zone", "Custom",
+     {"txtBDH": "15", "txtBZH": "15", "txtJBHZ": "400", "txtJBHZKD": "3"}, None),
+    ("compression zone too high", "Buried",
+     {"txtBDH": "40", "txtBZH": "40", "CboZJZJ": "32", "txtZJGS": "30", "txtTTG": "10"}, ("R235", "10", "10")),
+    ("four bars: below both minimum percentages", "Buried", {"txtZJGS": "4"}, None),
+    ("five bars in C40: above 0.2 % but below 45 ftd/fsd", "Buried", {"txtZJGS": "5", **grade("C40")}, None),
+    ("flexural capacity short", "Buried", {"txtZJGS": "6", "txtTTG": "30"}, ("HRB335", "12", "15")),
+    ("crack width over the class III limit", "Buried", {"CboHJLB": "III类环境"}, None),
+    ("shear short under 30 m of fill", "Buried", {"txtTTG": "30"}, ("R235", "10", "10")),
+    ("shear short with more than 2.5 % steel", "Buried",
+     {"txtTTG": "30", "txtBDH": "60", "txtBZH": "60", "CboZJZJ": "32", "txtZJGS": "36"}, ("HRB335", "16", "12.5")),
+    # Custom loads.
+    ("custom load covering exactly the span", "Custom", {"txtJBHZKD": "3.8"}, None),
+    ("custom load longer than the span", "Custom", {"txtJBHZKD": "5"}, None),
+    ("custom without a concentrated force", "Custom", {"txtJZL": "0"}, None),
+    ("custom without a uniform load", "Custom", {"txtJBHZ": "0", "txtJBHZKD": "0"}, None),
+    ("custom heavy partial load", "Custom", {"txtJBHZ": "125.5", "txtJBHZKD": "1.3", "txtJZL": "240"}, None),
+    # Open type.
+    ("open thick pavement", "Open", {"txtPZH": "20", "txtBCH": "12.5", "txtPZRZ": "24", "txtBCRZ": "22"}, None),
+    ("open span shorter than the wheel", "Open", {"txtJKJ": "0.1", "txtJSKJ": "0.2", "txtGZCD": "0.05"}, None),
+    # Materials and classes.
+    ("R235 bars", "Buried", {"CboZJDJ": "R235", "CboZJZJ": "16", "txtZJGS": "30"}, None),
+    ("KL400 bars", "Buried", {"CboZJDJ": "KL400", "CboZJZJ": "28"}, None),
+    ("HRB400 bars in C35", "Open", {"CboZJDJ": "HRB400", "CboZJZJ": "20", **grade("C35")}, None),
+    ("C20 with 18 mm bars", "Buried", {"CboZJZJ": "18", "txtZJGS": "20", **grade("C20")}, None),
+    ("C25 with 22 mm bars", "Custom", {"CboZJZJ": "22", "txtZJGS": "9", **grade("C25")}, None),
+    ("environment class II", "Buried", {"CboHJLB": "II类环境"}, None),
+    ("environment class IV", "Open", {"CboHJLB": "IV类环境", "CboSJHZ": "公路-II级"}, None),
+    # Texts at the edges of the conversions: halves of the bar count, exponents, unlocked values.
+    ("bar count 14.5 rounds to 14", "Buried", {"txtZJGS": "14.5"}, None),
+    ("bar count 15.5 rounds to 16", "Buried", {"txtZJGS": "15.5"}, None),
+    ("edited strengths, weights and width", "Buried",
+     {"txtHNTKY": "14.3", "txtHNTKL": "1.43", "txtGBRZ": "26", "txtTRZ": "19.5", "txtGBK": "1.25",
+      "txtBHC": "2.5", "txtTTG": "3.7e0"}, None),
+    ("wide slab on a long span", "Buried",
+     {"txtGBK": "1.49", "txtJKJ": "5.25", "txtGZCD": "0.35", "txtJSKJ": "5.6", "txtTTG": "4.25", "txtBDH": "62",
+      "txtBZH": "66", "CboZJZJ": "28", "txtZJGS": "18"}, None),
+    ("open culvert of short span", "Open",
+     {"txtJKJ": "1.5", "txtJSKJ": "1.75", "txtBDH": "25", "txtBZH": "27", "CboZJZJ": "16", "txtZJGS": "10"}, None),
+]
+
+
+def calculate(slab_type, edits):
+    inp = dict(DEFAULT_INPUT, **edits)
+    r = snapshot(inp, slab_type)
+    loads(r)
+    section(r)
+    return r
+
+
+def golden_entry(name, slab_type, edits, stirrup):
+    r = calculate(slab_type, edits)
+    entry = {"name": name, "slabType": slab_type, "edits": edits}
+    outcome = verdicts(r)
+    if stirrup is not None:
+        assert not outcome["Shear"], name + ": stirrups are designed only when the shear check fails"
+        entry["stirrup"] = dict(zip(("grade", "diameter", "spacing"), stirrup))
+        stirrups(r, *stirrup)
+    for value in (r[f] for f in SINGLE_FIELDS):
+        assert single(value) == value and math.isfinite(value), name
+    entry["singles"] = {f: single_text(r[f]) for f in SINGLE_FIELDS}
+    entry["integers"] = {f: r[f] for f in INTEGER_FIELDS}
+    entry["texts"] = {f: r[f] for f in TEXT_FIELDS}
+    entry["flags"] = {f: r[f] for f in FLAG_FIELDS}
+    entry["verdicts"] = outcome
+    return entry
+
+
+def main():
+    entries = [golden_entry(*design) for design in DESIGNS]
+    # The designs must keep reaching what they are chosen for: every check fails somewhere, all three
+    # fill bands occur, the trial zone without a real value occurs, and the stirrup dialog runs.
+    for check in entries[0]["verdicts"]:
+        assert any(not e["verdicts"][check] for e in entries), "no design fails " + check
+    assert {e["singles"]["P"] for e in entries if e["slabType"] == "Buried"} >= {"70", "280", "550"}
+    assert any(e["singles"]["x0"] == "0" for e in entries)
+    assert any("stirrup" in e for e in entries)
+    # One design per line group, each part of a design on one line, so that a change reads as a small diff.
+    out = sys.stdout
+    out.write('{\n"generator": "tests/calc/golden/reference.py",\n"designs": [\n')
+    for i, entry in enumerate(entries):
+        parts = ",\n  ".join("%s: %s" % (json.dumps(k), json.dumps(v, ensure_ascii=False)) for k, v in entry.items())
+        out.write("{\n  " + parts + "\n}" + ("," if i + 1 < len(entries) else "") + "\n")
+    out.write("]\n}\n")
+
+
+if __name__ == "__main__":
+    main()
