@@ -32,8 +32,9 @@ inline ::testing::AssertionResult sameSingle(float actual, float expected) {
            << describeSingle(actual) << " where the arithmetic rule gives " << describeSingle(expected);
 }
 
-// Expects `actual` within a relative tolerance of `expected` (absolute near zero). Only for values the
-// design itself leaves approximate (picture resolutions, decimal worked values); never for stored singles.
+// Expects `actual` within a relative tolerance of `expected` (absolute near zero). Never for a stored
+// single; only for doubles the design leaves approximate, such as a picture's resolution converted from
+// dots per centimetre.
 inline ::testing::AssertionResult near(double actual, double expected, double relative = 1e-4) {
     const double scale = std::max(std::abs(expected), 1e-9);
     if (std::abs(actual - expected) <= relative * scale) {

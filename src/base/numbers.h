@@ -1,6 +1,7 @@
 // Number semantics of the program: single-precision storage, 16-bit counts, text <-> number conversions.
 #pragma once
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -9,17 +10,25 @@
 
 namespace tavrel {
 
+// The arithmetic rule of every stored result: each formula is evaluated in double and rounded to single
+// only when it is stored. Evaluating in a wider type (x87 registers) or with reassociation and
+// approximations (fast-math) breaks it, so such builds are refused rather than allowed to differ.
+static_assert(FLT_EVAL_METHOD == 0, "formulas must be evaluated in double exactly, without wider registers");
+#if defined(__FAST_MATH__)
+#error "fast-math reorders and approximates the formulas; results would no longer be exact"
+#endif
+
 // Rounds a value computed in double to the single precision in which every result is stored.
 // The next formula reads the stored (rounded) value.
 //
-// The rounding is made opaque to the optimiser on purpose. GCC 12 at -O2/-O3 computed M1 twice, once
-// scalar (rounded and stored) and once in a vector of doubles that was never rounded, and the load
-// combination read the unrounded copy: gamma0Md of the default slab came out one unit in the last place
-// off. Such a fault cannot be ruled out by reading our code, only by leaving the compiler no value to
-// reuse but the rounded single: the empty asm statement takes the single in a floating-point register
-// and hands back a value the compiler knows nothing about, so every later reader must convert that very
-// single. It emits no instruction and blocks no other optimisation. Where the statement is not
-// available, a volatile single does the same through memory (slower, equally exact).
+// The rounding is opaque to the optimiser on purpose. GCC 12 at -O2/-O3 computed the moment M1 twice,
+// once scalar (rounded and stored) and once in a vector of doubles that was never rounded, and the load
+// combination read the unrounded copy, so gamma0Md came out one unit in the last place off. No reading
+// of our own code can rule such a fault out; leaving the compiler no value but the rounded single can.
+// The empty asm statement takes the single in a floating-point register and gives back a value the
+// compiler knows nothing about, so every later reader converts that very single. It costs no
+// instruction; the optimiser only loses the freedom to fold or vectorise across a stored value.
+// Elsewhere a volatile single does the same through memory (slower, equally exact).
 inline float toSingle(double value) {
     float stored = static_cast<float>(value);
 #if defined(__GNUC__) && defined(__x86_64__)

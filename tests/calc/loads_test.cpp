@@ -11,7 +11,7 @@ namespace tavrel {
 namespace {
 
 using test::calculated;
-using test::near;
+using test::sameSingle;
 
 DesignInput ofType(SlabType type) {
     DesignInput input;
@@ -19,80 +19,81 @@ DesignInput ofType(SlabType type) {
     return input;
 }
 
+// The stored single each field must hold, as nine significant digits.
 struct Expected {
     const char* name;
     float CalculationResults::*field;
-    double value;
+    float value;
 };
 
 void expectAll(const CalculationResults& r, std::initializer_list<Expected> expected) {
     for (const auto& e : expected) {
-        EXPECT_TRUE(near(r.*e.field, e.value, 2e-4)) << e.name;
+        EXPECT_TRUE(sameSingle(r.*e.field, e.value)) << e.name;
     }
 }
 
 TEST(Loads, BuriedSlabUnderTheDefaultFillUsesTheWholeVehicleAsAFullSpanLoad) {
     const auto r = calculated(ofType(SlabType::Buried));
-    expectAll(r, {{"q", &CalculationResults::q, 392.04},
-                  {"g", &CalculationResults::g, 27.3488},
-                  {"M1", &CalculationResults::M1, 757.00},
-                  {"V1", &CalculationResults::V1, 733.93},
-                  {"La", &CalculationResults::La, 38.4034},
-                  {"Lb", &CalculationResults::Lb, 27.8034},
+    expectAll(r, {{"q", &CalculationResults::q, 392.040009f},
+                  {"g", &CalculationResults::g, 27.3487511f},
+                  {"M1", &CalculationResults::M1, 756.996704f},
+                  {"V1", &CalculationResults::V1, 733.930359f},
+                  {"La", &CalculationResults::La, 38.4034004f},
+                  {"Lb", &CalculationResults::Lb, 27.8034f},
                   {"P", &CalculationResults::P, 550},
-                  {"p", &CalculationResults::p, 0.5151},
-                  {"M2", &CalculationResults::M2, 0.9298},
-                  {"V2", &CalculationResults::V2, 0.9014},
-                  {"gamma0Md", &CalculationResults::gamma0Md, 818.73},
-                  {"gamma0Vd", &CalculationResults::gamma0Vd, 793.78}});
+                  {"p", &CalculationResults::p, 0.515104234f},
+                  {"M2", &CalculationResults::M2, 0.929763138f},
+                  {"V2", &CalculationResults::V2, 0.901432395f},
+                  {"gamma0Md", &CalculationResults::gamma0Md, 818.727966f},
+                  {"gamma0Vd", &CalculationResults::gamma0Vd, 793.780579f}});
 }
 
 TEST(Loads, OpenSlabCarriesOneWheelOnThePavementWithTheImpactFactor) {
     const auto r = calculated(ofType(SlabType::Open));
-    expectAll(r, {{"q", &CalculationResults::q, 4.0293},
-                  {"M1", &CalculationResults::M1, 56.64},
-                  {"V1", &CalculationResults::V1, 54.91},
-                  {"La", &CalculationResults::La, 0.2},
-                  {"Lb", &CalculationResults::Lb, 0.6},
+    expectAll(r, {{"q", &CalculationResults::q, 4.02930021f},
+                  {"M1", &CalculationResults::M1, 56.6373825f},
+                  {"V1", &CalculationResults::V1, 54.9115906f},
+                  {"La", &CalculationResults::La, 0.2f},
+                  {"Lb", &CalculationResults::Lb, 0.6f},
                   {"P", &CalculationResults::P, 70},
-                  {"p", &CalculationResults::p, 758.33},
-                  {"M2", &CalculationResults::M2, 140.29},
-                  {"V2", &CalculationResults::V2, 147.33},
-                  {"gamma0Md", &CalculationResults::gamma0Md, 237.94},
-                  {"gamma0Vd", &CalculationResults::gamma0Vd, 244.9}});
+                  {"p", &CalculationResults::p, 758.333313f},
+                  {"M2", &CalculationResults::M2, 140.291656f},
+                  {"V2", &CalculationResults::V2, 147.333328f},
+                  {"gamma0Md", &CalculationResults::gamma0Md, 237.935867f},
+                  {"gamma0Vd", &CalculationResults::gamma0Vd, 244.944519f}});
 }
 
 TEST(Loads, CustomSlabTakesEveryActionWithThePermanentFactor) {
     const auto r = calculated(ofType(SlabType::Custom));
     expectAll(r, {{"M1", &CalculationResults::M1, 14},
-                  {"V1", &CalculationResults::V1, 14.2857},
-                  {"M2", &CalculationResults::M2, 9.5},
+                  {"V1", &CalculationResults::V1, 14.2857141f},
+                  {"M2", &CalculationResults::M2, 9.5f},
                   {"V2", &CalculationResults::V2, 5},
-                  {"M3", &CalculationResults::M3, 49.364},
-                  {"V3", &CalculationResults::V3, 47.860},
-                  {"gamma0Md", &CalculationResults::gamma0Md, 78.69},
-                  {"gamma0Vd", &CalculationResults::gamma0Vd, 72.52}});
+                  {"M3", &CalculationResults::M3, 49.3644943f},
+                  {"V3", &CalculationResults::V3, 47.8603134f},
+                  {"gamma0Md", &CalculationResults::gamma0Md, 78.6936569f},
+                  {"gamma0Vd", &CalculationResults::gamma0Vd, 72.5177078f}});
 }
 
 struct FillBandCase {
     const char* fill;
-    double La, Lb, P;
+    float La, Lb, P;
 };
 
 TEST(Loads, FillHeightBandsSwitchAtTheSinglePrecisionLimits) {
+    // La and Lb are 0.2 and 0.6 + 1.1547 H in the first band, 1.6 and 2.4 + 1.1547 H in the second, 13 and
+    // 2.4 + 1.1547 H in the last.
     const FillBandCase cases[] = {
-        {"0.5", 0.77735, 1.17735, 70},
-        {"1.0391", 0.2 + 1.1547 * 1.0391, 0.6 + 1.1547 * 1.0391, 70},
-        {"1.0392", 1.6 + 1.1547 * 1.0392, 2.4 + 1.1547 * 1.0392, 280},
-        {"5.8889", 1.6 + 1.1547 * 5.8889, 2.4 + 1.1547 * 5.8889, 280},
-        {"5.889", 13 + 1.1547 * 5.889, 2.4 + 1.1547 * 5.889, 550},
+        {"0.5", 0.777350008f, 1.17735004f, 70},    {"1.0391", 1.39984882f, 1.79984879f, 70},
+        {"1.0392", 2.79996419f, 3.59996414f, 280}, {"5.8889", 8.39991283f, 9.19991302f, 280},
+        {"5.889", 19.8000278f, 9.20002842f, 550},
     };
     for (const auto& c : cases) {
         DesignInput input = ofType(SlabType::Buried);
         input.txtTTG = c.fill;
         const auto r = calculated(input);
-        EXPECT_TRUE(near(r.La, c.La, 1e-6)) << c.fill;
-        EXPECT_TRUE(near(r.Lb, c.Lb, 1e-6)) << c.fill;
+        EXPECT_TRUE(sameSingle(r.La, c.La)) << c.fill;
+        EXPECT_TRUE(sameSingle(r.Lb, c.Lb)) << c.fill;
         EXPECT_EQ(r.P, c.P) << c.fill;
     }
 }
@@ -101,25 +102,24 @@ TEST(Loads, ShallowFillSpreadsOverPartOfTheSpanWithoutImpact) {
     DesignInput input = ofType(SlabType::Buried);
     input.txtTTG = "0.5";
     const auto r = calculated(input);
-    // p = 70 / 0.77735 / 1.17735, La < L: partial-load formulas.
-    const double p = 70 / 0.77735 / 1.17735;
-    EXPECT_TRUE(near(r.p, p));
-    EXPECT_TRUE(near(r.M2, p * 0.77735 * (3.8 - 0.77735 / 2) / 4));
-    EXPECT_TRUE(near(r.V2, p * 0.77735 * (3.5 - 0.77735 / 2) / 3.5));
+    // p = 70 / 0.77735 / 1.17735; La < L: M2 = p·La·(L - La/2)/4, V2 = p·La·(L0 - La/2)/L0.
+    EXPECT_TRUE(sameSingle(r.p, 76.4849243f));
+    EXPECT_TRUE(sameSingle(r.M2, 50.705555f));
+    EXPECT_TRUE(sameSingle(r.V2, 52.8530159f));
 }
 
 struct CustomCase {
     const char* qK;
     const char* qKc;
     const char* PK;
-    double M1, V1, M2, V2;
+    float M1, V1, M2, V2;
 };
 
 TEST(Loads, CustomLoadCoveringTheSpanUsesFullSpanFormulasAndZeroLoadsGiveZeroForces) {
     const CustomCase cases[] = {
-        {"10", "3.8", "10", 10 * 3.8 * 3.8 / 8, 10 * 3.5 / 2, 9.5, 5},
-        {"10", "5", "10", 10 * 3.8 * 3.8 / 8, 10 * 3.5 / 2, 9.5, 5},
-        {"10", "2", "0", 14, 14.2857, 0, 0},
+        {"10", "3.8", "10", 18.0499992f, 17.5f, 9.5f, 5},  // qK·L²/8, qK·L0/2
+        {"10", "5", "10", 18.0499992f, 17.5f, 9.5f, 5},
+        {"10", "2", "0", 14, 14.2857141f, 0, 0},
         {"0", "2", "10", 0, 0, 9.5, 5},
         {"10", "0", "10", 0, 0, 9.5, 5},
     };
@@ -129,10 +129,10 @@ TEST(Loads, CustomLoadCoveringTheSpanUsesFullSpanFormulasAndZeroLoadsGiveZeroFor
         input.txtJBHZKD = c.qKc;
         input.txtJZL = c.PK;
         const auto r = calculated(input);
-        EXPECT_TRUE(near(r.M1, c.M1)) << c.qK << " " << c.qKc;
-        EXPECT_TRUE(near(r.V1, c.V1)) << c.qK << " " << c.qKc;
-        EXPECT_TRUE(near(r.M2, c.M2)) << c.PK;
-        EXPECT_TRUE(near(r.V2, c.V2)) << c.PK;
+        EXPECT_TRUE(sameSingle(r.M1, c.M1)) << c.qK << " " << c.qKc;
+        EXPECT_TRUE(sameSingle(r.V1, c.V1)) << c.qK << " " << c.qKc;
+        EXPECT_TRUE(sameSingle(r.M2, c.M2)) << c.PK;
+        EXPECT_TRUE(sameSingle(r.V2, c.V2)) << c.PK;
     }
 }
 
@@ -157,8 +157,8 @@ TEST(Loads, FieldsAnotherTypeDoesNotWriteKeepTheirEarlierValues) {
     EXPECT_EQ(r.Lb, buried.Lb);
     EXPECT_EQ(r.P, buried.P);
     EXPECT_EQ(r.p, buried.p);
-    EXPECT_TRUE(near(r.M3, 49.364));
-    EXPECT_TRUE(near(r.V3, 47.860));
+    EXPECT_TRUE(sameSingle(r.M3, 49.3644943f));
+    EXPECT_TRUE(sameSingle(r.V3, 47.8603134f));
 }
 
 }  // namespace

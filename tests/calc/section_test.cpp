@@ -11,22 +11,22 @@ namespace tavrel {
 namespace {
 
 using test::calculated;
-using test::near;
+using test::sameSingle;
 
 TEST(Section, DefaultBuriedSlabMatchesTheWorkedValuesAndPassesAllChecks) {
     const auto r = calculated(DesignInput{});
-    EXPECT_EQ(r.h0, 1.0365f);
-    EXPECT_TRUE(near(r.x0, 0.07498));
-    EXPECT_TRUE(near(r.As0, 0.003659, 3e-4));
-    EXPECT_TRUE(near(r.As, 0.0068726));
-    EXPECT_TRUE(near(r.x, 0.14085));
-    EXPECT_TRUE(near(r.Mu, 1859.04));
-    EXPECT_TRUE(near(r.Vc, 891.45));
-    EXPECT_TRUE(near(r.rhoPct, 0.6698));
-    EXPECT_TRUE(near(r.rho, 0.006698, 3e-4));
-    EXPECT_TRUE(near(r.sigmaSs, 132.11));
-    EXPECT_TRUE(near(r.Wfk, 0.1806, 5e-4));
-    EXPECT_EQ(r.Wlim, 0.2f);
+    EXPECT_TRUE(sameSingle(r.h0, 1.0365f));
+    EXPECT_TRUE(sameSingle(r.x0, 0.0749836043f));
+    EXPECT_TRUE(sameSingle(r.As0, 0.00365866441f));
+    EXPECT_TRUE(sameSingle(r.As, 0.00687259994f));
+    EXPECT_TRUE(sameSingle(r.x, 0.140852585f));
+    EXPECT_TRUE(sameSingle(r.Mu, 1859.04272f));
+    EXPECT_TRUE(sameSingle(r.Vc, 891.454773f));
+    EXPECT_TRUE(sameSingle(r.rhoPct, 0.669755936f));
+    EXPECT_TRUE(sameSingle(r.rho, 0.00669755926f));
+    EXPECT_TRUE(sameSingle(r.sigmaSs, 132.108276f));
+    EXPECT_TRUE(sameSingle(r.Wfk, 0.180614606f));
+    EXPECT_TRUE(sameSingle(r.Wlim, 0.2f));
     for (Check check : kChecksInOrder) {
         EXPECT_TRUE(checkPasses(r, check));
     }
@@ -42,7 +42,7 @@ TEST(Section, EffectiveDepthUsesTheEndThicknessNotTheMidspanThickness) {
     const auto end = calculated(thickerEnd);
     EXPECT_EQ(mid.h0, base.h0);
     EXPECT_GT(mid.g, base.g);
-    EXPECT_TRUE(near(end.h0, (120 - 3 - 1.35) / 100.0));
+    EXPECT_TRUE(sameSingle(end.h0, 1.15649998f));  // (120 - 3 - 27/10/2) / 100
     EXPECT_GT(end.g, base.g);
 }
 

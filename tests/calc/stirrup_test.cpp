@@ -12,7 +12,7 @@
 namespace tavrel {
 namespace {
 
-using test::near;
+using test::sameSingle;
 
 class StirrupTest : public ::testing::Test {
   protected:
@@ -32,8 +32,9 @@ TEST_F(StirrupTest, DefaultsGiveTheWorkedShearCapacity) {
     const auto outcome = design.press("10", "C30");
     ASSERT_TRUE(outcome);
     EXPECT_EQ(*outcome, "1024.50");
-    EXPECT_TRUE(near(results.Asv, 0.000157));
-    EXPECT_TRUE(near(results.rhoSv, 0.001586, 3e-4));
+    EXPECT_TRUE(sameSingle(results.Asv, 0.000157000002f));
+    EXPECT_TRUE(sameSingle(results.rhoSv, 0.00158585864f));
+    EXPECT_TRUE(sameSingle(results.Vcs, 1024.50195f));
     EXPECT_EQ(results.fcuk, 30);
     EXPECT_EQ(results.fsv, 195);
 }
@@ -47,7 +48,8 @@ TEST_F(StirrupTest, GradeAndDiameterSelectionsChangeStrengthAndArea) {
     EXPECT_EQ(results.fcuk, 40);
     EXPECT_EQ(results.stirrupGrade, "HRB335");
     EXPECT_EQ(results.dSv, 12.0f);
-    EXPECT_TRUE(near(results.Asv, 0.0002262));
+    EXPECT_TRUE(sameSingle(results.Asv, 0.000226200005f));
+    EXPECT_TRUE(sameSingle(results.Vcs, 1292.8855f));
     EXPECT_EQ(results.sv, 15);
 }
 
@@ -82,7 +84,7 @@ TEST(StirrupCapacity, PercentageAboveTwoPointFiveIsCappedAndMeetsTheFormulaAtThe
     EXPECT_EQ(atCap, aboveCap);
     EXPECT_EQ(atCap, farAbove);
     // b = h0 = 1 m: 1000·0.000495·1000·(3.5·√30·0.002·195)^(1/2)
-    EXPECT_TRUE(near(atCap, 495 * std::sqrt(3.5 * std::sqrt(30.0) * 0.002 * 195)));
+    EXPECT_TRUE(sameSingle(atCap, 1353.47998f));
     EXPECT_LT(stirrupShearCapacity(designCode(Edition::Jtg2004), 1, 1, 2.4f, 30, 0.002f, 195), atCap);
 }
 
