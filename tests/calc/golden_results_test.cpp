@@ -3,10 +3,13 @@
 // must come out of every build type and compiler.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 
 #include "calc/calculate.h"
 #include "calc/stirrup.h"
@@ -23,32 +26,33 @@ struct Field {
     const char* name;
     Member R::*member;
 };
+// A field of the record under its own name, the key of the golden data.
+#define FIELD(member) \
+    { #member, &R::member }
 
-// clang-format off
 constexpr Field<float> kSingles[] = {
-    {"H", &R::H}, {"L0", &R::L0}, {"L", &R::L}, {"Lseat", &R::Lseat}, {"d1", &R::d1}, {"d2", &R::d2},
-    {"b", &R::b}, {"c", &R::c}, {"dBar", &R::dBar}, {"fcd", &R::fcd}, {"ftd", &R::ftd},
-    {"gammaSlab", &R::gammaSlab}, {"gammaSoil", &R::gammaSoil}, {"H1", &R::H1}, {"H2", &R::H2},
-    {"gammaPave", &R::gammaPave}, {"gammaSurf", &R::gammaSurf}, {"qK", &R::qK}, {"qKc", &R::qKc},
-    {"PK", &R::PK}, {"dOut", &R::dOut}, {"aBar", &R::aBar}, {"fsd", &R::fsd}, {"xiB", &R::xiB},
-    {"C1", &R::C1}, {"Es", &R::Es}, {"C2", &R::C2}, {"C3", &R::C3}, {"Wlim", &R::Wlim},
-    {"q", &R::q}, {"g", &R::g}, {"M1", &R::M1}, {"V1", &R::V1}, {"La", &R::La}, {"Lb", &R::Lb},
-    {"P", &R::P}, {"p", &R::p}, {"M2", &R::M2}, {"V2", &R::V2}, {"M3", &R::M3}, {"V3", &R::V3},
-    {"gamma0Md", &R::gamma0Md}, {"gamma0Vd", &R::gamma0Vd}, {"h0", &R::h0}, {"x0", &R::x0},
-    {"As0", &R::As0}, {"As", &R::As}, {"x", &R::x}, {"Mu", &R::Mu}, {"Vc", &R::Vc},
-    {"rhoPct", &R::rhoPct}, {"rho", &R::rho}, {"sigmaSs", &R::sigmaSs}, {"Wfk", &R::Wfk},
-    {"dSv", &R::dSv}, {"Asv", &R::Asv}, {"rhoSv", &R::rhoSv}, {"Vcs", &R::Vcs},
+    FIELD(H),         FIELD(L0),  FIELD(L),      FIELD(Lseat),     FIELD(d1),        FIELD(d2),
+    FIELD(b),         FIELD(c),   FIELD(dBar),   FIELD(fcd),       FIELD(ftd),       FIELD(gammaSlab),
+    FIELD(gammaSoil), FIELD(H1),  FIELD(H2),     FIELD(gammaPave), FIELD(gammaSurf), FIELD(qK),
+    FIELD(qKc),       FIELD(PK),  FIELD(dOut),   FIELD(aBar),      FIELD(fsd),       FIELD(xiB),
+    FIELD(C1),        FIELD(Es),  FIELD(C2),     FIELD(C3),        FIELD(Wlim),      FIELD(q),
+    FIELD(g),         FIELD(M1),  FIELD(V1),     FIELD(La),        FIELD(Lb),        FIELD(P),
+    FIELD(p),         FIELD(M2),  FIELD(V2),     FIELD(M3),        FIELD(V3),        FIELD(gamma0Md),
+    FIELD(gamma0Vd),  FIELD(h0),  FIELD(x0),     FIELD(As0),       FIELD(As),        FIELD(x),
+    FIELD(Mu),        FIELD(Vc),  FIELD(rhoPct), FIELD(rho),       FIELD(sigmaSs),   FIELD(Wfk),
+    FIELD(dSv),       FIELD(Asv), FIELD(rhoSv),  FIELD(Vcs),
 };
-constexpr Field<std::int16_t> kIntegers[] = {{"nBars", &R::nBars}, {"sv", &R::sv}, {"fcuk", &R::fcuk},
-                                             {"fsv", &R::fsv}};
-constexpr Field<std::string> kTexts[] = {{"loadLevel", &R::loadLevel}, {"concreteGrade", &R::concreteGrade},
-                                         {"barGrade", &R::barGrade}, {"envClass", &R::envClass},
-                                         {"stirrupGrade", &R::stirrupGrade}};
-constexpr Field<bool> kFlags[] = {{"isBuried", &R::isBuried}, {"isOpen", &R::isOpen}, {"isCustom", &R::isCustom}};
+constexpr Field<std::int16_t> kIntegers[] = {FIELD(nBars), FIELD(sv), FIELD(fcuk), FIELD(fsv)};
+constexpr Field<std::string> kTexts[] = {FIELD(loadLevel), FIELD(concreteGrade), FIELD(barGrade),
+                                         FIELD(envClass), FIELD(stirrupGrade)};
+constexpr Field<bool> kFlags[] = {FIELD(isBuried), FIELD(isOpen), FIELD(isCustom)};
+#undef FIELD
 constexpr std::pair<Check, const char*> kCheckNames[] = {
-    {Check::CompressionZone, "CompressionZone"}, {Check::MinimumReinforcement, "MinimumReinforcement"},
-    {Check::FlexuralCapacity, "FlexuralCapacity"}, {Check::CrackWidth, "CrackWidth"}, {Check::Shear, "Shear"}};
-// clang-format on
+    {Check::CompressionZone, "CompressionZone"},
+    {Check::MinimumReinforcement, "MinimumReinforcement"},
+    {Check::FlexuralCapacity, "FlexuralCapacity"},
+    {Check::CrackWidth, "CrackWidth"},
+    {Check::Shear, "Shear"}};
 
 const Json& goldenDesigns() {
     static const Json designs = [] {
