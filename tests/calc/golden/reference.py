@@ -4,7 +4,7 @@
 Written apart from the C++ core, from the formulas alone, so that the golden values cannot inherit a fault of
 the core or of the compiler that builds it. The arithmetic rule: each formula is evaluated in double, rounded
 to IEEE single (round to nearest even) when it is stored, and the next formula reads the stored single.
-Regenerate after changing a design or a formula:
+Regenerate after changing a design or a formula (the tests check that the committed file is this output):
 
     python3 tests/calc/golden/reference.py > tests/calc/golden/golden_results.json
 """
@@ -101,13 +101,13 @@ def half_even(text):
 def snapshot(inp, slab_type):
     r = fresh_record()
     r["isBuried"], r["isOpen"], r["isCustom"] = (slab_type == t for t in ("Buried", "Open", "Custom"))
-    for field, text in [("H", "txtTTG"), ("L0", "txtJKJ"), ("d1", "txtBDH"), ("d2", "txtBZH"), ("b", "txtGBK"),
-                        ("L", "txtJSKJ"), ("Lseat", "txtGZCD"), ("dBar", "CboZJZJ")]:
+    for field, text in [("H", "txtTTG"), ("L0", "txtJKJ"), ("d1", "txtBDH"), ("d2", "txtBZH"),
+                        ("b", "txtGBK"), ("L", "txtJSKJ"), ("Lseat", "txtGZCD"), ("dBar", "CboZJZJ")]:
         r[field] = number(inp[text])
     r["nBars"] = half_even(inp["txtZJGS"])
     r["loadLevel"], r["concreteGrade"] = inp["CboSJHZ"], inp["CboHNTDJ"]
-    for field, text in [("H1", "txtPZH"), ("H2", "txtBCH"), ("gammaPave", "txtPZRZ"), ("gammaSurf", "txtBCRZ"),
-                        ("qK", "txtJBHZ"), ("qKc", "txtJBHZKD"), ("PK", "txtJZL")]:
+    for field, text in [("H1", "txtPZH"), ("H2", "txtBCH"), ("gammaPave", "txtPZRZ"),
+                        ("gammaSurf", "txtBCRZ"), ("qK", "txtJBHZ"), ("qKc", "txtJBHZKD"), ("PK", "txtJZL")]:
         r[field] = number(inp[text])
     d_out, a_bar = BAR_SIZES[int(inp["CboZJZJ"])]
     r["dOut"], r["aBar"] = single(d_out), single(a_bar)
@@ -257,14 +257,16 @@ DESIGNS = [
     ("custom without a real compression zone", "Custom",
      {"txtBDH": "15", "txtBZH": "15", "txtJBHZ": "400", "txtJBHZKD": "3"}, None),
     ("compression zone too high", "Buried",
-     {"txtBDH": "40", "txtBZH": "40", "CboZJZJ": "32", "txtZJGS": "30", "txtTTG": "10"}, ("R235", "10", "10")),
+     {"txtBDH": "40", "txtBZH": "40", "CboZJZJ": "32", "txtZJGS": "30", "txtTTG": "10"},
+     ("R235", "10", "10")),
     ("four bars: below both minimum percentages", "Buried", {"txtZJGS": "4"}, None),
     ("five bars in C40: above 0.2 % but below 45 ftd/fsd", "Buried", {"txtZJGS": "5", **grade("C40")}, None),
     ("flexural capacity short", "Buried", {"txtZJGS": "6", "txtTTG": "30"}, ("HRB335", "12", "15")),
     ("crack width over the class III limit", "Buried", {"CboHJLB": "III类环境"}, None),
     ("shear short under 30 m of fill", "Buried", {"txtTTG": "30"}, ("R235", "10", "10")),
     ("shear short with more than 2.5 % steel", "Buried",
-     {"txtTTG": "30", "txtBDH": "60", "txtBZH": "60", "CboZJZJ": "32", "txtZJGS": "36"}, ("HRB335", "16", "12.5")),
+     {"txtTTG": "30", "txtBDH": "60", "txtBZH": "60", "CboZJZJ": "32", "txtZJGS": "36"},
+     ("HRB335", "16", "12.5")),
     # Custom loads.
     ("custom load covering exactly the span", "Custom", {"txtJBHZKD": "3.8"}, None),
     ("custom load longer than the span", "Custom", {"txtJBHZKD": "5"}, None),
@@ -272,8 +274,10 @@ DESIGNS = [
     ("custom without a uniform load", "Custom", {"txtJBHZ": "0", "txtJBHZKD": "0"}, None),
     ("custom heavy partial load", "Custom", {"txtJBHZ": "125.5", "txtJBHZKD": "1.3", "txtJZL": "240"}, None),
     # Open type.
-    ("open thick pavement", "Open", {"txtPZH": "20", "txtBCH": "12.5", "txtPZRZ": "24", "txtBCRZ": "22"}, None),
-    ("open span shorter than the wheel", "Open", {"txtJKJ": "0.1", "txtJSKJ": "0.2", "txtGZCD": "0.05"}, None),
+    ("open thick pavement", "Open",
+     {"txtPZH": "20", "txtBCH": "12.5", "txtPZRZ": "24", "txtBCRZ": "22"}, None),
+    ("open span shorter than the wheel", "Open",
+     {"txtJKJ": "0.1", "txtJSKJ": "0.2", "txtGZCD": "0.05"}, None),
     # Materials and classes.
     ("R235 bars", "Buried", {"CboZJDJ": "R235", "CboZJZJ": "16", "txtZJGS": "30"}, None),
     ("KL400 bars", "Buried", {"CboZJDJ": "KL400", "CboZJZJ": "28"}, None),
@@ -289,10 +293,11 @@ DESIGNS = [
      {"txtHNTKY": "14.3", "txtHNTKL": "1.43", "txtGBRZ": "26", "txtTRZ": "19.5", "txtGBK": "1.25",
       "txtBHC": "2.5", "txtTTG": "3.7e0"}, None),
     ("wide slab on a long span", "Buried",
-     {"txtGBK": "1.49", "txtJKJ": "5.25", "txtGZCD": "0.35", "txtJSKJ": "5.6", "txtTTG": "4.25", "txtBDH": "62",
-      "txtBZH": "66", "CboZJZJ": "28", "txtZJGS": "18"}, None),
+     {"txtGBK": "1.49", "txtJKJ": "5.25", "txtGZCD": "0.35", "txtJSKJ": "5.6", "txtTTG": "4.25",
+      "txtBDH": "62", "txtBZH": "66", "CboZJZJ": "28", "txtZJGS": "18"}, None),
     ("open culvert of short span", "Open",
-     {"txtJKJ": "1.5", "txtJSKJ": "1.75", "txtBDH": "25", "txtBZH": "27", "CboZJZJ": "16", "txtZJGS": "10"}, None),
+     {"txtJKJ": "1.5", "txtJSKJ": "1.75", "txtBDH": "25", "txtBZH": "27", "CboZJZJ": "16",
+      "txtZJGS": "10"}, None),
 ]
 
 
@@ -322,7 +327,7 @@ def golden_entry(name, slab_type, edits, stirrup):
     return entry
 
 
-def main():
+def golden_text():
     entries = [golden_entry(*design) for design in DESIGNS]
     # The designs must keep reaching what they are chosen for: every check fails somewhere, all three
     # fill bands occur, the trial zone without a real value occurs, and the stirrup dialog runs.
@@ -331,14 +336,26 @@ def main():
     assert {e["singles"]["P"] for e in entries if e["slabType"] == "Buried"} >= {"70", "280", "550"}
     assert any(e["singles"]["x0"] == "0" for e in entries)
     assert any("stirrup" in e for e in entries)
-    # One design per line group, each part of a design on one line, so that a change reads as a small diff.
-    out = sys.stdout
-    out.write('{\n"generator": "tests/calc/golden/reference.py",\n"designs": [\n')
-    for i, entry in enumerate(entries):
-        parts = ",\n  ".join("%s: %s" % (json.dumps(k), json.dumps(v, ensure_ascii=False)) for k, v in entry.items())
-        out.write("{\n  " + parts + "\n}" + ("," if i + 1 < len(entries) else "") + "\n")
-    out.write("]\n}\n")
+    # Each part of a design on one line, so that a change reads as a small diff.
+    designs = []
+    for entry in entries:
+        parts = ",\n  ".join("%s: %s" % (json.dumps(key), json.dumps(value, ensure_ascii=False))
+                              for key, value in entry.items())
+        designs.append("{\n  " + parts + "\n}")
+    header = '{\n"generator": "tests/calc/golden/reference.py",\n"designs": [\n'
+    return header + ",\n".join(designs) + "\n]\n}\n"
+
+
+def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--check":
+        with open(sys.argv[2], encoding="utf-8") as committed:
+            if committed.read() != golden_text():
+                print(sys.argv[2] + " is not what reference.py generates; regenerate it as its top says")
+                return 1
+        return 0
+    sys.stdout.write(golden_text())
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())
