@@ -3,15 +3,14 @@
 // must come out of every build type and compiler.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
 
 #include "calc/calculate.h"
+#include "calc/result_fields.h"
 #include "calc/stirrup.h"
 #include "test_support.h"
 
@@ -21,32 +20,19 @@ namespace {
 using Json = nlohmann::json;
 using R = CalculationResults;
 
+// The record's texts and flags; its numbers are listed once, in calc/result_fields.h.
 template <typename Member>
 struct Field {
     const char* name;
     Member R::*member;
 };
-// A field of the record under its own name, the key of the golden data.
-#define FIELD(member) \
-    { #member, &R::member }
-
-constexpr Field<float> kSingles[] = {
-    FIELD(H),         FIELD(L0),  FIELD(L),      FIELD(Lseat),     FIELD(d1),        FIELD(d2),
-    FIELD(b),         FIELD(c),   FIELD(dBar),   FIELD(fcd),       FIELD(ftd),       FIELD(gammaSlab),
-    FIELD(gammaSoil), FIELD(H1),  FIELD(H2),     FIELD(gammaPave), FIELD(gammaSurf), FIELD(qK),
-    FIELD(qKc),       FIELD(PK),  FIELD(dOut),   FIELD(aBar),      FIELD(fsd),       FIELD(xiB),
-    FIELD(C1),        FIELD(Es),  FIELD(C2),     FIELD(C3),        FIELD(Wlim),      FIELD(q),
-    FIELD(g),         FIELD(M1),  FIELD(V1),     FIELD(La),        FIELD(Lb),        FIELD(P),
-    FIELD(p),         FIELD(M2),  FIELD(V2),     FIELD(M3),        FIELD(V3),        FIELD(gamma0Md),
-    FIELD(gamma0Vd),  FIELD(h0),  FIELD(x0),     FIELD(As0),       FIELD(As),        FIELD(x),
-    FIELD(Mu),        FIELD(Vc),  FIELD(rhoPct), FIELD(rho),       FIELD(sigmaSs),   FIELD(Wfk),
-    FIELD(dSv),       FIELD(Asv), FIELD(rhoSv),  FIELD(Vcs),
-};
-constexpr Field<std::int16_t> kIntegers[] = {FIELD(nBars), FIELD(sv), FIELD(fcuk), FIELD(fsv)};
-constexpr Field<std::string> kTexts[] = {FIELD(loadLevel), FIELD(concreteGrade), FIELD(barGrade),
-                                         FIELD(envClass), FIELD(stirrupGrade)};
-constexpr Field<bool> kFlags[] = {FIELD(isBuried), FIELD(isOpen), FIELD(isCustom)};
-#undef FIELD
+constexpr Field<std::string> kTexts[] = {{"loadLevel", &R::loadLevel},
+                                         {"concreteGrade", &R::concreteGrade},
+                                         {"barGrade", &R::barGrade},
+                                         {"envClass", &R::envClass},
+                                         {"stirrupGrade", &R::stirrupGrade}};
+constexpr Field<bool> kFlags[] = {
+    {"isBuried", &R::isBuried}, {"isOpen", &R::isOpen}, {"isCustom", &R::isCustom}};
 constexpr std::pair<Check, const char*> kCheckNames[] = {
     {Check::CompressionZone, "CompressionZone"},
     {Check::MinimumReinforcement, "MinimumReinforcement"},
@@ -99,14 +85,14 @@ CalculationResults calculatedRecord(const Json& design) {
     CalculationResults r;
     initialiseCrackWidthFactors(r);
     recordConcreteGrade(r, input.CboHNTDJ);
-    EXPECT_TRUE(runCalculateCommand(input, r).calculated());
+    EXPECT_TRUE(runCalculateCommand(input, r));
     if (design.contains("stirrup")) {
         const Json& stirrup = design.at("stirrup");
         StirrupDesign dialog(r);
         dialog.load();
         dialog.selectGrade(stirrup.at("grade"));
         dialog.selectDiameter(stirrup.at("diameter"));
-        EXPECT_FALSE(dialog.press(stirrup.at("spacing"), input.CboHNTDJ).refusal);
+        EXPECT_TRUE(dialog.press(stirrup.at("spacing"), input.CboHNTDJ));
     }
     return r;
 }
@@ -117,12 +103,15 @@ float singleFromText(const Json& text) {
 
 void expectEveryStoredField(const std::string& design, const CalculationResults& r, const Json& expected) {
     const Json& singles = expected.at("singles");
-    EXPECT_EQ(singles.size(), std::size(kSingles)) << design << ": the data and the record differ in fields";
-    for (const auto& [name, member] : kSingles) {
-        EXPECT_TRUE(test::sameSingle(r.*member, singleFromText(singles.at(name)))) << design << ", " << name;
+    EXPECT_EQ(singles.size(), singleResultFields().size()) << design << ": the data and the record differ";
+    for (const SingleResultField& field : singleResultFields()) {
+        const std::string name(field.name);
+        EXPECT_TRUE(test::sameSingle(r.*field.member, singleFromText(singles.at(name))))
+            << design << ", " << name;
     }
-    for (const auto& [name, member] : kIntegers) {
-        EXPECT_EQ(r.*member, expected.at("integers").at(name).get<int>()) << design << ", " << name;
+    for (const CountResultField& field : countResultFields()) {
+        const std::string name(field.name);
+        EXPECT_EQ(r.*field.member, expected.at("integers").at(name).get<int>()) << design << ", " << name;
     }
     for (const auto& [name, member] : kTexts) {
         EXPECT_EQ(r.*member, expected.at("texts").at(name).get<std::string>()) << design << ", " << name;
