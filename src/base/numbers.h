@@ -23,8 +23,9 @@ static_assert(FLT_EVAL_METHOD == 0, "formulas must be evaluated in double exactl
 //
 // The rounding is opaque to the optimiser on purpose. GCC 12 at -O2/-O3 computed the moment M1 twice,
 // once scalar (rounded and stored) and once in a vector of doubles that was never rounded, and the load
-// combination read the unrounded copy, so gamma0Md came out one unit in the last place off. No reading
-// of our own code can rule such a fault out; leaving the compiler no value but the rounded single can.
+// combination read the unrounded copy, so gamma0Md came out one unit in the last place off (the stored
+// single test keeps that shape of code). No reading of our own code can rule such a fault out; leaving the
+// compiler no value but the rounded single can.
 // The empty asm statement takes the single in a floating-point register and gives back a value the
 // compiler knows nothing about, so every later reader converts that very single. It costs no
 // instruction; the optimiser only loses the freedom to fold or vectorise across a stored value.

@@ -26,11 +26,10 @@ struct Field {
     const char* name;
     Member R::*member;
 };
-constexpr Field<std::string> kTexts[] = {{"loadLevel", &R::loadLevel},
-                                         {"concreteGrade", &R::concreteGrade},
-                                         {"barGrade", &R::barGrade},
-                                         {"envClass", &R::envClass},
-                                         {"stirrupGrade", &R::stirrupGrade}};
+constexpr Field<std::string> kTexts[] = {
+    {"loadLevel", &R::loadLevel}, {"concreteGrade", &R::concreteGrade}, {"barGrade", &R::barGrade},
+    {"envClass", &R::envClass},   {"stirrupGrade", &R::stirrupGrade},   {"safetyName", &R::safetyName},
+    {"envName", &R::envName}};
 constexpr Field<bool> kFlags[] = {
     {"isBuried", &R::isBuried}, {"isOpen", &R::isOpen}, {"isCustom", &R::isCustom}};
 constexpr std::pair<Check, const char*> kCheckNames[] = {
@@ -69,8 +68,17 @@ bool edit(DesignInput& input, const std::string& control, const std::string& tex
     return false;
 }
 
+// The code edition of a design, by its year; 2004 where the design names none.
+Edition editionOf(const Json& design) {
+    return design.value("edition", 2004) == 2018 ? Edition::Jtg2018 : Edition::Jtg2004;
+}
+
+// The default record, switched to the design's edition and safety class as from the menu, then edited.
 DesignInput designInput(const Json& design) {
     DesignInput input;
+    DesignInputTarget settings(input);
+    settings.selectEdition(editionOf(design));
+    settings.selectSafetyClass(static_cast<SafetyClass>(design.value("safetyClass", 2)));
     input.slabType = slabTypeNamed(design.at("slabType"));
     for (const auto& [control, text] : design.at("edits").items()) {
         EXPECT_TRUE(edit(input, control, text.get<std::string>())) << "no input field " << control;
@@ -102,6 +110,7 @@ float singleFromText(const Json& text) {
 }
 
 void expectEveryStoredField(const std::string& design, const CalculationResults& r, const Json& expected) {
+    EXPECT_EQ(r.edition, editionOf(expected)) << design << ", edition";
     const Json& singles = expected.at("singles");
     EXPECT_EQ(singles.size(), singleResultFields().size()) << design << ": the data and the record differ";
     for (const SingleResultField& field : singleResultFields()) {
