@@ -74,23 +74,25 @@ void LastInputFile::restore(InputTarget& target) const {
 }
 
 Expected<void> LastInputFile::write(const DesignInput& input) const {
-    const QString programPath = pathToWrite(m_programFolder);
-    const Expected<void> inProgramFolder = writeInputFile(programPath, input, kUnwritable);
-    if (inProgramFolder) {
+    std::string failures;
+    const auto writeIn = [&](const QString& folder) {
+        const QString path = pathToWrite(folder);
+        const Expected<void> written = writeInputFile(path, input, kUnwritable);
+        if (!written) {
+            failures += "\n" + failureLine(path, written.error());
+        }
+        return written.has_value();
+    };
+    if (!m_programFolder.isEmpty() && writeIn(m_programFolder)) {
         return {};
     }
-    const std::string message =
-        "本次的输入未能保存，下次启动时将不会恢复。\n" + failureLine(programPath, inProgramFolder.error());
-    if (m_userFolder.isEmpty()) {
-        return failure(ErrorCode::CannotWrite, message);
+    if (!m_userFolder.isEmpty()) {
+        QDir().mkpath(m_userFolder);
+        if (writeIn(m_userFolder)) {
+            return {};
+        }
     }
-    QDir().mkpath(m_userFolder);
-    const QString userPath = pathToWrite(m_userFolder);
-    const Expected<void> inUserFolder = writeInputFile(userPath, input, kUnwritable);
-    if (inUserFolder) {
-        return {};
-    }
-    return failure(ErrorCode::CannotWrite, message + "\n" + failureLine(userPath, inUserFolder.error()));
+    return failure(ErrorCode::CannotWrite, "本次的输入未能保存，下次启动时将不会恢复。" + failures);
 }
 
 }  // namespace tavrel::app

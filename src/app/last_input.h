@@ -17,7 +17,8 @@ namespace tavrel::app {
 // Which one is read: the more recently written of the two, so the last exit wins whether it reached
 // the program's folder or had to fall back to the per-user folder; the other one when that cannot be
 // opened.
-// Where it is written: the program's folder first; the per-user folder when that fails. A character
+// Where it is written: the program's folder first; the per-user folder when that fails. A packaged program
+// gives no program folder and writes the per-user folder only. A character
 // the file cannot carry is written as "?", so the rest of the input is always kept.
 class LastInputFile {
   public:

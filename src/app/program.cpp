@@ -15,8 +15,11 @@ namespace tavrel::app {
 
 ProgramFolders ProgramFolders::installed() {
     const std::string programFolder = platform::programFolder();
+    // A packaged program keeps the last input in the per-user folder only, also where the user may
+    // write the system folder (the superuser): a file left in /usr/bin belongs to no package.
+    const bool packaged = platform::readsInstalledData(programFolder, kFigureFolderName);
     return {
-        QString::fromStdString(programFolder),
+        packaged ? QString() : QString::fromStdString(programFolder),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
         QString::fromStdString(figureFolderOf(programFolder)),
         QDir::tempPath(),

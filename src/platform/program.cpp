@@ -50,17 +50,35 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 
 #endif
 
-std::string dataFolder(const std::string& programFolder, std::string_view name) {
+namespace {
+
+// The data folder `name` beside the executable and where the package installs it.
+struct DataFolderPlaces {
+    std::filesystem::path beside;
+    std::filesystem::path installed;
+};
+
+DataFolderPlaces dataFolderPlaces(const std::string& programFolder, std::string_view name) {
     const std::filesystem::path program = pathFromUtf8(programFolder);
     const std::filesystem::path folderName = pathFromUtf8(std::string(name));
-    const std::filesystem::path beside = program / folderName;
-    const std::filesystem::path installed =
-        (program / ".." / "share" / "tavrel" / folderName).lexically_normal();
+    return {program / folderName, (program / ".." / "share" / "tavrel" / folderName).lexically_normal()};
+}
+
+bool readsInstalled(const DataFolderPlaces& places) {
     std::error_code error;
-    if (!std::filesystem::is_directory(beside, error) && std::filesystem::is_directory(installed, error)) {
-        return utf8FromPath(installed);
-    }
-    return utf8FromPath(beside);
+    return !std::filesystem::is_directory(places.beside, error) &&
+           std::filesystem::is_directory(places.installed, error);
+}
+
+}  // namespace
+
+std::string dataFolder(const std::string& programFolder, std::string_view name) {
+    const DataFolderPlaces places = dataFolderPlaces(programFolder, name);
+    return utf8FromPath(readsInstalled(places) ? places.installed : places.beside);
+}
+
+bool readsInstalledData(const std::string& programFolder, std::string_view name) {
+    return readsInstalled(dataFolderPlaces(programFolder, name));
 }
 
 }  // namespace tavrel::platform

@@ -16,6 +16,10 @@ std::string programFolder();
 // one beside the executable, so that what is missing is looked for, and reported, there as before.
 std::string dataFolder(const std::string& programFolder, std::string_view name);
 
+// True when the program reads its data `name` from ../share/tavrel/ (none beside the executable): a
+// packaged program in a system folder such as /usr/bin, which is no place for a user's own files.
+bool readsInstalledData(const std::string& programFolder, std::string_view name);
+
 // The command-line arguments after the program name, in UTF-8 (on Windows `argv` is in the ANSI code page
 // and would lose Chinese file names, so the wide command line is read instead).
 std::vector<std::string> utf8Arguments(int argc, char** argv);

@@ -423,6 +423,18 @@ class LifecycleTest : public QObject {
         QCOMPARE(f->listText("CboHNTDJ"), grade);
     }
 
+    // A packaged program names no program folder: the exit writes the per-user folder, never a file
+    // relative to the current folder, and the next start reads it back from there.
+    void aPackagedProgramKeepsItsLastInputInThePerUserFolderOnly() {
+        QVERIFY(f->start());
+        const LastInputFile lastInput(QString(), f->folders.userData);
+        QVERIFY(lastInput.write(f->window().designInput()).has_value());
+        QCOMPARE(readBytes(f->userFile("Date.dat")), referenceBytes());
+        QCOMPARE(lastInput.filesToRead(), QStringList{f->userFile("Date.dat")});
+        QVERIFY(!QFileInfo::exists(f->lastInputPath()));
+        QVERIFY(!QFileInfo::exists(QDir::current().filePath(QStringLiteral("Date.dat"))));
+    }
+
     // The modal About dialog is the newest window when the session ends while it is open.
     void theEndOfTheSessionClosesAnOpenAboutDialog() {
         QVERIFY(f->start());

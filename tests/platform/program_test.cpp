@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string_view>
 
 #include "platform/files.h"
 #include "temporary_folder.h"
@@ -41,6 +42,8 @@ TEST(DataFolder, IsBesideTheExecutableThenInTheSharedFolderOfTheInstall) {
         }
         EXPECT_EQ(dataFolder(utf8FromPath(top / "bin"), "计算书图例"),
                   utf8FromPath(top / pathFromUtf8(c.found)));
+        EXPECT_EQ(readsInstalledData(utf8FromPath(top / "bin"), "计算书图例"),
+                  std::string_view(c.found).starts_with("share/"));
     }
 }
 
