@@ -6,10 +6,7 @@
 #include <cstdint>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/windows_api.h"
 #else
 #include <iconv.h>
 #endif

@@ -6,15 +6,14 @@
 #include <cstring>
 
 #ifdef _WIN32
-#include <algorithm>
-#include <climits>
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
-#include <windows.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/windows_api.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>

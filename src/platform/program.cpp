@@ -5,10 +5,7 @@
 #include <system_error>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/windows_api.h"
 // shellapi.h needs the declarations of windows.h first.
 #include <shellapi.h>
 #endif
