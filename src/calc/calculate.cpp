@@ -109,15 +109,11 @@ void takeSnapshot(const DesignInput& input, CalculationResults& r) {
     r.isBuried = input.slabType == SlabType::Buried;
     r.isOpen = input.slabType == SlabType::Open;
     r.isCustom = input.slabType == SlabType::Custom;
-    for (const SingleResultField& field : singleResultFields()) {
-        if (field.source) {
-            copyNumber(input.*field.source, r.*field.member);
-        }
+    for (const SingleResultField& field : snapshotSingleFields()) {
+        copyNumber(input.*field.source, r.*field.member);
     }
-    for (const CountResultField& field : countResultFields()) {
-        if (field.source) {
-            copyCount(input.*field.source, r.*field.member);
-        }
+    for (const CountResultField& field : snapshotCountFields()) {
+        copyCount(input.*field.source, r.*field.member);
     }
     r.loadLevel = input.CboSJHZ;
     r.concreteGrade = input.CboHNTDJ;

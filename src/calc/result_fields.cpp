@@ -1,7 +1,9 @@
 // The numeric fields of the results record by name, with the input text each snapshot field comes from.
 #include "calc/result_fields.h"
 
+#include <algorithm>
 #include <array>
+#include <type_traits>
 
 namespace tavrel {
 
@@ -93,6 +95,22 @@ constexpr std::array kCountFields{
 };
 // clang-format on
 
+// The fields of `kFields` that the snapshot converts from an input text, in record order, gathered at
+// compile time: every calculation takes a snapshot, and walking the whole record for its few converted
+// fields would cost as much again as the conversions themselves.
+template <const auto& kFields>
+constexpr auto fieldsWithSource() {
+    constexpr auto hasSource = [](const auto& field) { return field.source != nullptr; };
+    std::array<typename std::remove_cvref_t<decltype(kFields)>::value_type,
+               std::ranges::count_if(kFields, hasSource)>
+        sourced{};
+    std::ranges::copy_if(kFields, sourced.begin(), hasSource);
+    return sourced;
+}
+
+constexpr auto kSnapshotSingleFields = fieldsWithSource<kSingleFields>();
+constexpr auto kSnapshotCountFields = fieldsWithSource<kCountFields>();
+
 }  // namespace
 
 std::span<const SingleResultField> singleResultFields() {
@@ -101,6 +119,14 @@ std::span<const SingleResultField> singleResultFields() {
 
 std::span<const CountResultField> countResultFields() {
     return kCountFields;
+}
+
+std::span<const SingleResultField> snapshotSingleFields() {
+    return kSnapshotSingleFields;
+}
+
+std::span<const CountResultField> snapshotCountFields() {
+    return kSnapshotCountFields;
 }
 
 }  // namespace tavrel

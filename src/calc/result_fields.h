@@ -45,6 +45,10 @@ constexpr bool writtenUnder(WrittenUnder scope, Edition edition) {
 std::span<const SingleResultField> singleResultFields();
 std::span<const CountResultField> countResultFields();
 
+// The fields of the two lists above that the snapshot converts from an input text, in record order.
+std::span<const SingleResultField> snapshotSingleFields();
+std::span<const CountResultField> snapshotCountFields();
+
 // True for the fields that the calculation computes (loads and forces, section values): a value that is
 // not finite there comes from inputs too large to calculate with. A field of the 2018 edition left from an
 // earlier calculation passed this check when it was computed.
