@@ -14,7 +14,10 @@
 namespace tavrel::app {
 
 ProgramFolders ProgramFolders::installed() {
-    const std::string programFolder = platform::programFolder();
+    return ofProgramIn(platform::programFolder());
+}
+
+ProgramFolders ProgramFolders::ofProgramIn(const std::string& programFolder) {
     // A packaged program keeps the last input in the per-user folder only, also where the user may
     // write the system folder (the superuser): a file left in /usr/bin belongs to no package.
     const bool packaged = platform::readsInstalledData(programFolder, kFigureFolderName);

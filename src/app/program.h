@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 #include "app/file_commands.h"
 #include "app/last_input.h"
@@ -25,8 +26,10 @@ struct ProgramFolders {
     QString figures;   // the diagrams the report embeds
     QString reports;   // where each report is written as a new file
 
-    // The folders of the installed program.
+    // The folders of the running program.
     static ProgramFolders installed();
+    // The folders of a program whose executable lies in `programFolder` (UTF-8).
+    static ProgramFolders ofProgramIn(const std::string& programFolder);
 };
 
 // The input file named on the command line, as an absolute path: what the menu entry passes for a .tvrl

@@ -1,6 +1,7 @@
 // A file given on the command line, as the menu entry passes a .tvrl file opened from the desktop: found
 // among the arguments, and opened at start as 打开 opens it, without its question.
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app_test_support.h"
@@ -52,6 +53,25 @@ class StartFileTest : public QObject {
         QFETCH(QStringList, arguments);
         QFETCH(QString, file);
         QCOMPARE(fileToOpen(arguments).value_or(QString()), file);
+    }
+
+    // The last input lives beside a program run from its own folder, and in the per-user folder only for
+    // a packaged one, which reads its diagrams from ../share/tavrel.
+    void onlyAProgramRunFromItsOwnFolderKeepsItsLastInputBesideItself_data() {
+        QTest::addColumn<QString>("figures");  // below the temporary root
+        QTest::addColumn<bool>("keptBeside");
+        QTest::newRow("build tree or copied folder") << "bin/计算书图例" << true;
+        QTest::newRow("packaged") << "share/tavrel/计算书图例" << false;
+    }
+    void onlyAProgramRunFromItsOwnFolderKeepsItsLastInputBesideItself() {
+        QFETCH(QString, figures);
+        QFETCH(bool, keptBeside);
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")) && QDir(root.path()).mkpath(figures));
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const ProgramFolders folders = ProgramFolders::ofProgramIn(bin.toStdString());
+        QCOMPARE(folders.program, keptBeside ? bin : QString());
+        QCOMPARE(folders.figures, QDir::cleanPath(root.filePath(figures)));
     }
 
     void aGivenFileOpensWithoutTheQuestion() {
