@@ -143,10 +143,6 @@ const MaterialTables& materialTables(Edition edition) {
     return edition == Edition::Jtg2018 ? kMaterials2018 : kMaterials2004;
 }
 
-std::span<const BarSize> barSizes() {
-    return kBarSizes;
-}
-
 std::span<const StirrupSize> stirrupSizes() {
     return kStirrupSizes;
 }

@@ -72,8 +72,7 @@ struct MaterialTables {
 
 const MaterialTables& materialTables(Edition edition);
 
-// The two editions share the bar sizes and the stirrup sizes.
-std::span<const BarSize> barSizes();
+// The stirrup sizes, the same in both editions.
 std::span<const StirrupSize> stirrupSizes();
 
 // Bar grades JTG 3362-2018 renamed: the same kind of bar under its old and its new designation.

@@ -82,7 +82,6 @@ class StirrupDesign {
     bool hasCurrentCapacity() const { return m_hasCurrentCapacity; }
 
     std::int16_t strength() const { return m_strength; }
-    const std::string& selectedDiameter() const { return m_diameterText; }
 
   private:
     CalculationResults& m_results;
