@@ -10,24 +10,24 @@
 namespace tavrel {
 namespace {
 
-// The default buried slab, end thickness 20-150 cm, every diameter.
-void BM_DesignOne(benchmark::State& state) {
-    const DesignRequest request;
+// Runs one search on the request, counting the calculations it takes.
+void runSearch(benchmark::State& state, DesignOutcome (*search)(const DesignRequest&),
+               const DesignRequest& request) {
     for (auto _ : state) {
-        DesignOutcome outcome = findDesign(request);
+        DesignOutcome outcome = search(request);
         benchmark::DoNotOptimize(outcome);
         state.counters["candidates"] = static_cast<double>(outcome.candidatesEvaluated);
     }
 }
+
+// The default buried slab, end thickness 20-150 cm, every diameter.
+void BM_DesignOne(benchmark::State& state) {
+    runSearch(state, findDesign, DesignRequest{});
+}
 BENCHMARK(BM_DesignOne)->Unit(benchmark::kMillisecond);
 
 void BM_DesignOneNaive(benchmark::State& state) {
-    const DesignRequest request;
-    for (auto _ : state) {
-        DesignOutcome outcome = findDesignExhaustively(request);
-        benchmark::DoNotOptimize(outcome);
-        state.counters["candidates"] = static_cast<double>(outcome.candidatesEvaluated);
-    }
+    runSearch(state, findDesignExhaustively, DesignRequest{});
 }
 BENCHMARK(BM_DesignOneNaive)->Unit(benchmark::kMillisecond);
 
@@ -35,11 +35,7 @@ BENCHMARK(BM_DesignOneNaive)->Unit(benchmark::kMillisecond);
 void BM_DesignOneCheapest(benchmark::State& state) {
     DesignRequest request;
     request.objective = DesignObjective::Cheapest;
-    for (auto _ : state) {
-        DesignOutcome outcome = findDesign(request);
-        benchmark::DoNotOptimize(outcome);
-        state.counters["candidates"] = static_cast<double>(outcome.candidatesEvaluated);
-    }
+    runSearch(state, findDesign, request);
 }
 BENCHMARK(BM_DesignOneCheapest)->Unit(benchmark::kMillisecond);
 

@@ -94,14 +94,9 @@ double recordWidthM(const DesignInput& record) {
 
 // The request's bar sizes in order of outer diameter, which the shear argument (b) walks.
 std::vector<BarOption> barOptions(const DesignRequest& request) {
-    std::vector<std::string> entries = request.diameters;
-    if (entries.empty()) {
-        const auto all = barDiameterEntries();
-        entries.assign(all.begin(), all.end());
-    }
     const double width = recordWidthM(request.record);
     std::vector<BarOption> bars;
-    for (const std::string& entry : entries) {
+    for (const std::string& entry : triedDiameters(request)) {
         const auto size = findBarSize(toSingle(parseLenient(entry)));
         const bool listed =
             std::any_of(bars.begin(), bars.end(), [&](const BarOption& b) { return b.text == entry; });
@@ -134,14 +129,20 @@ struct Judgement {
     int failedChecks() const { return static_cast<int>(std::count(passed.begin(), passed.end(), false)); }
 };
 
-// One record, edited in place from candidate to candidate, and one results record, started as the
-// main window starts its own; every candidate goes through validateAndCalculate like the command.
+// A results record for `record`, started as the main window starts its own.
+CalculationResults startedResults(const DesignInput& record) {
+    CalculationResults results;
+    initialiseCrackWidthFactors(results);
+    recordConcreteGrade(results, record.CboHNTDJ);
+    return results;
+}
+
+// One record, edited in place from candidate to candidate, and one results record; every candidate goes
+// through validateAndCalculate like the command.
 class CandidateJudge {
   public:
-    explicit CandidateJudge(const DesignInput& record) : m_record(record), m_input(record) {
-        initialiseCrackWidthFactors(m_results);
-        recordConcreteGrade(m_results, record.CboHNTDJ);
-    }
+    explicit CandidateJudge(const DesignInput& record)
+        : m_record(record), m_input(record), m_results(startedResults(record)) {}
 
     // Puts the thickness texts of d1 into the record; the reason when they cannot be written.
     std::string setEndThickness(int d1Cm) {
@@ -217,6 +218,10 @@ bool keyRanksBefore(const RankKey& a, const RankKey& b, DesignObjective objectiv
 
 RankKey keyOf(const Candidate& c) {
     return {c.endThicknessCm, c.cost, c.quantities.steelKg, c.bar->size.dBar, c.count};
+}
+
+RankKey keyOf(const SlabDesign& d) {
+    return {d.endThicknessCm, d.cost, d.quantities.steelKg, d.barDiameterMm, d.barCount};
 }
 
 // The quantities of `count` bars at the thickness the record `r` was calculated for.
@@ -477,6 +482,14 @@ std::string recordProblem(const DesignInput& record) {
 
 }  // namespace
 
+std::vector<std::string> triedDiameters(const DesignRequest& request) {
+    if (!request.diameters.empty()) {
+        return request.diameters;
+    }
+    const auto all = barDiameterEntries();
+    return std::vector<std::string>(all.begin(), all.end());
+}
+
 std::optional<std::string> requestProblem(const DesignRequest& request) {
     if (request.minEndThicknessCm < 1 || request.maxEndThicknessCm > kLargestEndThicknessCm) {
         return "板端厚范围应在1至" + std::to_string(kLargestEndThicknessCm) + " cm之间";
@@ -573,9 +586,14 @@ DesignInput withDesign(const DesignInput& record, const DesignTexts& texts) {
 }
 
 bool ranksBefore(const SlabDesign& a, const SlabDesign& b, DesignObjective objective) {
-    return keyRanksBefore({a.endThicknessCm, a.cost, a.quantities.steelKg, a.barDiameterMm, a.barCount},
-                          {b.endThicknessCm, b.cost, b.quantities.steelKg, b.barDiameterMm, b.barCount},
-                          objective);
+    return keyRanksBefore(keyOf(a), keyOf(b), objective);
+}
+
+DesignFigures designFigures(const SlabDesign& design) {
+    return {
+        design.texts.txtBDH + "/" + design.texts.txtBZH, design.texts.txtZJGS + "Φ" + design.texts.CboZJZJ,
+        formatFixed(design.centreSpacingMm, 1),          formatFixed(design.quantities.concreteM3, 2),
+        formatFixed(design.quantities.steelKg, 1),       formatFixed(design.cost, 2)};
 }
 
 std::string governingCheckText(const SlabDesign& design) {
@@ -626,9 +644,7 @@ DesignOutcome findDesignExhaustively(const DesignRequest& request) {
                 if (!candidate.problem.empty()) {
                     continue;
                 }
-                CalculationResults r;
-                initialiseCrackWidthFactors(r);
-                recordConcreteGrade(r, request.record.CboHNTDJ);
+                CalculationResults r = startedResults(request.record);
                 const Expected<CalculateOutcome, Refusal> outcome =
                     runCalculateCommand(withDesign(request.record, candidate.texts), r);
                 ++evaluations;

@@ -42,6 +42,9 @@ struct DesignRequest {
     BarDetailing detailing;
 };
 
+// The main-bar diameters the request tries: its own list, or every entry of the main-bar list.
+std::vector<std::string> triedDiameters(const DesignRequest& request);
+
 // What is wrong with the request's thickness range, diameters or prices, as a message for the user;
 // nothing when the request can be searched.
 std::optional<std::string> requestProblem(const DesignRequest& request);
@@ -98,6 +101,19 @@ struct SlabDesign {
     Check governing = Check::Shear;
     bool operator==(const SlabDesign&) const = default;
 };
+
+// A design's figures as every view prints them: "96/101" (d1/d2, cm), "18Φ22" (count and diameter, mm),
+// centre spacing "55.0" (mm), concrete "4.00" (m³ per slab), main steel "217.0" (kg per slab) and
+// price "2487.50" (yuan per slab).
+struct DesignFigures {
+    std::string thickness;
+    std::string bars;
+    std::string spacing;
+    std::string concrete;
+    std::string steel;
+    std::string cost;
+};
+DesignFigures designFigures(const SlabDesign& design);
 
 // The governing check by name; the shear check names the upper limit of the section where that governs
 // it ("斜截面抗剪承载力（抗剪截面尺寸，γ0Vd/Vmax）").

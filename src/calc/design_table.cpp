@@ -9,6 +9,7 @@
 #include <exception>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 #include "calc/validation.h"
 
@@ -20,28 +21,34 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 // Steps counted from (last - first)/step may fall a rounding short of a whole number (0.1 steps).
 constexpr double kStepCountSlack = 1e-9;
 
-AxisValues axisValues(const AxisRange& range, const std::string& quantity) {
-    AxisValues values;
+// What is wrong with a range of `quantity` ("净跨径"), or nothing.
+std::string rangeProblem(const AxisRange& range, const std::string& quantity) {
     if (!std::isfinite(range.first) || !std::isfinite(range.last) || !std::isfinite(range.step)) {
-        values.problem = quantity + "范围应为数值";
-    } else if (range.first > range.last) {
-        values.problem = quantity + "范围的起点大于终点";
-    } else if (!(range.step > 0)) {
-        values.problem = quantity + "范围的步长应大于0";
-    } else if ((range.last - range.first) / range.step + 1 > static_cast<double>(kMostAxisValues)) {
-        values.problem = quantity + "范围内的数值过多（最多" + std::to_string(kMostAxisValues) + "个）";
+        return quantity + "范围应为数值";
     }
-    if (!values.problem.empty()) {
-        return values;
+    if (range.first > range.last) {
+        return quantity + "范围的起点大于终点";
+    }
+    if (!(range.step > 0)) {
+        return quantity + "范围的步长应大于0";
+    }
+    if ((range.last - range.first) / range.step + 1 > static_cast<double>(kMostAxisValues)) {
+        return quantity + "范围内的数值过多（最多" + std::to_string(kMostAxisValues) + "个）";
+    }
+    return {};
+}
+
+AxisValues axisValues(const AxisRange& range, const std::string& quantity) {
+    if (std::string problem = rangeProblem(range, quantity); !problem.empty()) {
+        return {{}, std::move(problem)};
     }
     const auto count =
         static_cast<std::size_t>(std::floor((range.last - range.first) / range.step + kStepCountSlack));
+    AxisValues values;
     for (std::size_t i = 0; i <= count; ++i) {
         const auto text = valueText(range.first + static_cast<double>(i) * range.step);
         if (!text) {
-            values.problem = quantity + "无法写成十个字符以内的数值";
-            values.texts.clear();
-            return values;
+            return {{}, quantity + "无法写成十个字符以内的数值"};
         }
         values.texts.push_back(*text);
     }

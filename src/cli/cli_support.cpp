@@ -1,8 +1,5 @@
-// What the commands of the command-line tool share: the input file and singles in JSON.
+// What the commands of the command-line tool share: the input file and the output beside it.
 #include "cli/cli_support.h"
-
-#include <cstdio>
-#include <cstdlib>
 
 #include "model/tvrl.h"
 #include "platform/files.h"
@@ -39,12 +36,6 @@ bool outputReplacesInput(const std::string& input, const std::string& output, st
     }
     err << kind << "不能替换输入文件：" << output << "\n";
     return true;
-}
-
-Json singleJson(float value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
-    return Json(std::strtod(buffer, nullptr));
 }
 
 }  // namespace tavrel::cli

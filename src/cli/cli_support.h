@@ -1,8 +1,6 @@
 // What the commands of the command-line tool share: reading the input file as the open command does, and
-// stored singles in JSON.
+// stored singles in JSON (those of report/design_json.h, which the table file writes too).
 #pragma once
-
-#include <nlohmann/json.hpp>
 
 #include <optional>
 #include <ostream>
@@ -12,10 +10,9 @@
 
 #include "base/expected.h"
 #include "model/design_input.h"
+#include "report/design_json.h"
 
 namespace tavrel::cli {
-
-using Json = nlohmann::ordered_json;
 
 // A file read as the open command reads it, with the messages the open command shows about its edition
 // and safety class lines.
@@ -35,8 +32,5 @@ std::optional<DesignInput> readRecord(const std::string& path, std::ostream& err
 // path or link): a file made from the input must never take its place.
 bool outputReplacesInput(const std::string& input, const std::string& output, std::ostream& err,
                          std::string_view kind = "输出文件");
-
-// A stored single with 9 significant digits, so that the value read back is the same single.
-Json singleJson(float value);
 
 }  // namespace tavrel::cli

@@ -77,13 +77,8 @@ Json outcomeJson(const DesignOutcome& outcome) {
     j["quantities"] = nullptr;
     j["utilisation"] = nullptr;
     if (const auto& d = outcome.design) {
-        j["design"] = {{"txtBDH", d->texts.txtBDH},
-                       {"txtBZH", d->texts.txtBZH},
-                       {"CboZJZJ", d->texts.CboZJZJ},
-                       {"txtZJGS", d->texts.txtZJGS},
-                       {"txtJSKJ", d->texts.txtJSKJ ? Json(*d->texts.txtJSKJ) : Json(nullptr)}};
-        j["quantities"] = {{"concreteM3", singleJson(d->quantities.concreteM3)},
-                           {"steelKg", singleJson(d->quantities.steelKg)}};
+        j["design"] = designTextsJson(d->texts);
+        j["quantities"] = quantitiesJson(d->quantities);
         j["utilisation"] = utilisationJson(d->utilisation);
     }
     j["candidatesEvaluated"] = outcome.candidatesEvaluated;
@@ -91,15 +86,16 @@ Json outcomeJson(const DesignOutcome& outcome) {
 }
 
 void printDesign(const SlabDesign& d, const DesignRequest& request, long candidates, std::ostream& out) {
+    const DesignFigures figures = designFigures(d);
     out << "板端厚 d1 (cm)\t" << d.texts.txtBDH << "\n";
     out << "板中厚 d2 (cm)\t" << d.texts.txtBZH << "\n";
-    out << "主筋\t" << d.texts.txtZJGS << "Φ" << d.texts.CboZJZJ << " (" << request.record.CboZJDJ << ")\n";
-    out << "主筋间距 (mm)\t" << formatFixed(d.centreSpacingMm, 1) << "\n";
+    out << "主筋\t" << figures.bars << " (" << request.record.CboZJDJ << ")\n";
+    out << "主筋间距 (mm)\t" << figures.spacing << "\n";
     out << "计算跨径 (m)\t" << d.texts.txtJSKJ.value_or(request.record.txtJSKJ) << "\n";
-    out << "混凝土 (m³/块)\t" << formatFixed(d.quantities.concreteM3, 2) << "\n";
-    out << "主筋 (kg/块)\t" << formatFixed(d.quantities.steelKg, 1) << "\n";
+    out << "混凝土 (m³/块)\t" << figures.concrete << "\n";
+    out << "主筋 (kg/块)\t" << figures.steel << "\n";
     if (request.objective == DesignObjective::Cheapest) {
-        out << "造价 (元/块)\t" << formatFixed(d.cost, 2) << "\n";
+        out << "造价 (元/块)\t" << figures.cost << "\n";
     }
     out << "利用率\n";
     for (Check check : kChecksInOrder) {

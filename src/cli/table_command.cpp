@@ -1,11 +1,13 @@
 // The table command: a design per span (and fill), written as a workbook, text, document or JSON, with a
 // progress bar on a terminal.
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <iostream>
 #include <optional>
 #include <thread>
 
+#include "base/numbers.h"
 #include "calc/design_table.h"
 #include "cli/cli.h"
 #include "cli/cli_support.h"
@@ -41,13 +43,12 @@ std::optional<AxisRange> readRange(const std::string& option, const std::string&
 }
 
 bool readThreads(const std::string& text, unsigned& threads, std::ostream& err) {
-    const auto values = numberList(text, ',', 1);
-    if (!values || (*values)[0] < 1 || (*values)[0] > kMostThreads ||
-        (*values)[0] != static_cast<int>((*values)[0])) {
+    const std::optional<double> value = parseStrict(text);
+    if (!value || *value < 1 || *value > kMostThreads || *value != std::floor(*value)) {
         err << "--threads expects a whole number from 1 to " << kMostThreads << "\n";
         return false;
     }
-    threads = static_cast<unsigned>((*values)[0]);
+    threads = static_cast<unsigned>(*value);
     return true;
 }
 

@@ -37,14 +37,7 @@ std::string objectiveName(DesignObjective objective) {
 }
 
 std::string diametersText(const DesignRequest& request) {
-    if (!request.diameters.empty()) {
-        return joined(request.diameters, "、") + " mm";
-    }
-    std::vector<std::string> all;
-    for (std::string_view entry : barDiameterEntries()) {
-        all.emplace_back(entry);
-    }
-    return joined(all, "、") + " mm";
+    return joined(triedDiameters(request), "、") + " mm";
 }
 
 std::string number(double value) {
@@ -84,14 +77,14 @@ DesignCellTexts designCellTexts(const DesignOutcome& outcome) {
         texts.remark = outcome.message;
         return texts;
     }
-    const SlabDesign& d = *outcome.design;
+    DesignFigures figures = designFigures(*outcome.design);
     texts.found = true;
-    texts.thickness = d.texts.txtBDH + "/" + d.texts.txtBZH;
-    texts.bars = d.texts.txtZJGS + "Φ" + d.texts.CboZJZJ;
-    texts.spacing = formatFixed(d.centreSpacingMm, 1);
-    texts.concrete = formatFixed(d.quantities.concreteM3, 2);
-    texts.steel = formatFixed(d.quantities.steelKg, 1);
-    texts.remark = governingCheckText(d);
+    texts.thickness = std::move(figures.thickness);
+    texts.bars = std::move(figures.bars);
+    texts.spacing = std::move(figures.spacing);
+    texts.concrete = std::move(figures.concrete);
+    texts.steel = std::move(figures.steel);
+    texts.remark = governingCheckText(*outcome.design);
     return texts;
 }
 

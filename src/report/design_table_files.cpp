@@ -14,8 +14,6 @@ namespace tavrel {
 
 namespace {
 
-constexpr const char* kFileKind = "设计表";
-
 std::string lowerExtension(const std::string& path) {
     std::string extension = platform::utf8FromPath(platform::pathFromUtf8(path).extension());
     std::transform(extension.begin(), extension.end(), extension.begin(),
@@ -26,7 +24,7 @@ std::string lowerExtension(const std::string& path) {
 // The document written, or why not; the pictures it may lack are none (a table has none).
 Expected<void> writtenDocument(const ReportDocument& document, const std::string& path) {
     const Expected<WrittenReport> written =
-        writeDocx(document, path, std::chrono::system_clock::now(), kFileKind);
+        writeDocx(document, path, std::chrono::system_clock::now(), kDesignTableFileKind);
     if (!written) {
         return unexpected(written.error());
     }
@@ -59,15 +57,16 @@ Expected<void> writeDesignTable(const DesignTable& table, const TableRequest& re
             case TableFormat::Xlsx:
                 return writeDesignTableXlsx(table, request, path);
             case TableFormat::Csv:
-                return replaceFileAtomically(path, designTableCsv(table), kFileKind);
+                return replaceFileAtomically(path, designTableCsv(table), kDesignTableFileKind);
             case TableFormat::Docx:
                 return writtenDocument(designTableDocument(table, request), path);
             case TableFormat::Json:
                 break;
         }
-        return replaceFileAtomically(path, designTableJson(table, request), kFileKind);
+        return replaceFileAtomically(path, designTableJson(table, request), kDesignTableFileKind);
     } catch (const std::exception& exception) {
-        return failure(ErrorCode::Package, std::string(kFileKind) + "文件生成失败：" + exception.what());
+        return failure(ErrorCode::Package,
+                       std::string(kDesignTableFileKind) + "文件生成失败：" + exception.what());
     }
 }
 

@@ -13,6 +13,9 @@ namespace tavrel {
 
 enum class TableFormat { Xlsx, Csv, Docx, Json };
 
+// The kind of file the messages of a failed write name.
+inline constexpr const char* kDesignTableFileKind = "设计表";
+
 // The format of a file name's extension (letter case ignored); none for any other extension.
 std::optional<TableFormat> tableFormatOf(const std::string& path);
 

@@ -1,14 +1,11 @@
 // The design table as comma-separated text and as JSON.
-#include <nlohmann/json.hpp>
-
+#include "report/design_json.h"
 #include "report/design_table_content.h"
 #include "report/design_table_files.h"
 
 namespace tavrel {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kCsvLineEnd = "\r\n";
@@ -47,13 +44,6 @@ std::vector<std::string> csvCell(const DesignOutcome& outcome) {
     return {t.thickness, t.bars, t.spacing, t.concrete, t.steel, t.remark};
 }
 
-// A stored single with 9 significant digits, so that the value read back is the same single.
-Json singleJson(float value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
-    return Json(std::strtod(buffer, nullptr));
-}
-
 Json cellJson(const DesignOutcome& outcome) {
     Json j;
     j["found"] = outcome.design.has_value();
@@ -62,14 +52,9 @@ Json cellJson(const DesignOutcome& outcome) {
         return j;
     }
     const SlabDesign& d = *outcome.design;
-    j["design"] = {{"txtBDH", d.texts.txtBDH},
-                   {"txtBZH", d.texts.txtBZH},
-                   {"CboZJZJ", d.texts.CboZJZJ},
-                   {"txtZJGS", d.texts.txtZJGS},
-                   {"txtJSKJ", d.texts.txtJSKJ ? Json(*d.texts.txtJSKJ) : Json(nullptr)}};
+    j["design"] = designTextsJson(d.texts);
     j["spacingMm"] = singleJson(d.centreSpacingMm);
-    j["quantities"] = {{"concreteM3", singleJson(d.quantities.concreteM3)},
-                       {"steelKg", singleJson(d.quantities.steelKg)}};
+    j["quantities"] = quantitiesJson(d.quantities);
     j["costYuan"] = singleJson(d.cost);
     j["governing"] = governingCheckText(d);
     return j;

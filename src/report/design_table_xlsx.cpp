@@ -19,7 +19,6 @@ namespace tavrel {
 
 namespace {
 
-constexpr const char* kFileKind = "设计表";
 constexpr lxw_row_t kHeadingRows = 2;
 constexpr double kSpanColumnWidth = 14;  // characters
 constexpr double kTextColumnWidth = 16;
@@ -103,9 +102,11 @@ class SheetWriter {
     lxw_error& m_error;
 };
 
-// Heading rows of a sheet whose groups have the given column headings; the span column first.
+// Heading rows of a sheet whose groups have the given column headings, the span column first;
+// `groupWidths` sets the widths of each group's columns, given its first column.
+template <typename GroupWidths>
 void writeHeadings(SheetWriter& sheet, const DesignTable& table, const std::vector<std::string>& headings,
-                   const Formats& formats) {
+                   const Formats& formats, const GroupWidths& groupWidths) {
     sheet.merged(0, 0, 1, 0, kSpanHeading, formats.heading);
     const auto width = static_cast<lxw_col_t>(headings.size());
     for (std::size_t fill = 0; fill < table.fills.size(); ++fill) {
@@ -114,6 +115,7 @@ void writeHeadings(SheetWriter& sheet, const DesignTable& table, const std::vect
         for (lxw_col_t column = 0; column < width; ++column) {
             sheet.text(1, first + column, headings[column], formats.heading);
         }
+        groupWidths(first);
     }
     sheet.freezeHeadings();
     sheet.columns(0, 0, kSpanColumnWidth);
@@ -123,37 +125,44 @@ lxw_row_t rowOf(std::size_t span) {
     return kHeadingRows + static_cast<lxw_row_t>(span);
 }
 
-void writeDesignSheet(SheetWriter& sheet, const DesignTable& table, const Formats& formats) {
-    writeHeadings(sheet, table, designColumnHeadings(), formats);
-    const auto width = static_cast<lxw_col_t>(designColumnHeadings().size());
+// A row per span: the span, then for each fill the group of `width` columns that `writeGroup` fills
+// from the cell's texts, given the row and the group's first column.
+template <typename WriteGroup>
+void writeRows(SheetWriter& sheet, const DesignTable& table, std::size_t width, const Formats& formats,
+               const WriteGroup& writeGroup) {
     for (std::size_t span = 0; span < table.spans.size(); ++span) {
         sheet.number(rowOf(span), 0, parseStrict(table.spans[span]).value_or(0), formats.spans);
         for (std::size_t fill = 0; fill < table.fills.size(); ++fill) {
-            const DesignCellTexts t = designCellTexts(table.cell(span, fill));
-            const auto first = static_cast<lxw_col_t>(1 + fill * width);
-            sheet.text(rowOf(span), first, t.thickness, formats.text);
-            sheet.text(rowOf(span), first + 1, t.bars, formats.text);
-            sheet.numberText(rowOf(span), first + 2, t.spacing, formats.oneDecimal, formats.text);
-            sheet.text(rowOf(span), first + 3, t.remark, formats.text);
-            sheet.columns(first, first + 2, kTextColumnWidth);
-            sheet.columns(first + 3, first + 3, kRemarkColumnWidth);
+            writeGroup(rowOf(span), static_cast<lxw_col_t>(1 + fill * width),
+                       designCellTexts(table.cell(span, fill)));
         }
     }
 }
 
+void writeDesignSheet(SheetWriter& sheet, const DesignTable& table, const Formats& formats) {
+    const std::vector<std::string>& headings = designColumnHeadings();
+    writeHeadings(sheet, table, headings, formats, [&](lxw_col_t first) {
+        sheet.columns(first, first + 2, kTextColumnWidth);
+        sheet.columns(first + 3, first + 3, kRemarkColumnWidth);
+    });
+    writeRows(sheet, table, headings.size(), formats,
+              [&](lxw_row_t row, lxw_col_t first, const DesignCellTexts& t) {
+                  sheet.text(row, first, t.thickness, formats.text);
+                  sheet.text(row, first + 1, t.bars, formats.text);
+                  sheet.numberText(row, first + 2, t.spacing, formats.oneDecimal, formats.text);
+                  sheet.text(row, first + 3, t.remark, formats.text);
+              });
+}
+
 void writeQuantitySheet(SheetWriter& sheet, const DesignTable& table, const Formats& formats) {
-    writeHeadings(sheet, table, quantityColumnHeadings(), formats);
-    const auto width = static_cast<lxw_col_t>(quantityColumnHeadings().size());
-    for (std::size_t span = 0; span < table.spans.size(); ++span) {
-        sheet.number(rowOf(span), 0, parseStrict(table.spans[span]).value_or(0), formats.spans);
-        for (std::size_t fill = 0; fill < table.fills.size(); ++fill) {
-            const DesignCellTexts t = designCellTexts(table.cell(span, fill));
-            const auto first = static_cast<lxw_col_t>(1 + fill * width);
-            sheet.numberText(rowOf(span), first, t.concrete, formats.twoDecimals, formats.text);
-            sheet.numberText(rowOf(span), first + 1, t.steel, formats.oneDecimal, formats.text);
-            sheet.columns(first, first + 1, kTextColumnWidth);
-        }
-    }
+    const std::vector<std::string>& headings = quantityColumnHeadings();
+    writeHeadings(sheet, table, headings, formats,
+                  [&](lxw_col_t first) { sheet.columns(first, first + 1, kTextColumnWidth); });
+    writeRows(sheet, table, headings.size(), formats,
+              [&](lxw_row_t row, lxw_col_t first, const DesignCellTexts& t) {
+                  sheet.numberText(row, first, t.concrete, formats.twoDecimals, formats.text);
+                  sheet.numberText(row, first + 1, t.steel, formats.oneDecimal, formats.text);
+              });
     sheet.text(rowOf(table.spans.size()) + 1, 0, kQuantitiesNote, nullptr);
 }
 
@@ -228,12 +237,14 @@ Expected<void> writeDesignTableXlsx(const DesignTable& table, const TableRequest
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     if (error != LXW_NO_ERROR) {
-        return failure(ErrorCode::Package, std::string(kFileKind) + "文件生成失败：" + lxw_strerror(error));
+        return failure(ErrorCode::Package,
+                       std::string(kDesignTableFileKind) + "文件生成失败：" + lxw_strerror(error));
     }
     if (!bytes) {
-        return failure(ErrorCode::CannotWrite, std::string(kFileKind) + "文件生成失败：无法读回临时文件");
+        return failure(ErrorCode::CannotWrite,
+                       std::string(kDesignTableFileKind) + "文件生成失败：无法读回临时文件");
     }
-    return replaceFileAtomically(path, *bytes, kFileKind);
+    return replaceFileAtomically(path, *bytes, kDesignTableFileKind);
 }
 
 }  // namespace tavrel

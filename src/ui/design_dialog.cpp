@@ -31,11 +31,11 @@ constexpr std::array<std::string_view, 5> kUtilisationBoxes = {
     frmDesign::txtUseCompressionZone, frmDesign::txtUseMinimumReinforcement, frmDesign::txtUseFlexure,
     frmDesign::txtUseCrackWidth, frmDesign::txtUseShear};
 
-constexpr std::string_view kResultBoxes[] = {
-    frmDesign::txtResultBDH,     frmDesign::txtResultBZH,          frmDesign::txtResultBars,
-    frmDesign::txtResultSpacing, frmDesign::txtResultConcrete,     frmDesign::txtResultSteel,
-    frmDesign::txtResultCost,    frmDesign::txtUseCompressionZone, frmDesign::txtUseMinimumReinforcement,
-    frmDesign::txtUseFlexure,    frmDesign::txtUseCrackWidth,      frmDesign::txtUseShear};
+// The result boxes of the design and its quantities.
+constexpr std::string_view kResultBoxes[] = {frmDesign::txtResultBDH,      frmDesign::txtResultBZH,
+                                             frmDesign::txtResultBars,     frmDesign::txtResultSpacing,
+                                             frmDesign::txtResultConcrete, frmDesign::txtResultSteel,
+                                             frmDesign::txtResultCost};
 
 // The check box of each main-bar diameter, in the order of the diameter list.
 constexpr std::array<std::string_view, 7> kDiameterBoxes = {
@@ -49,10 +49,9 @@ std::string_view diameterBox(std::size_t position) {
 }
 
 QString alternativeLine(const SlabDesign& d) {
-    return QString::fromStdString(d.texts.txtZJGS + "Φ" + d.texts.CboZJZJ + "    d1/d2 = " + d.texts.txtBDH +
-                                  "/" + d.texts.txtBZH + " cm    " + formatFixed(d.quantities.concreteM3, 2) +
-                                  " m³    " + formatFixed(d.quantities.steelKg, 1) + " kg    " +
-                                  formatFixed(d.cost, 2) + " 元");
+    const DesignFigures f = designFigures(d);
+    return QString::fromStdString(f.bars + "    d1/d2 = " + f.thickness + " cm    " + f.concrete + " m³    " +
+                                  f.steel + " kg    " + f.cost + " 元");
 }
 
 }  // namespace
@@ -149,15 +148,15 @@ void DesignDialog::cmdAdopt_Click() {
 }
 
 void DesignDialog::showDesign(const SlabDesign& d, DesignObjective objective) {
+    const DesignFigures f = designFigures(d);
     const std::pair<std::string_view, std::string> texts[] = {
         {frmDesign::txtResultBDH, d.texts.txtBDH},
         {frmDesign::txtResultBZH, d.texts.txtBZH},
-        {frmDesign::txtResultBars, d.texts.txtZJGS + "Φ" + d.texts.CboZJZJ},
-        {frmDesign::txtResultSpacing, formatFixed(d.centreSpacingMm, 1)},
-        {frmDesign::txtResultConcrete, formatFixed(d.quantities.concreteM3, 2)},
-        {frmDesign::txtResultSteel, formatFixed(d.quantities.steelKg, 1)},
-        {frmDesign::txtResultCost,
-         objective == DesignObjective::Cheapest ? formatFixed(d.cost, 2) : std::string()},
+        {frmDesign::txtResultBars, f.bars},
+        {frmDesign::txtResultSpacing, f.spacing},
+        {frmDesign::txtResultConcrete, f.concrete},
+        {frmDesign::txtResultSteel, f.steel},
+        {frmDesign::txtResultCost, objective == DesignObjective::Cheapest ? f.cost : std::string()},
     };
     for (const auto& [box, text] : texts) {
         control<QLineEdit>(*this, box).setText(QString::fromStdString(text));
@@ -187,8 +186,9 @@ void DesignDialog::clearResults() {
         control<QLineEdit>(*this, box).clear();
     }
     for (Check check : kChecksInOrder) {
-        control<QWidget>(*this, kUtilisationBoxes[static_cast<std::size_t>(check)])
-            .setToolTip(toQString(utilisationLabel(check)));
+        auto& box = control<QLineEdit>(*this, kUtilisationBoxes[static_cast<std::size_t>(check)]);
+        box.clear();
+        box.setToolTip(toQString(utilisationLabel(check)));
     }
     for (std::string_view line : kAlternativeLines) {
         control<QLabel>(*this, line).clear();
