@@ -480,6 +480,15 @@ std::string recordProblem(const DesignInput& record) {
     return thicknessOffsetCm(record) ? std::string() : "板端厚和板中厚应为数值：设计保持板中厚与板端厚之差";
 }
 
+// The entries of a list as one text, `separator` between them.
+std::string joined(std::span<const std::string_view> entries, std::string_view separator) {
+    std::string text;
+    for (std::string_view entry : entries) {
+        text.append(text.empty() ? "" : separator).append(entry);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::vector<std::string> triedDiameters(const DesignRequest& request) {
@@ -501,7 +510,7 @@ std::optional<std::string> requestProblem(const DesignRequest& request) {
     const auto entries = barDiameterEntries();
     for (const std::string& diameter : request.diameters) {
         if (std::find(entries.begin(), entries.end(), diameter) == entries.end()) {
-            return "主筋直径" + diameter + "不在主筋直径表中（16、18、20、22、25、28、32）";
+            return "主筋直径" + diameter + "不在主筋直径表中（" + joined(entries, "、") + "）";
         }
     }
     const UnitPrices& prices = request.prices;
