@@ -15,16 +15,14 @@
 namespace tavrel::test {
 
 struct CliRun {
-    int exitCode;
+    int exitCode = -1;
     std::string out;
+    std::string err;  // only where the caller keeps standard error apart
 };
 
-// Runs tavrel-cli with the arguments; `out` holds its standard output, and its standard error too when
-// `withErrors` is set.
-inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
-    const std::string command =
-        std::string(TAVREL_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
-    CliRun run{-1, {}};
+// Runs a shell command line; `out` holds what it wrote to standard output.
+inline CliRun runCommand(const std::string& command) {
+    CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         return run;
@@ -36,6 +34,12 @@ inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// Runs tavrel-cli with the arguments; `out` holds its standard output, and its standard error too when
+// `withErrors` is set.
+inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
+    return runCommand(std::string(TAVREL_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null"));
 }
 
 inline std::string exampleFile() {

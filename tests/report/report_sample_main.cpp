@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
+#include "calc/worked_inputs_2018.h"
 #include "report/report.h"
-#include "worked_inputs_2018.h"
 #include "worked_results.h"
 
 namespace {
