@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "temporary_folder.h"
 #include "test_support.h"
 
 namespace tavrel::test {
@@ -53,8 +54,7 @@ struct LineEdit {
 
 // A copy of the example with some values replaced (each value's 20 spaces and term kept).
 inline std::string editedExample(const std::vector<LineEdit>& edits, const std::string& name) {
-    std::ifstream in(exampleFile(), std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string content = readFile(exampleFile());
     for (const LineEdit& edit : edits) {
         size_t start = 0;
         for (int line = 1; line < edit.line; ++line) {
