@@ -12,6 +12,7 @@
 
 #include "app_test_support.h"
 #include "settings_shown.h"
+#include "ui_test_support.h"
 
 using namespace tavrel;
 using namespace tavrel::app;
@@ -46,7 +47,7 @@ QByteArray editionLines(const char* edition, const char* safetyClass) {
 
 const char* const kResultWidgets[] = {"Label20", "Label21", "Label22", "Label23", "Label26", "Label27",
                                       "txtKZWJ", "txtZDJL", "txtWJKL", "txtJLKL", "txtWfk",  "txtWfk1"};
-const char* const kVerdicts[] = {"Label33", "Label34", "Label35", "Label36", "Label37"};
+using ui::test::kVerdicts;
 
 }  // namespace
 

@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "calculated.h"
+
 namespace tavrel {
 namespace {
 
-CalculationResults freshResults() {
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
-    return r;
-}
+using test::freshResults;
 
 TEST(CalculateCommand, DefaultsShowTheWorkedResultsAndPassEveryCheck) {
     auto r = freshResults();

@@ -5,9 +5,15 @@
 
 namespace tavrel::test {
 
-inline CalculationResults calculated(const DesignInput& input) {
+// The record as the main window holds it before its first calculation: only the crack width factors set.
+inline CalculationResults freshResults() {
     CalculationResults r;
     initialiseCrackWidthFactors(r);
+    return r;
+}
+
+inline CalculationResults calculated(const DesignInput& input) {
+    CalculationResults r = freshResults();
     calculate(input, r);
     return r;
 }

@@ -6,12 +6,13 @@
 
 #include <cmath>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "calc/calculate.h"
+#include "calculated.h"
 #include "model/tvrl.h"
+#include "model/tvrl_bytes.h"
 
 namespace tavrel {
 namespace {
@@ -319,13 +320,9 @@ TEST(DesignSearch, BestPerDiameterStartsWithTheDesignOfAllDiameters) {
 // The design as the window sees it after opening the file: written, read back and calculated again.
 Expected<CalculateOutcome, Refusal> recalculatedFromFile(const DesignInput& input) {
     const Expected<std::string> bytes = tvrl::write(input);
-    std::istringstream in(*bytes);
-    DesignInput reread;
-    DesignInputTarget target(reread);
-    tvrl::apply(tvrl::read(in), target);
+    const DesignInput reread = test::appliedBytes(*bytes).input;
     EXPECT_EQ(reread, input);
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
+    CalculationResults r = test::freshResults();
     return runCalculateCommand(reread, r);
 }
 

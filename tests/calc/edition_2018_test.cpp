@@ -10,19 +10,14 @@
 #include "calc/calculate.h"
 #include "calc/stirrup.h"
 #include "calculated.h"
+#include "worked_inputs_2018.h"
 
 namespace tavrel {
 namespace {
 
 using test::calculated;
-
-// The record as the window holds it after switching to the 2018 edition: HRB335 has become HRB400.
-DesignInput under2018(DesignInput input = {}, SafetyClass safetyClass = kDefaultSafetyClass) {
-    DesignInputTarget target(input);
-    target.selectEdition(Edition::Jtg2018);
-    target.selectSafetyClass(safetyClass);
-    return input;
-}
+using test::freshResults;
+using test::under2018;
 
 struct Worked {
     const char* name;
@@ -64,8 +59,7 @@ TEST(Edition2018Worked, DefaultBuriedSlabWithHrb400) {
 }
 
 TEST(Edition2018Worked, DefaultBuriedSlabPassesEveryCheckAndShowsItsResults) {
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
+    CalculationResults r = freshResults();
     const auto outcome = runCalculateCommand(under2018(), r);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->texts, (ResultTexts{"910.07", "2162.49", "882.34", "891.45", "0.20", "0.12"}));
@@ -135,22 +129,8 @@ TEST(Edition2018Worked, OtherFillsAndTheOpenSlab) {
     }
 }
 
-// An open culvert of 2 m clear span with a 30 cm slab: twelve bars of 20 mm.
-DesignInput openSlabNeedingStirrups() {
-    DesignInput input = under2018();
-    input.slabType = SlabType::Open;
-    input.txtJKJ = "2";
-    input.txtGZCD = "0.25";
-    input.txtBDH = "30";
-    input.txtBZH = "30";
-    input.txtJSKJ = "2.25";
-    input.txtZJGS = "12";
-    input.CboZJZJ = "20";
-    return input;
-}
-
 TEST(Edition2018Worked, OpenSlabTakesTheImpactInTheCombinationOnly) {
-    const CalculationResults r = calculated(openSlabNeedingStirrups());
+    const CalculationResults r = calculated(test::openNeedingStirrups2018());
     // clang-format off
     expectWorked(r, {
         {FIELD(gamma0), 1},             {FIELD(impact), 1.3f},          {FIELD(q), 4.0293f},
@@ -168,9 +148,8 @@ TEST(Edition2018Worked, OpenSlabTakesTheImpactInTheCombinationOnly) {
 }
 
 TEST(Edition2018Worked, OpenSlabPassesTheUpperLimitButNeedsStirrupsOfHpb300) {
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
-    const auto outcome = runCalculateCommand(openSlabNeedingStirrups(), r);
+    CalculationResults r = freshResults();
+    const auto outcome = runCalculateCommand(test::openNeedingStirrups2018(), r);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->texts, (ResultTexts{"155.44", "265.60", "273.10", "222.76", "0.20", "0.05"}));
     EXPECT_EQ(outcome->messages(),
@@ -201,13 +180,8 @@ TEST(Edition2018Worked, OpenSlabPassesTheUpperLimitButNeedsStirrupsOfHpb300) {
 }
 
 TEST(Edition2018Worked, CustomLoadWithHpb300InSafetyClassOne) {
-    DesignInput input = under2018({}, SafetyClass::First);
-    input.slabType = SlabType::Custom;
-    input.CboZJDJ = "HPB300";
-    input.CboZJZJ = "20";
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
-    const auto outcome = runCalculateCommand(input, r);
+    CalculationResults r = freshResults();
+    const auto outcome = runCalculateCommand(test::customHpb300FirstClass2018(), r);
     ASSERT_TRUE(outcome);
     // clang-format off
     expectWorked(r, {
@@ -230,12 +204,8 @@ TEST(Edition2018Worked, CustomLoadWithHpb300InSafetyClassOne) {
 
 // The default buried slab made 30 cm thick at the supports: the section is too small for the shear.
 TEST(Edition2018Worked, SectionTooSmallForTheShearFailsCheckFiveWithoutTheStirrupDialog) {
-    DesignInput input = under2018();
-    input.txtBDH = "30";
-    input.txtBZH = "30";
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
-    const auto outcome = runCalculateCommand(input, r);
+    CalculationResults r = freshResults();
+    const auto outcome = runCalculateCommand(test::sectionTooSmallForShear2018(), r);
     ASSERT_TRUE(outcome);
     // clang-format off
     expectWorked(r, {
@@ -264,10 +234,7 @@ TEST(Edition2018Worked, SectionTooSmallForTheShearFailsCheckFiveWithoutTheStirru
 
 // Stirrups computed in a dialog left open never pass a section that is too small.
 TEST(Edition2018Worked, StirrupsDoNotPassASectionTooSmallForTheShear) {
-    DesignInput input = under2018();
-    input.txtBDH = "30";
-    input.txtBZH = "30";
-    CalculationResults r = calculated(input);
+    CalculationResults r = calculated(test::sectionTooSmallForShear2018());
     StirrupDesign design(r);
     design.load();
     design.selectDiameter("20");
@@ -323,8 +290,7 @@ TEST(Edition2018Crack, EffectiveRatioIsBoundedToItsSingleLimits) {
 // Under the 2004 edition every result is as it was; the 2018 fields are not written.
 TEST(Edition2004Unchanged, CalculationAfterA2018OneGivesThe2004ResultsAgain) {
     const CalculationResults alone = calculated(DesignInput{});
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
+    CalculationResults r = freshResults();
     calculate(under2018(), r);
     calculate(DesignInput{}, r);
     for (const Worked& worked : std::initializer_list<Worked>{{FIELD(p), alone.p},

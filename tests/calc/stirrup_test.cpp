@@ -7,6 +7,7 @@
 
 #include "calc/calculate.h"
 #include "calc/design_code.h"
+#include "calculated.h"
 #include "test_support.h"
 
 namespace tavrel {
@@ -135,10 +136,7 @@ CalculationResults sectionNeedingStirrups() {
     DesignInput input;
     input.chkHNTKL = true;
     input.txtHNTKL = "0.1";
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
-    calculate(input, r);
-    return r;
+    return test::calculated(input);
 }
 
 // The stored Vcs counts only when the button computed it for the calculation in the record and for the

@@ -5,18 +5,14 @@
 
 #include "calc/validation.h"
 #include "test_support.h"
+#include "worked_inputs_2018.h"
 
 namespace tavrel {
 namespace {
 
 using test::PrintTo;
-
 // The default record switched to the 2018 edition: C30, HRB400, Φ25, I类环境, cover 3 cm.
-DesignInput under2018() {
-    DesignInput input;
-    DesignInputTarget(input).selectEdition(Edition::Jtg2018);
-    return input;
-}
+using test::under2018;
 
 struct MaterialCase {
     const char* name;

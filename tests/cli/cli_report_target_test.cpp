@@ -3,31 +3,26 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "temporary_folder.h"
 #include "test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using tavrel::test::CliRun;
 using tavrel::test::PrintTo;
 using tavrel::test::readFile;
+using tavrel::test::runCommand;
 using tavrel::test::TemporaryFolder;
 using tavrel::test::writeFile;
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
 
 std::string quoted(const std::string& text) {
     return "'" + text + "'";
@@ -41,18 +36,7 @@ CliRun runProgram(const std::string& program, const std::vector<std::string>& ar
     for (const std::string& argument : arguments) {
         command += " " + quoted(argument);
     }
-    command += " 2>" + quoted(errPath);
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[4096];
-    while (const size_t n = fread(buffer, 1, sizeof buffer, pipe)) {
-        run.out.append(buffer, n);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    CliRun run = runCommand(command + " 2>" + quoted(errPath));
     run.err = readFile(errPath);
     return run;
 }
@@ -62,7 +46,7 @@ CliRun runCli(const std::vector<std::string>& arguments) {
 }
 
 std::string exampleBytes() {
-    return readFile(tavrel::test::sourcePath("examples/default.tvrl"));
+    return readFile(tavrel::test::exampleFile());
 }
 
 bool contains(const std::string& text, const std::string& part) {

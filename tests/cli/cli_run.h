@@ -10,21 +10,20 @@
 #include <string>
 #include <vector>
 
+#include "temporary_folder.h"
 #include "test_support.h"
 
 namespace tavrel::test {
 
 struct CliRun {
-    int exitCode;
+    int exitCode = -1;
     std::string out;
+    std::string err;  // only where the caller keeps standard error apart
 };
 
-// Runs tavrel-cli with the arguments; `out` holds its standard output, and its standard error too when
-// `withErrors` is set.
-inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
-    const std::string command =
-        std::string(TAVREL_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
-    CliRun run{-1, {}};
+// Runs a shell command line; `out` holds what it wrote to standard output.
+inline CliRun runCommand(const std::string& command) {
+    CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         return run;
@@ -38,6 +37,12 @@ inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
     return run;
 }
 
+// Runs tavrel-cli with the arguments; `out` holds its standard output, and its standard error too when
+// `withErrors` is set.
+inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
+    return runCommand(std::string(TAVREL_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null"));
+}
+
 inline std::string exampleFile() {
     return tavrel::test::sourcePath("examples/default.tvrl");
 }
@@ -49,8 +54,7 @@ struct LineEdit {
 
 // A copy of the example with some values replaced (each value's 20 spaces and term kept).
 inline std::string editedExample(const std::vector<LineEdit>& edits, const std::string& name) {
-    std::ifstream in(exampleFile(), std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string content = readFile(exampleFile());
     for (const LineEdit& edit : edits) {
         size_t start = 0;
         for (int line = 1; line < edit.line; ++line) {

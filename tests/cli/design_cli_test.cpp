@@ -2,8 +2,6 @@
 // format read back by independent readers, and bad requests that write nothing.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -26,14 +24,7 @@ using Json = nlohmann::json;
 // What openpyxl or python-docx reads in a table file.
 Json readWithPython(const std::string& path) {
     const std::string script = tavrel::test::sourcePath("tests/cli/table_file_as_json.py");
-    FILE* pipe = popen(("/usr/bin/python3 " + script + " " + path).c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer{};
-    while (const size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
-        out.append(buffer.data(), n);
-    }
-    pclose(pipe);
-    return Json::parse(out);
+    return Json::parse(tavrel::test::runCommand("/usr/bin/python3 " + script + " " + path).out);
 }
 
 std::vector<std::string> csvRows(const std::string& csv) {

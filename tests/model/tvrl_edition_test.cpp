@@ -2,13 +2,13 @@
 // and the messages about values the program does not recognise.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/gbk.h"
 #include "model/tvrl.h"
 #include "test_support.h"
+#include "tvrl_bytes.h"
 
 namespace tavrel::tvrl {
 namespace {
@@ -43,18 +43,8 @@ std::string withEditionLines(const DesignInput& input, const std::vector<std::st
     return bytes;
 }
 
-struct Applied {
-    DesignInput input;
-    std::vector<std::string> messages;
-};
-
-Applied applyBytes(const std::string& bytes, DesignInput start = {}) {
-    std::istringstream in(bytes);
-    Applied applied{std::move(start), {}};
-    DesignInputTarget target(applied.input);
-    applied.messages = apply(read(in), target);
-    return applied;
-}
+using test::AppliedBytes;
+using test::appliedBytes;
 
 TEST(TvrlEditionWriteTest, A2018FileIsThe2004LinesThenEditionAndSafetyClass) {
     const DesignInput input = record2018();
@@ -90,7 +80,7 @@ TEST(TvrlEditionReadTest, A2018FileReadsBackTheSameRecordWithoutAMessage) {
         input.txtHNTKL = "1.74";
         input.CboZJDJ = "HRB500";
         input.CboHJLB = "VII类环境";
-        const Applied applied = applyBytes(bytesOf(input));
+        const AppliedBytes applied = appliedBytes(bytesOf(input));
         EXPECT_EQ(applied.input, input) << safetyClassName(safetyClass);
         EXPECT_TRUE(applied.messages.empty());
     }
@@ -102,14 +92,14 @@ TEST(TvrlEditionReadTest, EachEditionsFileOpensIntoARecordOfTheOther) {
     DesignInput file2018 = record2018();
     file2018.CboZJDJ = "HPB300";
     file2018.CboHJLB = "V类环境";
-    EXPECT_EQ(applyBytes(bytesOf(file2018), DesignInput{}).input, file2018);
+    EXPECT_EQ(appliedBytes(bytesOf(file2018), DesignInput{}).input, file2018);
 
     DesignInput file2004;
     file2004.CboZJDJ = "R235";
     file2004.CboHNTDJ = "C20";
     file2004.txtHNTKY = "9.2";
     file2004.txtHNTKL = "1.06";
-    EXPECT_EQ(applyBytes(bytesOf(file2004), record2018()).input, file2004);
+    EXPECT_EQ(appliedBytes(bytesOf(file2004), record2018()).input, file2004);
 }
 
 struct LineCase {
@@ -126,7 +116,7 @@ TEST_P(TvrlEditionLineTest, UnrecognisedValuesAreReadAsTheDefaultAndSaidSo) {
     const LineCase& c = GetParam();
     DesignInput start = record2018();  // the state before must not matter
     start.safetyClass = SafetyClass::First;
-    const Applied applied = applyBytes(withEditionLines(DesignInput{}, c.tail), start);
+    const AppliedBytes applied = appliedBytes(withEditionLines(DesignInput{}, c.tail), start);
     EXPECT_EQ(applied.input.edition, c.edition);
     EXPECT_EQ(applied.input.safetyClass, c.safetyClass);
     EXPECT_EQ(applied.messages, c.messages);
@@ -180,7 +170,7 @@ TEST(TvrlEditionReadTest, TheFirstFortySevenLinesOfA2018FileReadAsA2004File) {
     input.txtHNTKY = "20.5";
     input.txtHNTKL = "1.74";
     input.CboZJDJ = "HPB300";
-    const Applied applied = applyBytes(withEditionLines(input, {}));
+    const AppliedBytes applied = appliedBytes(withEditionLines(input, {}));
     EXPECT_EQ(applied.input.edition, Edition::Jtg2004);
     EXPECT_EQ(applied.input.CboHNTDJ, "C30");
     EXPECT_EQ(applied.input.txtHNTKY, "20.5");

@@ -11,20 +11,17 @@
 #include <string>
 #include <vector>
 
+#include "temporary_folder.h"
 #include "test_support.h"
+#include "tvrl_bytes.h"
 
 namespace tavrel::tvrl {
 namespace {
 
 using test::PrintTo;
 
-std::string fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::string referenceBytes() {
-    return fileBytes(test::sourcePath("examples/default.tvrl"));
+    return test::readFile(test::sourcePath("examples/default.tvrl"));
 }
 
 // The reference file's 47 lines as GBK bytes, without their line ends.
@@ -54,9 +51,7 @@ Values readBytes(const std::string& bytes) {
 
 // Reads bytes and applies them to a record that starts as `start`.
 DesignInput applyBytes(const std::string& bytes, DesignInput start = {}) {
-    DesignInputTarget target(start);
-    apply(readBytes(bytes), target);
-    return start;
+    return test::appliedBytes(bytes, std::move(start)).input;
 }
 
 DesignInput roundTrip(const DesignInput& input) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/calculate.h"
+#include "calc/calculated.h"
 #include "calc/design_code.h"
 #include "report_markup.h"
 #include "worked_results.h"
@@ -703,12 +703,7 @@ TEST(ReportChecks, CrackWidthEqualToTheLimitPasses) {
 }
 
 TEST(ReportChecks, EveryFailureIsRedInItsOwnSectionAndTheReportGoesOn) {
-    CalculationResults r = test::buriedWithStirrups();
-    r.x = 0.6f;
-    r.Mu = 800;
-    r.Vcs = 900;
-    r.Wfk = 0.25f;
-    r.As = 0.0015f;
+    CalculationResults r = test::failingEveryCheck();
     r.b = 1;
     r.h0 = 1;
     const std::vector<std::string> lines = bodyLines(r);
@@ -741,10 +736,7 @@ TEST(ReportChecks, NoValueEverShowsAsNanOrInfinity) {
 // With the calculation
 
 TEST(ReportWithCalculation, DefaultBuriedInputReportsTheWorkedDesignValues) {
-    CalculationResults r;
-    initialiseCrackWidthFactors(r);
-    calculate(DesignInput{}, r);
-    const std::vector<std::string> lines = bodyLines(r);
+    const std::vector<std::string> lines = bodyLines(test::calculated(DesignInput{}));
     EXPECT_TRUE(contains(lines, "             =0.9×(1.2×757.00+1.4×0.93)=818.73kNm"));
     EXPECT_TRUE(contains(lines, "             =0.9×(1.2×733.93+1.4×0.90)=793.78kN"));
     EXPECT_TRUE(contains(lines, "                         =1859.04kNm≥γ_{0}M_{d}=818.73kNm"));

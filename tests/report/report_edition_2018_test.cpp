@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "base/numbers.h"
+#include "calc/worked_inputs_2018.h"
 #include "report/report_builder.h"
 #include "report_markup.h"
-#include "worked_inputs_2018.h"
 #include "worked_results.h"
 
 namespace tavrel {

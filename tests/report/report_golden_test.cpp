@@ -21,11 +21,11 @@
 
 #include "calc/calculate.h"
 #include "calc/stirrup.h"
+#include "calc/worked_inputs_2018.h"
 #include "report/docx_writer.h"
 #include "report/report_builder.h"
 #include "temporary_folder.h"
 #include "test_support.h"
-#include "worked_inputs_2018.h"
 #include "zip_entries.h"
 
 namespace tavrel {

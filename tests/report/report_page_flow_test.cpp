@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "calc/worked_inputs_2018.h"
 #include "report/report_builder.h"
 #include "report_markup.h"
-#include "worked_inputs_2018.h"
 #include "worked_results.h"
 
 namespace tavrel {
@@ -109,16 +109,6 @@ std::optional<const char*> keepReason(const ReportParagraph& paragraph, const Re
     return std::nullopt;
 }
 
-CalculationResults failingDesign() {
-    CalculationResults r = test::buriedWithStirrups();
-    r.x = 0.6f;
-    r.Mu = 800;
-    r.Vcs = 900;
-    r.Wfk = 0.25f;
-    r.As = 0.0015f;
-    return r;
-}
-
 struct ReportCase {
     const char* name;
     ReportDocument document;
@@ -136,9 +126,9 @@ std::vector<ReportCase> reportCases() {
         {"open default", buildReport(test::openWorkedExample(), StirrupCheck::NotDone, "/figures")},
         {"custom default", buildReport(test::customWorkedExample(), StirrupCheck::NotDone, "/figures")},
         {"failing design with the stirrup check",
-         buildReport(failingDesign(), StirrupCheck::Current, "/figures")},
+         buildReport(test::failingEveryCheck(), StirrupCheck::Current, "/figures")},
         {"failing design without the stirrup check",
-         buildReport(failingDesign(), StirrupCheck::NotDone, "/figures")},
+         buildReport(test::failingEveryCheck(), StirrupCheck::NotDone, "/figures")},
         {"2018 buried default", calculatedReport(test::buriedDefault2018(), std::nullopt)},
         {"2018 open with the stirrup check", calculatedReport(test::openNeedingStirrups2018(), "10")},
         {"2018 open without the stirrup check",

@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
+#include "calc/worked_inputs_2018.h"
 #include "report/report.h"
-#include "worked_inputs_2018.h"
 #include "worked_results.h"
 
 namespace {
@@ -27,12 +27,7 @@ bool sampleResults(const std::string& name, tavrel::CalculationResults& r) {
     } else if (name == "custom") {
         r = tavrel::test::customWorkedExample();
     } else if (name == "failing") {
-        r = tavrel::test::buriedWithStirrups();
-        r.x = 0.6f;
-        r.Mu = 800;
-        r.Vcs = 900;
-        r.Wfk = 0.25f;
-        r.As = 0.0015f;
+        r = tavrel::test::failingEveryCheck();
     } else {
         return false;
     }

@@ -136,4 +136,16 @@ inline CalculationResults buriedWithStirrups() {
     return r;
 }
 
+// The stirrup example with failing values: compression zone height, steel area, flexural and stirrup
+// capacity, and crack width.
+inline CalculationResults failingEveryCheck() {
+    CalculationResults r = buriedWithStirrups();
+    r.x = 0.6f;
+    r.Mu = 800;
+    r.Vcs = 900;
+    r.Wfk = 0.25f;
+    r.As = 0.0015f;
+    return r;
+}
+
 }  // namespace tavrel::test

@@ -16,21 +16,7 @@ class AboutDialogTest : public QObject {
     MainWindowFixture f;
 
     // Runs the Help menu's About command; `whileOpen` sees the modal dialog and must close it.
-    void showAbout(const std::function<void(QDialog&)>& whileOpen) {
-        bool closedInTime = true;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            whileOpen(*dialog);
-            if (dialog->isVisible()) {
-                closedInTime = false;
-                dialog->reject();
-            }
-        });
-        f.window->findChild<QAction*>("mnuHelpAbout")->trigger();
-        QVERIFY2(closedInTime, "the dialog was still open");
-    }
+    void showAbout(const std::function<void(QDialog&)>& whileOpen) { f.showModal("mnuHelpAbout", whileOpen); }
 
   private slots:
     void init() { QVERIFY(f.restart()); }

@@ -293,7 +293,7 @@ class AccessibleNamesTest : public QObject {
 
     void aVerdictReadsTheCaptionTheCalculationGaveIt() {
         f.calculate();
-        for (const char* name : {"Label33", "Label34", "Label35", "Label36", "Label37"}) {
+        for (const char* name : kVerdicts) {
             QLabel& verdict = f.get<QLabel>(name);
             QVERIFY2(verdict.isVisible(), name);
             QVERIFY2(verdict.text().contains(QStringLiteral("验算")), name);

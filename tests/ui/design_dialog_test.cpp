@@ -24,18 +24,7 @@ class DesignDialogTest : public QObject {
 
     // Runs Tools > 自动设计; `whileOpen` sees the modal dialog and closes it.
     void showDesignDialog(const std::function<void(QDialog&)>& whileOpen) {
-        bool closedInTime = true;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            whileOpen(*dialog);
-            if (dialog->isVisible()) {
-                closedInTime = false;
-                dialog->reject();
-            }
-        });
-        f.window->findChild<QAction*>("mnuToolsDesign")->trigger();
-        QVERIFY2(closedInTime, "the dialog was still open");
+        f.showModal("mnuToolsDesign", whileOpen);
     }
 
     static QString boxText(QDialog& dialog, std::string_view name) {
@@ -207,7 +196,7 @@ class DesignDialogTest : public QObject {
         QCOMPARE(input, withDesign(input, expected.design->texts));
         QCOMPARE(f.text("txtBDH").toStdString(), expected.design->texts.txtBDH);
         QCOMPARE(f.text("txtJSKJ").toStdString(), *expected.design->texts.txtJSKJ);
-        for (const char* label : {"Label33", "Label34", "Label35", "Label36", "Label37"}) {
+        for (const char* label : kVerdicts) {
             QVERIFY2(f.get<QLabel>(label).isVisible(), label);
             QVERIFY2(f.caption(label).endsWith(QStringLiteral("√")), label);
         }

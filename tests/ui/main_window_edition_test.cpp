@@ -13,8 +13,6 @@ using namespace tavrel::ui::test;
 
 namespace {
 
-constexpr const char* kResultBoxes[] = {"txtKZWJ", "txtWJKL", "txtZDJL", "txtJLKL", "txtWfk1", "txtWfk"};
-
 const QString kShearMessage = QStringLiteral("斜截面抗剪承载力不足，请输入箍筋数据并验算斜截面抗剪承载力");
 
 QStringList entries(const QComboBox& list) {

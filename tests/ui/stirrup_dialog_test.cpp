@@ -10,20 +10,6 @@ using namespace tavrel;
 using namespace tavrel::ui;
 using namespace tavrel::ui::test;
 
-namespace {
-
-// fcd 0.5 MPa, ftd 0.1 MPa and three bars under the custom load fail the shear check (Vc 64.13 kN).
-void enterSectionFailingShear(const MainWindowFixture& f) {
-    f.window->selectSlabType(SlabType::Custom);
-    f.window->setCheckState(CheckField::chkHNTKY, true);
-    f.window->setCheckState(CheckField::chkHNTKL, true);
-    f.type("txtHNTKY", "0.5");
-    f.type("txtHNTKL", "0.1");
-    f.type("txtZJGS", "3");
-}
-
-}  // namespace
-
 class StirrupDialogTest : public QObject {
     Q_OBJECT
 
@@ -123,7 +109,7 @@ class StirrupDialogTest : public QObject {
     }
 
     void closingBeforeTheFirstPressFailsTheShearCheckWithVcsZero() {
-        enterSectionFailingShear(f);
+        f.enterSectionFailingShear();
         f.calculate();
         QVERIFY(dialog());
         closeDialog();
@@ -135,7 +121,7 @@ class StirrupDialogTest : public QObject {
     // Back to the strengths of C30 the section needs no stirrups (Vc 891.45 kN against 72.52 kN); the
     // dialog left open from the failing section closes without touching that pass.
     void aDialogLeftOpenAcrossACalculationNeedingNoStirrupsLeavesItsPass() {
-        enterSectionFailingShear(f);
+        f.enterSectionFailingShear();
         f.calculate();
         press();
         f.type("txtHNTKY", "13.8");
@@ -168,7 +154,7 @@ class StirrupDialogTest : public QObject {
         closeDialog();
         QCOMPARE(f.caption("Label34"), QStringLiteral("斜截面抗剪承载力验算通过√"));
 
-        enterSectionFailingShear(f);
+        f.enterSectionFailingShear();
         f.calculate();
         QVERIFY(dialog() && dialog()->isVisible());
         QVERIFY(f.window->stirrupCheck() == StirrupCheck::NotDone);
@@ -192,7 +178,7 @@ class StirrupDialogTest : public QObject {
     void aDialogLeftOpenAcrossACalculationCountsOnlyAPressForTheNewSection() {
         QFETCH(bool, pressedAgain);
         QFETCH(QString, verdict);
-        enterSectionFailingShear(f);
+        f.enterSectionFailingShear();
         f.calculate();
         press();
         QVERIFY(f.window->stirrupCheck() == StirrupCheck::Current);
@@ -212,7 +198,7 @@ class StirrupDialogTest : public QObject {
     }
 
     void aFailedShearCheckReusesTheOpenDialogWithoutLoadingItAgain() {
-        enterSectionFailingShear(f);
+        f.enterSectionFailingShear();
         f.calculate();
         QDialog* first = dialog();
         QVERIFY(first && first->isVisible());
@@ -229,7 +215,7 @@ class StirrupDialogTest : public QObject {
     }
 
     void aFailedShearCheckAfterClosingLoadsTheDialogAfresh() {
-        enterSectionFailingShear(f);
+        f.enterSectionFailingShear();
         f.calculate();
         inDialog<QLineEdit>("txtGJJJ").setText("20");
         closeDialog();

@@ -1,6 +1,6 @@
-// Worked examples of the JTG D60-2015 + JTG 3362-2018 edition for the report tests: the design inputs and
-// the results records as the window leaves them (calculate, then the stirrup dialog where the shear check
-// opens it).
+// Worked examples of the JTG D60-2015 + JTG 3362-2018 edition for the calculation and report tests: the
+// design inputs and the results records as the window leaves them (calculate, then the stirrup dialog where
+// the shear check opens it).
 #pragma once
 
 #include <optional>
@@ -8,6 +8,7 @@
 
 #include "calc/calculate.h"
 #include "calc/stirrup.h"
+#include "calculated.h"
 #include "model/design_input.h"
 
 namespace tavrel::test {
@@ -69,9 +70,8 @@ struct CalculatedForReport {
 // with the dialog's default grade and diameter (HPB300, 10 mm).
 inline CalculatedForReport calculatedForReport(const DesignInput& input,
                                                const std::optional<std::string>& stirrupSpacingCm = {}) {
-    CalculatedForReport calculated;
+    CalculatedForReport calculated{freshResults(), StirrupCheck::NotDone};
     CalculationResults& r = calculated.results;
-    initialiseCrackWidthFactors(r);
     recordConcreteGrade(r, input.CboHNTDJ);
     const auto outcome = runCalculateCommand(input, r);
     if (outcome && outcome->opensStirrupDialog && stirrupSpacingCm) {
