@@ -216,6 +216,9 @@ BarSchedule barSchedule(const CalculationResults& r);
 // The schedule of a design candidate: the slab of `geometry` with `count` bars of `bar`. The checks are
 // the design search's business; refusals 3–8 and the ring warning apply.
 BarSchedule barScheduleFor(const SlabGeometry& geometry, const MainBar& bar, int count);
+// The same schedule's steelKg(), without judging whether the slab can be drawn: what the design search
+// compares its candidates by.
+float scheduleSteelKg(const SlabGeometry& geometry, const MainBar& bar, int count);
 
 // E.1's spacing of n bars across the width, whole mm (0 for fewer than two bars), and which refusal of
 // 3–5 the layout meets (None when the count can be drawn). Design mode admits the same counts.
