@@ -10,8 +10,9 @@
 // and stay doubles, evaluated in the order written in the source.
 //
 // Formatting. Each printed number of the schedule has one text, made here (`scheduleLineTexts`,
-// `gradeTotalText`, `materialRows`, `fixedText`): the drawing's tables, the CSV, the report and design
-// mode print these texts, and the JSON (bar_schedule_json.h) carries the same values as numbers.
+// `totalRowTexts`, `materialRows`, `fixedText`, `shortText`, `exactFixedText`): the drawing's tables, the
+// CSV, the report and design mode print these texts, the JSON (bar_schedule_json.h) carries the same
+// values as numbers, and the notes (bar_schedule_notes.h) quote them.
 #pragma once
 
 #include <cstdint>
@@ -274,7 +275,7 @@ struct MaterialRow {
 };
 std::vector<MaterialRow> materialRows(const BarSchedule& schedule, UnitForm units);
 
-// The texts of the rule-7 warning and of the refusals, exactly as the user reads them.
+// The warning of a slab drawn without lifting rings, as the user reads it (also in `warnings`).
 std::string noRingWarning(const BarSchedule& schedule);
 
 // Design mode's line of a schedule row: "N1 主筋 14Φ25", "N2 分布钢筋 φ12@10", "N3 吊环 4φ12".
