@@ -35,6 +35,11 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return (a % b != 0 && a < 0) ? quotient - 1 : quotient;
 }
 
+// The table's area of a distribution bar or ring diameter, cm²; every diameter tried has one.
+float plainBarArea(int diameterMm) {
+    return *findBarArea(static_cast<float>(diameterMm));
+}
+
 const DetailingRules& rulesOf(Edition edition) {
     return designCode(edition).detailing;
 }
@@ -69,6 +74,7 @@ MainBarLayout layoutOf(const SlabOutline& s, const MainBar& bar, int count) {
     n1.plain = bar.grade == rulesOf(s.edition).plainGrade;
     n1.diameterMm = static_cast<int>(std::lround(bar.size.dBar));
     n1.outerDiameter = lengthOf(bar.size.dOut, kUPerMm);
+    n1.areaCm2 = bar.size.aBar;
     n1.count = count;
     n1.spacingMm = laidOutSpacingMm(s.width, s.cover, n1.outerDiameter, count);
     n1.edgeDistance = halfUpDiv(s.width - (count - 1) * n1.spacingMm * kUPerMm, 2);
@@ -88,7 +94,7 @@ bool distributionSuffices(std::int64_t aBarMilli, Length maxThickness, int spaci
 // thickest section; the bars keep the spacing and the remainder goes to the two ends equally.
 std::optional<DistributionBars> distributionOf(const SlabOutline& s, const MainBarLayout& n1) {
     for (const int d : kDistributionDiametersMm) {
-        const std::int64_t aBarMilli = barAreaMilli(*findBarArea(static_cast<float>(d)));
+        const std::int64_t aBarMilli = barAreaMilli(plainBarArea(d));
         for (int spacing = kDistributionSpacingLastCm; spacing >= kDistributionSpacingFirstCm; --spacing) {
             if (!distributionSuffices(aBarMilli, s.maxThickness, spacing)) {
                 continue;
@@ -146,7 +152,7 @@ void chooseRings(BarSchedule& schedule) {
         if (d > rules.ringLargestDiameterMm) {
             break;
         }
-        const double capacity = ringCapacityKN(*findBarArea(static_cast<float>(d)), rules.ringStressLimitMPa);
+        const double capacity = ringCapacityKN(plainBarArea(d), rules.ringStressLimitMPa);
         schedule.ringShortfall = {d, capacity, rules.ringStressLimitMPa};
         if (capacity >= schedule.slab.selfWeightKN) {
             schedule.rings = ringOf(schedule.slab, d, capacity, rules.ringStressLimitMPa);
@@ -155,8 +161,8 @@ void chooseRings(BarSchedule& schedule) {
     }
 }
 
-ScheduleLine lineOf(std::string mark, std::string grade, bool plain, int diameterMm, Length length,
-                    std::int64_t count) {
+ScheduleLine lineOf(std::string mark, std::string grade, bool plain, int diameterMm, float aBarCm2,
+                    Length length, std::int64_t count) {
     ScheduleLine line;
     line.mark = std::move(mark);
     line.grade = std::move(grade);
@@ -165,7 +171,7 @@ ScheduleLine lineOf(std::string mark, std::string grade, bool plain, int diamete
     line.lengthCm = halfUpDiv(length, kUPerCm);
     line.count = count;
     line.totalCm = count * line.lengthCm;
-    line.unitGPerM = unitWeightGPerM(barAreaMilli(*findBarArea(static_cast<float>(diameterMm))));
+    line.unitGPerM = unitWeightGPerM(barAreaMilli(aBarCm2));
     line.massCents = (line.totalCm * line.unitGPerM + kRounding / 2) / kRounding;
     return line;
 }
@@ -173,12 +179,14 @@ ScheduleLine lineOf(std::string mark, std::string grade, bool plain, int diamete
 void addLinesAndTotals(BarSchedule& schedule) {
     const std::string plain{schedule.plainGrade()};
     const MainBarLayout& n1 = schedule.mainBars;
-    schedule.lines.push_back(lineOf("N1", n1.grade, n1.plain, n1.diameterMm, n1.length, n1.count));
+    schedule.lines.push_back(
+        lineOf("N1", n1.grade, n1.plain, n1.diameterMm, n1.areaCm2, n1.length, n1.count));
     if (const auto& n2 = schedule.distribution) {
-        schedule.lines.push_back(lineOf("N2", plain, true, n2->diameterMm, n2->length, n2->count));
+        schedule.lines.push_back(
+            lineOf("N2", plain, true, n2->diameterMm, plainBarArea(n2->diameterMm), n2->length, n2->count));
     }
     if (const auto& n3 = schedule.rings) {
-        schedule.lines.push_back(lineOf("N3", plain, true, n3->diameterMm,
+        schedule.lines.push_back(lineOf("N3", plain, true, n3->diameterMm, plainBarArea(n3->diameterMm),
                                         static_cast<Length>(n3->lengthCm) * kUPerCm, kRingCount));
     }
     for (const ScheduleLine& line : schedule.lines) {
@@ -218,7 +226,7 @@ std::string layoutMessage(const BarSchedule& schedule, DrawingRefusal refusal) {
 std::string noDistributionMessage(const SlabOutline& s) {
     const int d = std::end(kDistributionDiametersMm)[-1];
     const int spacing = kDistributionSpacingFirstCm;
-    const std::int64_t provided = halfUpDiv(barAreaMilli(*findBarArea(static_cast<float>(d))) * 100, spacing);
+    const std::int64_t provided = halfUpDiv(barAreaMilli(plainBarArea(d)) * 100, spacing);
     return "最大板厚" + lengthText(s.maxThickness, kUPerCm) + "cm的分布钢筋需" +
            lengthText(s.maxThickness, kUPerMm) + "mm²/m，" + std::string{kPlainSymbol} + std::to_string(d) +
            "@" + std::to_string(spacing) + "仅" + shortText(provided, 1) + "mm²/m，不能出图；请减小板厚。";

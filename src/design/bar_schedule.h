@@ -108,6 +108,7 @@ struct MainBarLayout {
     bool plain = false;         // the edition's plain grade: hooked at both ends
     int diameterMm = 0;         // dBar
     Length outerDiameter = 0;   // dOut
+    float areaCm2 = 0;          // aBar, the bar table's area of one bar
     int count = 0;              // n
     int spacingMm = 0;          // s1 = ⌊(b − 2c − dOut)/(n − 1)⌋, whole mm (0 when n < 2)
     Length edgeDistance = 0;    // e1 = (b − (n − 1)·s1)/2, centre of an edge bar from the long edge
