@@ -65,6 +65,8 @@ struct BarDetail {
     std::string mark;
     std::string size;  // symbol and diameter
     int lengthCm = 0;
+    std::string straight;  // straight part, cm (N1, N2)
+    std::string hook;      // each hook, cm; empty without hooks
 };
 
 struct SheetContent {

@@ -72,8 +72,9 @@ std::set<double> boundaries(const std::vector<Span>& spans) {
 std::pair<double, HAlign> textPlace(const std::vector<Span>& spans, std::size_t i) {
     const Span& span = spans[i];
     const double width = textWidthMm(span.text, kLabelTextMm);
+    const double inside = span.from + span.textAt * (span.to - span.from);
     if (width <= std::abs(span.to - span.from) - kCellMarginMm || spans.size() == 1) {
-        return {(span.from + span.to) / 2, HAlign::Centre};
+        return {inside, HAlign::Centre};
     }
     if (i == 0) {
         return {span.from - kOutsideTextGapMm, HAlign::Right};
@@ -81,7 +82,7 @@ std::pair<double, HAlign> textPlace(const std::vector<Span>& spans, std::size_t 
     if (i + 1 == spans.size()) {
         return {span.to + kOutsideTextGapMm, HAlign::Left};
     }
-    return {(span.from + span.to) / 2, HAlign::Centre};
+    return {inside, HAlign::Centre};
 }
 
 }  // namespace

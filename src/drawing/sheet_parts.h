@@ -32,6 +32,7 @@ struct Span {
     double from;
     double to;
     std::string text;
+    double textAt = 0.5;  // where the text stands, as a fraction of the space (clear of a section mark)
 };
 
 // A horizontal chain at height `lineY`; the extension lines start at `objectY` (below or above it).

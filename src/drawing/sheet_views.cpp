@@ -19,6 +19,7 @@ constexpr double kLeaderRiseMm = 7;        // a bar label stands this far from i
 constexpr double kSectionMarkMm = 5;       // cutting-plane stroke of a section mark
 constexpr double kSectionArrowMm = 3;
 constexpr double kSectionMarkWidthMm = 0.5;
+constexpr double kBesideSectionMark = 0.3;  // the plan's chain text stands clear of the mid-span mark
 
 double mm(std::int64_t u) {
     return static_cast<double>(u) / kUPerMm;
@@ -284,10 +285,12 @@ void drawPlan(Drawing& sheet, const SheetContent& c) {
         addText(sheet, Layer::Dimensions, {mid - kSectionArrowMm - 0.8, outer.y}, "Ⅰ", kLabelTextMm,
                 HAlign::Right, VAlign::Middle);
     }
-    horizontalChain(sheet,
-                    equalChain(view, slab.lengthU(), c.distribution.firstU, c.distribution.spacingU,
-                               c.distribution.count, left),
-                    bottom - kDimRowMm, bottom);
+    std::vector<Span> n2Chain = equalChain(view, slab.lengthU(), c.distribution.firstU,
+                                           c.distribution.spacingU, c.distribution.count, left);
+    for (Span& s : n2Chain) {
+        s.textAt = kBesideSectionMark;
+    }
+    horizontalChain(sheet, n2Chain, bottom - kDimRowMm, bottom);
     horizontalChain(sheet, {{left, right, centimetres(slab.lengthU())}}, bottom - 2 * kDimRowMm, bottom);
     verticalChain(sheet, equalChain(view, slab.widthU, c.main.edgeU, c.main.spacingU, c.main.count, bottom),
                   left - kDimRowMm, left);
@@ -340,7 +343,6 @@ namespace tavrel::drawing {
 
 namespace {
 
-constexpr double kHookAllowanceD = 6.25;  // length of a 180° hook of a plain bar, in bar diameters
 constexpr double kDetailHookMm = 2;       // radius of a hook in the details, which are not to scale
 constexpr double kDetailTitleDropMm = 8;  // from the top of a detail's column to its title
 
@@ -370,7 +372,7 @@ void straightDetail(Drawing& sheet, double x0, double x1, double y, bool hooked,
 // The ring's detail: the loop above a line standing for the top face, the legs below it ending in hooks.
 void ringDetail(Drawing& sheet, const Box& column, const RingFigure& ring) {
     const double cx = column.centreX();
-    const double face = column.bottom + 32;
+    const double face = column.bottom + 36;
     const double radius = 5;
     const double loopCentre = face + 10 - radius;
     const double legBottom = face - 20;
@@ -401,25 +403,18 @@ void drawDetails(Drawing& sheet, const SheetContent& c) {
     const std::vector<double> widths =
         c.details.size() == 3 ? std::vector<double>{80, 65, 65} : std::vector<double>{110, 100};
     double left = kDetailsBox.left;
-    const double b = mm(c.slab.widthU);
-    const double cover = mm(c.slab.coverU);
     for (std::size_t i = 0; i < c.details.size() && i < widths.size(); ++i) {
         const Box column{left, kDetailsBox.bottom, widths[i], kDetailsBox.height};
         const BarDetail& bar = c.details[i];
         addText(sheet, Layer::Text, {column.centreX(), column.top() - kDetailTitleDropMm},
                 bar.mark + " " + bar.size + " L=" + std::to_string(bar.lengthCm), kTableTextMm,
                 HAlign::Centre);
-        const double y = column.bottom + 30;
-        if (i == 0) {
-            const double straightMm = mm(c.slab.lengthU()) - 2 * cover;
-            straightDetail(sheet, column.left + 12, column.right() - 12, y, c.main.hooked,
-                           centimetresOfMm(straightMm), centimetresOfMm(kHookAllowanceD * c.main.diameterMm));
-        } else if (i == 1) {
-            straightDetail(sheet, column.left + 12, column.right() - 12, y, true,
-                           centimetresOfMm(b - 2 * cover),
-                           centimetresOfMm(kHookAllowanceD * c.distribution.diameterMm));
-        } else if (c.rings) {
+        const double y = column.bottom + 40;
+        if (bar.mark == "N3" && c.rings) {
             ringDetail(sheet, column, *c.rings);
+        } else {
+            straightDetail(sheet, column.left + 12, column.right() - 12, column.bottom + 40,
+                           !bar.hook.empty(), bar.straight, bar.hook);
         }
         left += widths[i];
     }
