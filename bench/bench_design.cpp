@@ -4,8 +4,8 @@
 
 #include <thread>
 
-#include "calc/design_search.h"
-#include "calc/design_table.h"
+#include "design/design_search.h"
+#include "design/design_table.h"
 
 namespace tavrel {
 namespace {

@@ -106,6 +106,17 @@ const DesignCode kJtg2004{
             .percentageCap = 2.5f,
         },
     .materials = {.strongBarFsk = 0, .concreteForStrongBarsFcuk = 0},
+    // R235 rings at 50 MPa (the limit of JTG D62-2004 as the 2018 commentary quotes it); R235 is rolled
+    // 8–20 mm (Table 3.2.2-1); distribution bars 9.2.5. The ring clause's number is not known: the
+    // notes name the code only.
+    .detailing =
+        {
+            .plainGrade = "R235",
+            .ringStressLimitMPa = 50,
+            .ringClause = "",
+            .ringLargestDiameterMm = 20,
+            .distributionClause = "9.2.5",
+        },
 };
 
 // JTG 3362-2018 eq. (6.4.3): Wcr = C1·C2·C3·σss/Es·(c + d)/(0.36 + 1.7·ρte). The two constants of the
@@ -201,6 +212,16 @@ const DesignCode kJtg2018{
         },
     // JTG 3362-2018 3.1.2: with bars of 400 MPa and more, at least C30.
     .materials = {.strongBarFsk = 400, .concreteForStrongBarsFcuk = 30},
+    // JTG 3362-2018 9.8.2: HPB300 rings at 65 MPa, the grade defined up to 22 mm (Table 3.2.2-1);
+    // distribution bars 9.2.4.
+    .detailing =
+        {
+            .plainGrade = "HPB300",
+            .ringStressLimitMPa = 65,
+            .ringClause = "9.8.2",
+            .ringLargestDiameterMm = 22,
+            .distributionClause = "9.2.4",
+        },
 };
 
 std::string cited(std::string_view title, std::string_view code) {

@@ -84,6 +84,16 @@ struct StirrupFactors {
     float percentageCap;         // P above this is taken as this
 };
 
+// What an edition asks of the bars the drawing adds to the main bars: distribution bars and lifting rings,
+// and the plain grade they (and hooked main bars) are made of.
+struct DetailingRules {
+    std::string_view plainGrade;          // plain hot-rolled bar: "R235", "HPB300"
+    std::int16_t ringStressLimitMPa;      // stress in a lifting ring under the slab's self-weight
+    std::string_view ringClause;          // clause of the lifting rings; empty: the note names the code only
+    std::int16_t ringLargestDiameterMm;   // the plain grade's largest rolled diameter
+    std::string_view distributionClause;  // distribution bars of a slab: at least 0.1 % of the section
+};
+
 // The clause numbers quoted in the report and the messages; empty where the edition has no such clause.
 struct Clauses {
     std::string_view vehicleLoad;
@@ -122,6 +132,7 @@ struct DesignCode {
     SectionFactors section;
     StirrupFactors stirrups;
     MaterialRules materials;
+    DetailingRules detailing;
 
     // "《公路桥涵设计通用规范》(JTG D60-2004)" and "《公路钢筋混凝土及预应力混凝土桥涵设计规范》(JTG
     // D62-2004)".

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/design_search.h"
+#include "design/design_search.h"
 
 namespace tavrel::cli {
 

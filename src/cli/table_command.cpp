@@ -8,11 +8,11 @@
 #include <thread>
 
 #include "base/numbers.h"
-#include "calc/design_table.h"
 #include "cli/cli.h"
 #include "cli/cli_support.h"
 #include "cli/design_command.h"
 #include "cli/design_options.h"
+#include "design/design_table.h"
 #include "platform/terminal.h"
 #include "report/design_table_files.h"
 

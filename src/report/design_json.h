@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "calc/design_search.h"
+#include "design/design_search.h"
 
 namespace tavrel {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/design_table.h"
+#include "design/design_table.h"
 
 namespace tavrel {
 

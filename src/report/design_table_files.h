@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/expected.h"
-#include "calc/design_table.h"
+#include "design/design_table.h"
 #include "report/report_document.h"
 
 namespace tavrel {

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "calc/design_search.h"
+#include "design/design_search.h"
 #include "ui/prompter.h"
 
 namespace tavrel::ui {

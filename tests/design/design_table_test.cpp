@@ -1,6 +1,6 @@
 // Design tables: the axes of spans and fills, the shape of the table, and cells that do not depend on
 // the number of threads.
-#include "calc/design_table.h"
+#include "design/design_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Quantities, price and utilisation of one slab, against hand-worked values of the default slab.
-#include "calc/slab_quantities.h"
+#include "design/slab_quantities.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "calculated.h"
+#include "calc/calculated.h"
 #include "test_support.h"
 
 namespace tavrel {

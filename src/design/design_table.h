@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/design_search.h"
+#include "design/design_search.h"
 
 namespace tavrel {
 

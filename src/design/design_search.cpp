@@ -23,7 +23,7 @@
 // Across thicknesses nothing is assumed except for the cheapest objective: the concrete grows with d1
 // and the steel is at least that of the fewest bars the rules admit, so once that bound reaches the best
 // price found, no thicker slab can be cheaper. The tests compare the search with findDesignExhaustively.
-#include "calc/design_search.h"
+#include "design/design_search.h"
 
 #include <algorithm>
 #include <cmath>

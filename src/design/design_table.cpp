@@ -1,5 +1,5 @@
 // Design tables: the axes of spans and fills, and the cells designed in parallel.
-#include "calc/design_table.h"
+#include "design/design_table.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,5 +1,5 @@
 // Quantities of one cover slab for comparing designs: concrete volume, main-steel mass, price, utilisation.
-#include "calc/slab_quantities.h"
+#include "design/slab_quantities.h"
 
 #include <algorithm>
 #include <string_view>

@@ -10,7 +10,8 @@
 
 #include "base/tables.h"
 #include "calc/section.h"
-#include "calc/slab_quantities.h"
+#include "design/bar_schedule.h"
+#include "design/slab_quantities.h"
 #include "model/design_input.h"
 
 namespace tavrel {
@@ -18,15 +19,6 @@ namespace tavrel {
 // thinnest: least end thickness, then least main steel (what a standard drawing does);
 // cheapest: least price of concrete and main steel.
 enum class DesignObjective { Thinnest, Cheapest };
-
-// Detailing rules a design office applies to the main bars of a slab, mm.
-struct BarDetailing {
-    // JTG D62-2004 9.2.1: the main bars of a slab at most 200 mm apart, centre to centre.
-    double maxCentreSpacingMm = 200;
-    // JTG D62-2004 9.3.3: the clear spacing of the main bars at least 30 mm and at least the diameter.
-    double minClearSpacingMm = 30;
-    bool operator==(const BarDetailing&) const = default;
-};
 
 inline constexpr int kDefaultMinEndThicknessCm = 20;
 inline constexpr int kDefaultMaxEndThicknessCm = 150;

@@ -1,6 +1,6 @@
 // Design mode: the search finds what the calculate command finds on every candidate, its texts are
 // written and read back unchanged, and bad requests are refused.
-#include "calc/design_search.h"
+#include "design/design_search.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "calc/calculate.h"
-#include "calculated.h"
+#include "calc/calculated.h"
 #include "model/tvrl.h"
 #include "model/tvrl_bytes.h"
 
