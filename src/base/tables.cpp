@@ -96,6 +96,15 @@ constexpr std::array kBarSizes{
     BarSize{25, 27, 4.909f},    BarSize{28, 30, 6.158f}, BarSize{32, 34.5f, 8.042f},
 };
 
+// Nominal area of the plain bars thinner than the main bars (distribution bars, lifting rings): π/4·d²
+// to 3 decimals, cm². They are half the two-leg areas of the stirrups of the same diameter.
+struct BarArea {
+    float diameter;  // mm
+    float aBar;      // cm2
+};
+constexpr std::array kThinBarAreas{BarArea{8, 0.503f}, BarArea{10, 0.785f}, BarArea{12, 1.131f},
+                                   BarArea{14, 1.539f}};
+
 // Area of one stirrup with two legs.
 constexpr std::array kStirrupSizes{
     StirrupSize{8, 1.006f},  StirrupSize{10, 1.57f}, StirrupSize{12, 2.262f}, StirrupSize{14, 3.078f},
@@ -176,6 +185,17 @@ std::optional<std::int16_t> findStirrupStrength(Edition edition, std::string_vie
 
 std::optional<BarSize> findBarSize(float dBar) {
     return findIn(kBarSizes, dBar, [](const BarSize& size) { return size.dBar; });
+}
+
+std::optional<float> findBarArea(float diameter) {
+    if (const auto size = findBarSize(diameter)) {
+        return size->aBar;
+    }
+    const auto found = findIn(kThinBarAreas, diameter, [](const BarArea& area) { return area.diameter; });
+    if (!found) {
+        return std::nullopt;
+    }
+    return found->aBar;
 }
 
 std::optional<float> findStirrupArea(float diameter) {

@@ -89,6 +89,8 @@ std::optional<EnvironmentClass> findEnvironmentClass(Edition edition, std::strin
 std::optional<std::int16_t> findStirrupStrength(Edition edition, std::string_view grade);
 std::optional<BarSize> findBarSize(float dBar);
 std::optional<float> findStirrupArea(float diameter);
+// Nominal area of one bar of 8 to 32 mm (cm²): the main-bar sizes and the thinner plain bars.
+std::optional<float> findBarArea(float diameter);
 
 // Allowable crack width of an environment class. Under the 2004 rules (JTG D62-2004 6.4.2) every class
 // but I and II gives 0.15 mm, so any text has a value; under JTG 3362-2018 only the classes of its table.

@@ -11,8 +11,7 @@
 //
 // Formatting. Each printed number of the schedule has one text, made here (`scheduleLineTexts`,
 // `gradeTotalText`, `materialRows`, `fixedText`): the drawing's tables, the CSV, the report and design
-// mode print these texts, and the JSON (`appendScheduleJson`, bar_schedule_json.h) carries the same
-// values as numbers.
+// mode print these texts, and the JSON (bar_schedule_json.h) carries the same values as numbers.
 #pragma once
 
 #include <cstdint>
