@@ -3,7 +3,7 @@
 #include "cli/drawing_command.h"
 
 #include <chrono>
-#include <cstdio>
+#include <ctime>
 #include <optional>
 
 #include "cli/cli.h"
@@ -54,8 +54,8 @@ std::optional<std::string> titleBlockDate(const std::string& text) {
 
 std::string todayForTitleBlock() {
     const std::tm now = platform::localTime(std::time(nullptr));
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d.%02d", now.tm_year + 1900, now.tm_mon + 1);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y.%m", &now);
     return text;
 }
 

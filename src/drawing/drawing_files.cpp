@@ -6,8 +6,11 @@
 #include <filesystem>
 
 #include "base/csv.h"
+#include "base/edition.h"
+#include "design/bar_schedule_json.h"
 #include "drawing/dxf_writer.h"
 #include "drawing/sheet_content.h"
+#include "drawing/sheet_layout.h"
 #include "drawing/svg_writer.h"
 
 namespace tavrel::drawing {
@@ -29,6 +32,22 @@ std::vector<std::string> fields(const Row& row) {
 }
 
 }  // namespace
+
+std::string drawingJson(const BarSchedule& schedule) {
+    nlohmann::ordered_json j;
+    j["edition"] = editionYear(schedule.slab.edition);
+    j["drawn"] = schedule.drawn();
+    j["message"] =
+        schedule.drawn() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(schedule.message);
+    if (schedule.drawn()) {
+        j["sheet"] = {{"size", "A3"},
+                      {"widthMm", static_cast<int>(kSheetWidthMm)},
+                      {"heightMm", static_cast<int>(kSheetHeightMm)}};
+        j["scale"] = "1:" + std::to_string(schedule.scale);
+        appendScheduleJson(schedule, j);
+    }
+    return j.dump(2);
+}
 
 std::optional<DrawingFormat> drawingFormatOf(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();

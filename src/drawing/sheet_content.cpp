@@ -109,7 +109,7 @@ std::vector<std::string> ringNotes(const BarSchedule& s, const DesignCode& code,
 
 std::vector<std::string> drawingNotes(const BarSchedule& s) {
     const DesignCode& code = designCode(s.slab.edition);
-    const DetailingRules& rules = detailingRules(s.slab.edition);
+    const DetailingRules& rules = code.detailing;
     std::vector<std::string> notes = {
         "本图尺寸除钢筋直径以毫米计外，余均以厘米计。",
         symbolsNote(s),

@@ -2,6 +2,8 @@
 // text heights of the sheet.
 #pragma once
 
+#include "design/bar_schedule.h"
+
 namespace tavrel::drawing {
 
 struct Box {
@@ -23,9 +25,10 @@ inline constexpr Box kFrame{25, 5, 390, 287};  // binding margin 25 mm on the le
 inline constexpr double kFrameLineweightMm = 0.70;
 inline constexpr Box kTitleBlock{25, 5, 390, 18};
 
-inline constexpr Box kElevationBox{45, 212, 210, 55};
-inline constexpr Box kPlanBox{45, 112, 210, 70};
-inline constexpr Box kSectionBox{285, 212, 115, 55};
+// The view boxes have the sizes the scale is chosen for.
+inline constexpr Box kElevationBox{45, 212, kElevationBoxWidthMm, kElevationBoxHeightMm};
+inline constexpr Box kPlanBox{45, 112, kElevationBoxWidthMm, kPlanBoxHeightMm};
+inline constexpr Box kSectionBox{285, 212, kSectionBoxWidthMm, kElevationBoxHeightMm};
 inline constexpr Box kDetailsBox{45, 30, 210, 62};
 
 inline constexpr double kTablesLeft = 270;

@@ -11,12 +11,11 @@ namespace tavrel::drawing {
 namespace {
 
 constexpr double kUPerMm = 100;
-constexpr double kHookRadiusD = 1.75;      // centreline radius of a 180° hook bent round 2.5d
-constexpr double kHookTailD = 3;           // straight tail of a 180° hook
-constexpr double kRingLoopHeightMm = 100;  // centreline apex of a lifting loop above the top face
-constexpr double kRingLineMm = 0.7;        // a lifting loop seen from above, drawn as a heavy stroke
-constexpr double kLeaderRiseMm = 7;        // a bar label stands this far from its bar
-constexpr double kSectionMarkMm = 5;       // cutting-plane stroke of a section mark
+constexpr double kHookRadiusD = 1.75;  // centreline radius of a 180° hook bent round 2.5d
+constexpr double kHookTailD = 3;       // straight tail of a 180° hook
+constexpr double kRingLineMm = 0.7;    // a lifting loop seen from above, drawn as a heavy stroke
+constexpr double kLeaderRiseMm = 7;    // a bar label stands this far from its bar
+constexpr double kSectionMarkMm = 5;   // cutting-plane stroke of a section mark
 constexpr double kSectionArrowMm = 3;
 constexpr double kSectionMarkWidthMm = 0.5;
 constexpr double kBesideSectionMark = 0.3;  // the plan's chain text stands clear of the mid-span mark
@@ -199,9 +198,10 @@ void drawElevation(Drawing& sheet, const SheetContent& c) {
         leader(sheet, apex, {apex.x + 4, apex.y + 3}, "N3");
         const double chainY = top + kDimRowMm;
         horizontalChain(sheet,
-                        {span(view, 0, a, centimetres(c.rings->fromEndU)),
-                         span(view, a, ls - a, centimetres(slab.lengthU() - 2 * c.rings->fromEndU)),
-                         span(view, ls - a, ls, centimetres(c.rings->fromEndU))},
+                        shifted({span(view, 0, a, centimetres(c.rings->fromEndU)),
+                                 span(view, a, ls - a, centimetres(slab.lengthU() - 2 * c.rings->fromEndU)),
+                                 span(view, ls - a, ls, centimetres(c.rings->fromEndU))},
+                                view.origin.x),
                         chainY, view.at(0, d1).y);
     }
     const Point n1At = view.at(ls * 0.3, mainZ);
@@ -345,6 +345,7 @@ namespace {
 
 constexpr double kDetailHookMm = 2;       // radius of a hook in the details, which are not to scale
 constexpr double kDetailTitleDropMm = 8;  // from the top of a detail's column to its title
+constexpr double kDetailBarRaiseMm = 40;  // a straight bar of the details above the bottom of its column
 
 // A bar of the details: straight between x0 and x1 at y, with a hook at both ends when `hooked`, the
 // straight length above it and the hook allowance beside each hook.
@@ -409,11 +410,10 @@ void drawDetails(Drawing& sheet, const SheetContent& c) {
         addText(sheet, Layer::Text, {column.centreX(), column.top() - kDetailTitleDropMm},
                 bar.mark + " " + bar.size + " L=" + std::to_string(bar.lengthCm), kTableTextMm,
                 HAlign::Centre);
-        const double y = column.bottom + 40;
         if (bar.mark == "N3" && c.rings) {
             ringDetail(sheet, column, *c.rings);
         } else {
-            straightDetail(sheet, column.left + 12, column.right() - 12, column.bottom + 40,
+            straightDetail(sheet, column.left + 12, column.right() - 12, column.bottom + kDetailBarRaiseMm,
                            !bar.hook.empty(), bar.straight, bar.hook);
         }
         left += widths[i];

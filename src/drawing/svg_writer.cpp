@@ -85,9 +85,10 @@ class SvgBuilder {
         const Point from = onCircle(arc.centre, arc.radius, arc.startDeg);
         const Point to = onCircle(arc.centre, arc.radius, arc.endDeg);
         double sweep = std::fmod(arc.endDeg - arc.startDeg + 360.0, 360.0);
-        // Counter-clockwise on paper (y up) is clockwise on the screen (y down): SVG's positive sweep.
+        // Counter-clockwise on paper stays counter-clockwise on the screen, where SVG's y points down and
+        // its positive sweep turns clockwise: sweep flag 0.
         m_out << "<path d=\"M" << xy(from) << "A" << number(arc.radius) << "," << number(arc.radius) << " 0 "
-              << (sweep > 180 ? 1 : 0) << ",1 " << xy(to) << "\"/>\n";
+              << (sweep > 180 ? 1 : 0) << ",0 " << xy(to) << "\"/>\n";
     }
 
     // SVG places a text by its baseline; the point of a middle or top aligned text lies half or a whole
@@ -129,7 +130,7 @@ class SvgBuilder {
         const double chord = std::hypot(to.x - from.at.x, to.y - from.at.y);
         const double radius = chord * (1 + from.bulge * from.bulge) / (4 * std::abs(from.bulge));
         const int large = std::abs(from.bulge) > 1 ? 1 : 0;
-        const int sweep = from.bulge > 0 ? 1 : 0;
+        const int sweep = from.bulge > 0 ? 0 : 1;
         m_out << "A" << number(radius) << "," << number(radius) << " 0 " << large << "," << sweep << " "
               << xy(to);
     }

@@ -3,6 +3,7 @@
 #include "ui/drawing_dialog.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 
