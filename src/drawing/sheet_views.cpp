@@ -10,7 +10,6 @@ namespace tavrel::drawing {
 
 namespace {
 
-constexpr double kUPerMm = 100;
 constexpr double kHookRadiusD = 1.75;  // centreline radius of a 180° hook bent round 2.5d
 constexpr double kHookTailD = 3;       // straight tail of a 180° hook
 constexpr double kRingLineMm = 0.7;    // a lifting loop seen from above, drawn as a heavy stroke
@@ -21,7 +20,7 @@ constexpr double kSectionMarkWidthMm = 0.5;
 constexpr double kBesideSectionMark = 0.3;  // the plan's chain text stands clear of the mid-span mark
 
 double mm(std::int64_t u) {
-    return static_cast<double>(u) / kUPerMm;
+    return static_cast<double>(u) / static_cast<double>(kUPerMm);
 }
 
 std::string scaleText(int scale) {
@@ -123,7 +122,7 @@ RingShape ringShape(const SheetContent& c, double x) {
     const double d = ring.diameterMm;
     RingShape s{};
     s.d = d;
-    s.topZ = mm(c.slab.thicknessAtU(x * kUPerMm));
+    s.topZ = mm(c.slab.thicknessAtU(x * static_cast<double>(kUPerMm)));
     s.radius = (ring.innerDiameterMm + d) / 2;
     s.loopCentreZ = s.topZ + kRingLoopHeightMm - s.radius;
     const double n2Top = mm(c.slab.coverU) + c.main.outerDiameterMm + c.distribution.diameterMm;
@@ -162,57 +161,86 @@ std::int64_t SlabFigure::thicknessAtU(double xU) const {
     return endThicknessU + std::llround(static_cast<double>(midThicknessU - endThicknessU) * fromEnd / half);
 }
 
-void drawElevation(Drawing& sheet, const SheetContent& c) {
-    const SlabFigure& slab = c.slab;
-    const double ls = mm(slab.lengthU());
-    const double height = thickestMm(slab) + (c.rings ? kRingLoopHeightMm : 0);
-    const View view{
-        {kElevationBox.centreX() - ls / c.scale / 2, kElevationBox.centreY() - height / c.scale / 2},
-        c.scale};
-    viewTitle(sheet, kElevationBox, "立面", c.scale);
-    const double d1 = mm(slab.endThicknessU);
-    const double d2 = mm(slab.midThicknessU);
-    Polyline outline = mappedPolyline(view, {{{0, 0}}, {{ls, 0}}, {{ls, d1}}, {{ls / 2, d2}}, {{0, d1}}});
+namespace {
+
+// Heights of the bar layers above the bottom face, real mm: the main bars' centres and the distribution
+// bars' centres, which lie on them.
+struct BarLevels {
+    double cover;
+    double main;
+    double distribution;
+};
+
+BarLevels barLevels(const SheetContent& c) {
+    const double cover = mm(c.slab.coverU);
+    return {cover, cover + c.main.outerDiameterMm / 2,
+            cover + c.main.outerDiameterMm + c.distribution.diameterMm / 2.0};
+}
+
+// A view of `widthMm` by `heightMm` real millimetres centred in its box.
+View centredView(const Box& box, double widthMm, double heightMm, int scale) {
+    return {{box.centreX() - widthMm / scale / 2, box.centreY() - heightMm / scale / 2}, scale};
+}
+
+void closedOutline(Drawing& sheet, const View& view, const std::vector<Vertex>& corners) {
+    Polyline outline = mappedPolyline(view, corners);
     outline.closed = true;
     sheet.add(Layer::Outline, outline);
+}
 
-    const double cover = mm(slab.coverU);
-    const double mainZ = cover + c.main.outerDiameterMm / 2;
-    sheet.add(Layer::Bars,
-              mappedPolyline(view, barAlong(cover, ls - cover, mainZ, c.main.diameterMm, c.main.hooked)));
-    const double n2Z = cover + c.main.outerDiameterMm + c.distribution.diameterMm / 2.0;
-    const std::vector<double> n2At =
-        positions(mm(c.distribution.firstU), mm(c.distribution.spacingU), c.distribution.count);
+std::vector<double> distributionPositions(const SheetContent& c) {
+    return positions(mm(c.distribution.firstU), mm(c.distribution.spacingU), c.distribution.count);
+}
+
+std::vector<double> mainBarPositions(const SheetContent& c) {
+    return positions(mm(c.main.edgeU), mm(c.main.spacingU), c.main.count);
+}
+
+// N1 along the span with its hooks, N2 cut across as dots on it, and their labels.
+void elevationBars(Drawing& sheet, const SheetContent& c, const View& view) {
+    const double ls = mm(c.slab.lengthU());
+    const BarLevels z = barLevels(c);
+    sheet.add(Layer::Bars, mappedPolyline(view, barAlong(z.cover, ls - z.cover, z.main, c.main.diameterMm,
+                                                         c.main.hooked)));
+    const std::vector<double> n2At = distributionPositions(c);
     for (const double x : n2At) {
-        sheet.add(Layer::Bars, Circle{view.at(x, n2Z), kDotDiameterMm / 2, true});
+        sheet.add(Layer::Bars, Circle{view.at(x, z.distribution), kDotDiameterMm / 2, true});
     }
-    double top = view.at(0, thickestMm(slab)).y;
-    if (c.rings) {
-        const double a = mm(c.rings->fromEndU);
-        for (const double x : {a, ls - a}) {
-            const RingShape shape = ringShape(c, x);
-            sheet.add(Layer::Bars, mappedPolyline(view, ringInElevation(shape, x)));
-            top = std::max(top, view.at(x, shape.loopCentreZ + shape.radius).y);
-        }
-        const Point apex = view.at(ls - a, ringShape(c, ls - a).loopCentreZ + ringShape(c, ls - a).radius);
-        leader(sheet, apex, {apex.x + 4, apex.y + 3}, "N3");
-        const double chainY = top + kDimRowMm;
-        horizontalChain(sheet,
-                        shifted({span(view, 0, a, centimetres(c.rings->fromEndU)),
-                                 span(view, a, ls - a, centimetres(slab.lengthU() - 2 * c.rings->fromEndU)),
-                                 span(view, ls - a, ls, centimetres(c.rings->fromEndU))},
-                                view.origin.x),
-                        chainY, view.at(0, d1).y);
-    }
-    const Point n1At = view.at(ls * 0.3, mainZ);
+    const Point n1At = view.at(ls * 0.3, z.main);
     leader(sheet, n1At, {n1At.x + 4, n1At.y + kLeaderRiseMm}, "N1");
     if (!n2At.empty()) {
-        const Point n2Dot = view.at(n2At[n2At.size() * 2 / 3], n2Z);
+        const Point n2Dot = view.at(n2At[n2At.size() * 2 / 3], z.distribution);
         leader(sheet, n2Dot, {n2Dot.x + 4, n2Dot.y + kLeaderRiseMm + 3}, "N2");
     }
+}
 
-    const double bottom = view.origin.y;
+// The two rings of the elevation, their label and the chain "a | Ls − 2a | a" above them.
+void elevationRings(Drawing& sheet, const SheetContent& c, const View& view) {
+    const double ls = mm(c.slab.lengthU());
+    const double a = mm(c.rings->fromEndU);
+    double top = view.at(0, thickestMm(c.slab)).y;
+    Point apex;
+    for (const double x : {a, ls - a}) {
+        const RingShape shape = ringShape(c, x);
+        sheet.add(Layer::Bars, mappedPolyline(view, ringInElevation(shape, x)));
+        apex = view.at(x, shape.loopCentreZ + shape.radius);
+        top = std::max(top, apex.y);
+    }
+    leader(sheet, apex, {apex.x + 4, apex.y + 3}, "N3");
+    const std::int64_t aU = c.rings->fromEndU;
+    horizontalChain(sheet,
+                    shifted({span(view, 0, a, centimetres(aU)),
+                             span(view, a, ls - a, centimetres(c.slab.lengthU() - 2 * aU)),
+                             span(view, ls - a, ls, centimetres(aU))},
+                            view.origin.x),
+                    top + kDimRowMm, view.at(0, mm(c.slab.endThicknessU)).y);
+}
+
+// Below: "Lseat | L0 | Lseat" and Ls; d1 at the left end and d2 at mid-span.
+void elevationDimensions(Drawing& sheet, const SlabFigure& slab, const View& view) {
+    const double ls = mm(slab.lengthU());
     const double seat = mm(slab.seatU);
+    const double bottom = view.origin.y;
     horizontalChain(sheet,
                     shifted({span(view, 0, seat, centimetres(slab.seatU)),
                              span(view, seat, ls - seat, centimetres(slab.clearSpanU)),
@@ -221,70 +249,60 @@ void drawElevation(Drawing& sheet, const SheetContent& c) {
                     bottom - kDimRowMm, bottom);
     horizontalChain(sheet, {{view.origin.x, view.at(ls, 0).x, centimetres(slab.lengthU())}},
                     bottom - 2 * kDimRowMm, bottom);
-    verticalChain(sheet, {{bottom, view.at(0, d1).y, centimetres(slab.endThicknessU)}},
+    verticalChain(sheet, {{bottom, view.at(0, mm(slab.endThicknessU)).y, centimetres(slab.endThicknessU)}},
                   view.origin.x - kDimRowMm, view.origin.x);
     const double mid = view.at(ls / 2, 0).x;
-    verticalChain(sheet, {{bottom, view.at(0, d2).y, centimetres(slab.midThicknessU)}}, mid, mid);
+    verticalChain(sheet, {{bottom, view.at(0, mm(slab.midThicknessU)).y, centimetres(slab.midThicknessU)}},
+                  mid, mid - kExtensionGapMm - kExtensionBeyondMm);
 }
 
-void drawPlan(Drawing& sheet, const SheetContent& c) {
-    const SlabFigure& slab = c.slab;
-    const double ls = mm(slab.lengthU());
-    const double b = mm(slab.widthU);
-    const View view{{kPlanBox.centreX() - ls / c.scale / 2, kPlanBox.centreY() - b / c.scale / 2}, c.scale};
-    viewTitle(sheet, kPlanBox, "平面", c.scale);
-    Polyline outline = mappedPolyline(view, {{{0, 0}}, {{ls, 0}}, {{ls, b}}, {{0, b}}});
-    outline.closed = true;
-    sheet.add(Layer::Outline, outline);
-
-    const double cover = mm(slab.coverU);
-    for (const double y : positions(mm(c.main.edgeU), mm(c.main.spacingU), c.main.count)) {
+// N1 along the span, N2 across it, and the rings as heavy strokes where they stand.
+void planBars(Drawing& sheet, const SheetContent& c, const View& view) {
+    const double ls = mm(c.slab.lengthU());
+    const double b = mm(c.slab.widthU);
+    const double cover = mm(c.slab.coverU);
+    for (const double y : mainBarPositions(c)) {
         addLine(sheet, Layer::Bars, view.at(cover, y), view.at(ls - cover, y));
     }
-    for (const double x :
-         positions(mm(c.distribution.firstU), mm(c.distribution.spacingU), c.distribution.count)) {
+    for (const double x : distributionPositions(c)) {
         addLine(sheet, Layer::Bars, view.at(x, cover), view.at(x, b - cover));
     }
-    const double left = view.origin.x;
-    const double right = view.at(ls, 0).x;
-    const double bottom = view.origin.y;
-    const double topY = view.at(0, b).y;
-    if (c.rings) {
-        const double a = mm(c.rings->fromEndU);
-        const double e = mm(c.rings->fromEdgeU);
-        for (const double x : {a, ls - a}) {
-            const RingShape shape = ringShape(c, x);
-            const double half = shape.radius + shape.tail;
-            for (const double y : {e, b - e}) {
-                sheet.add(Layer::Bars,
-                          Polyline{{{view.at(x - half, y)}, {view.at(x + half, y)}}, false, kRingLineMm});
-            }
+    if (!c.rings) {
+        return;
+    }
+    const double a = mm(c.rings->fromEndU);
+    const double e = mm(c.rings->fromEdgeU);
+    for (const double x : {a, ls - a}) {
+        const RingShape shape = ringShape(c, x);
+        const double half = shape.radius + shape.tail;
+        for (const double y : {e, b - e}) {
+            sheet.add(Layer::Bars,
+                      Polyline{{{view.at(x - half, y)}, {view.at(x + half, y)}}, false, kRingLineMm});
         }
-        verticalChain(
-            sheet,
-            {{bottom, view.at(0, e).y, centimetres(c.rings->fromEdgeU)},
-             {view.at(0, e).y, view.at(0, b - e).y, centimetres(slab.widthU - 2 * c.rings->fromEdgeU)},
-             {view.at(0, b - e).y, topY, centimetres(c.rings->fromEdgeU)}},
-            right + kDimRowMm, right);
     }
-    const double mid = view.at(ls / 2, 0).x;
-    for (const double edge : {bottom, topY}) {
-        const double out = edge == bottom ? -1 : 1;
-        const Point inner{mid, edge + out * kExtensionGapMm};
-        const Point outer{mid, edge + out * (kExtensionGapMm + kSectionMarkMm)};
-        sheet.add(Layer::Dimensions, Polyline{{{inner}, {outer}}, false, kSectionMarkWidthMm});
-        sheet.add(Layer::Dimensions, Polyline{{{outer}, {{mid - kSectionArrowMm, outer.y}}}, false, 0});
-        sheet.add(Layer::Dimensions, Polyline{{{{mid - kSectionArrowMm, outer.y}},
-                                               {{mid - kSectionArrowMm + 1.2, outer.y + 0.5}}},
-                                              false,
-                                              0});
-        sheet.add(Layer::Dimensions, Polyline{{{{mid - kSectionArrowMm, outer.y}},
-                                               {{mid - kSectionArrowMm + 1.2, outer.y - 0.5}}},
-                                              false,
-                                              0});
-        addText(sheet, Layer::Dimensions, {mid - kSectionArrowMm - 0.8, outer.y}, "Ⅰ", kLabelTextMm,
-                HAlign::Right, VAlign::Middle);
-    }
+}
+
+// The cutting plane of section Ⅰ-Ⅰ at mid-span: a heavy stroke outside each long edge, an arrow towards
+// the left end and the section's name.
+void sectionMark(Drawing& sheet, double x, double edgeY, double outward) {
+    const Point inner{x, edgeY + outward * kExtensionGapMm};
+    const Point outer{x, edgeY + outward * (kExtensionGapMm + kSectionMarkMm)};
+    const Point tip{x - kSectionArrowMm, outer.y};
+    sheet.add(Layer::Dimensions, Polyline{{{inner}, {outer}}, false, kSectionMarkWidthMm});
+    sheet.add(
+        Layer::Dimensions,
+        Polyline{
+            {{{tip.x + 1.2, tip.y + 0.5}}, {tip}, {outer}, {tip}, {{tip.x + 1.2, tip.y - 0.5}}}, false, 0});
+    addText(sheet, Layer::Dimensions, {tip.x - 0.8, tip.y}, "Ⅰ", kLabelTextMm, HAlign::Right, VAlign::Middle);
+}
+
+// Below: the N2 chain and Ls; left: the N1 chain and b; right: the rings' distances from the edges.
+void planDimensions(Drawing& sheet, const SheetContent& c, const View& view) {
+    const SlabFigure& slab = c.slab;
+    const double left = view.origin.x;
+    const double right = view.at(mm(slab.lengthU()), 0).x;
+    const double bottom = view.origin.y;
+    const double top = view.at(0, mm(slab.widthU)).y;
     std::vector<Span> n2Chain = equalChain(view, slab.lengthU(), c.distribution.firstU,
                                            c.distribution.spacingU, c.distribution.count, left);
     for (Span& s : n2Chain) {
@@ -294,41 +312,76 @@ void drawPlan(Drawing& sheet, const SheetContent& c) {
     horizontalChain(sheet, {{left, right, centimetres(slab.lengthU())}}, bottom - 2 * kDimRowMm, bottom);
     verticalChain(sheet, equalChain(view, slab.widthU, c.main.edgeU, c.main.spacingU, c.main.count, bottom),
                   left - kDimRowMm, left);
-    verticalChain(sheet, {{bottom, topY, centimetres(slab.widthU)}}, left - 2 * kDimRowMm, left);
+    verticalChain(sheet, {{bottom, top, centimetres(slab.widthU)}}, left - 2 * kDimRowMm, left);
+    if (c.rings) {
+        const std::int64_t eU = c.rings->fromEdgeU;
+        const double e = view.paper(mm(eU));
+        verticalChain(sheet,
+                      {{bottom, bottom + e, centimetres(eU)},
+                       {bottom + e, top - e, centimetres(slab.widthU - 2 * eU)},
+                       {top - e, top, centimetres(eU)}},
+                      right + kDimRowMm, right);
+    }
+}
+
+}  // namespace
+
+void drawElevation(Drawing& sheet, const SheetContent& c) {
+    const SlabFigure& slab = c.slab;
+    const double ls = mm(slab.lengthU());
+    const double height = thickestMm(slab) + (c.rings ? kRingLoopHeightMm : 0);
+    const View view = centredView(kElevationBox, ls, height, c.scale);
+    viewTitle(sheet, kElevationBox, "立面", c.scale);
+    const double d1 = mm(slab.endThicknessU);
+    closedOutline(sheet, view,
+                  {{{0, 0}}, {{ls, 0}}, {{ls, d1}}, {{ls / 2, mm(slab.midThicknessU)}}, {{0, d1}}});
+    elevationBars(sheet, c, view);
+    if (c.rings) {
+        elevationRings(sheet, c, view);
+    }
+    elevationDimensions(sheet, slab, view);
+}
+
+void drawPlan(Drawing& sheet, const SheetContent& c) {
+    const double ls = mm(c.slab.lengthU());
+    const double b = mm(c.slab.widthU);
+    const View view = centredView(kPlanBox, ls, b, c.scale);
+    viewTitle(sheet, kPlanBox, "平面", c.scale);
+    closedOutline(sheet, view, {{{0, 0}}, {{ls, 0}}, {{ls, b}}, {{0, b}}});
+    planBars(sheet, c, view);
+    const double mid = view.at(ls / 2, 0).x;
+    sectionMark(sheet, mid, view.origin.y, -1);
+    sectionMark(sheet, mid, view.at(0, b).y, 1);
+    planDimensions(sheet, c, view);
 }
 
 void drawSection(Drawing& sheet, const SheetContent& c) {
     const SlabFigure& slab = c.slab;
     const double b = mm(slab.widthU);
     const double d2 = mm(slab.midThicknessU);
-    const View view{{kSectionBox.centreX() - b / c.scale / 2, kSectionBox.centreY() - d2 / c.scale / 2},
-                    c.scale};
+    const View view = centredView(kSectionBox, b, d2, c.scale);
     viewTitle(sheet, kSectionBox, "Ⅰ-Ⅰ断面", c.scale);
-    Polyline outline = mappedPolyline(view, {{{0, 0}}, {{b, 0}}, {{b, d2}}, {{0, d2}}});
-    outline.closed = true;
-    sheet.add(Layer::Outline, outline);
+    closedOutline(sheet, view, {{{0, 0}}, {{b, 0}}, {{b, d2}}, {{0, d2}}});
 
-    const double cover = mm(slab.coverU);
-    const double mainZ = cover + c.main.outerDiameterMm / 2;
+    const BarLevels z = barLevels(c);
     const double dot = std::max(kDotDiameterMm, view.paper(c.main.outerDiameterMm));
-    for (const double y : positions(mm(c.main.edgeU), mm(c.main.spacingU), c.main.count)) {
-        sheet.add(Layer::Bars, Circle{view.at(y, mainZ), dot / 2, true});
+    for (const double y : mainBarPositions(c)) {
+        sheet.add(Layer::Bars, Circle{view.at(y, z.main), dot / 2, true});
     }
-    const double n2Z = cover + c.main.outerDiameterMm + c.distribution.diameterMm / 2.0;
-    sheet.add(Layer::Bars,
-              mappedPolyline(view, barAlong(cover, b - cover, n2Z, c.distribution.diameterMm, true)));
+    sheet.add(Layer::Bars, mappedPolyline(view, barAlong(z.cover, b - z.cover, z.distribution,
+                                                         c.distribution.diameterMm, true)));
+    const Point n1Label = view.at(mm(c.main.edgeU) + mm(c.main.spacingU) * (c.main.count / 3), z.main);
+    leader(sheet, n1Label, {n1Label.x + 3, n1Label.y + kLeaderRiseMm}, "N1");
+    const Point n2Label = view.at(b * 0.7, z.distribution);
+    leader(sheet, n2Label, {n2Label.x + 3, n2Label.y + kLeaderRiseMm + 3}, "N2");
 
     const double left = view.origin.x;
     const double bottom = view.origin.y;
-    const Point n1Label = view.at(mm(c.main.edgeU) + mm(c.main.spacingU) * (c.main.count / 3), mainZ);
-    leader(sheet, n1Label, {n1Label.x + 3, n1Label.y + kLeaderRiseMm}, "N1");
-    const Point n2Label = view.at(b * 0.7, n2Z);
-    leader(sheet, n2Label, {n2Label.x + 3, n2Label.y + kLeaderRiseMm + 3}, "N2");
     horizontalChain(sheet, equalChain(view, slab.widthU, c.main.edgeU, c.main.spacingU, c.main.count, left),
                     bottom - kDimRowMm, bottom);
     horizontalChain(sheet, {{left, view.at(b, 0).x, centimetres(slab.widthU)}}, bottom - 2 * kDimRowMm,
                     bottom);
-    const double coverTop = view.at(0, cover).y;
+    const double coverTop = view.at(0, z.cover).y;
     const double top = view.at(0, d2).y;
     verticalChain(sheet,
                   {{bottom, coverTop, centimetres(slab.coverU)},
