@@ -18,7 +18,6 @@ namespace tavrel::cli {
 namespace {
 
 constexpr const char* kInputFileKind = "盖板计算";
-constexpr const char* kNotDesignedNote = "注：分布钢筋未设计，钢筋数量只计主筋。";
 
 struct DesignOptions {
     std::string file;
@@ -78,11 +77,24 @@ Json outcomeJson(const DesignOutcome& outcome) {
     j["utilisation"] = nullptr;
     if (const auto& d = outcome.design) {
         j["design"] = designTextsJson(d->texts);
-        j["quantities"] = quantitiesJson(d->quantities);
+        j["quantities"] = quantitiesJson(*d);
         j["utilisation"] = utilisationJson(d->utilisation);
     }
     j["candidatesEvaluated"] = outcome.candidatesEvaluated;
     return j;
+}
+
+// The schedule's lines with their masses, then why the slab cannot be drawn or has no lifting rings.
+void printBarLines(const BarSchedule& schedule, std::ostream& out) {
+    for (const ScheduleLine& line : schedule.lines) {
+        out << "  " << designLineLabel(schedule, line) << "\t" << scheduleLineTexts(line).mass << "\n";
+    }
+    if (!schedule.drawn()) {
+        out << "出图\t" << schedule.message << "\n";
+    }
+    for (const std::string& warning : schedule.warnings) {
+        out << "吊环\t" << warning << "\n";
+    }
 }
 
 void printDesign(const SlabDesign& d, const DesignRequest& request, long candidates, std::ostream& out) {
@@ -93,7 +105,8 @@ void printDesign(const SlabDesign& d, const DesignRequest& request, long candida
     out << "主筋间距 (mm)\t" << figures.spacing << "\n";
     out << "计算跨径 (m)\t" << d.texts.txtJSKJ.value_or(request.record.txtJSKJ) << "\n";
     out << "混凝土 (m³/块)\t" << figures.concrete << "\n";
-    out << "主筋 (kg/块)\t" << figures.steel << "\n";
+    out << "钢筋 (kg/块)\t" << figures.steel << "\n";
+    printBarLines(d.schedule, out);
     if (request.objective == DesignObjective::Cheapest) {
         out << "造价 (元/块)\t" << figures.cost << "\n";
     }
@@ -103,7 +116,7 @@ void printDesign(const SlabDesign& d, const DesignRequest& request, long candida
             << formatTwoDecimals(d.utilisation.of(check)) << "\t" << checkName(check)
             << (check == d.governing ? "（控制）" : "") << "\n";
     }
-    out << "试算方案\t" << candidates << "\n" << kNotDesignedNote << "\n";
+    out << "试算方案\t" << candidates << "\n";
 }
 
 Expected<void> writeDesignInput(const DesignInput& design, const std::string& path) {

@@ -15,9 +15,12 @@ namespace tavrel {
 
 namespace {
 
-constexpr std::int64_t kMilliPerCm2 = 1000;        // aBar in thousandths of cm²
-constexpr std::int64_t kSteelGPerMPerMilli = 785;  // 7850 kg/m³: 0.785 g/m per thousandth of cm², ×1000
-constexpr std::int64_t kRounding = 1000;           // the "+ 500) div 1000" of masses and lengths
+constexpr std::int64_t kMilliPerCm2 = 1000;  // aBar in thousandths of cm²
+// Nominal density of steel bars (GB/T 1499.2: nominal mass 0.00785 kg per mm² per m), kg/m³. A bar of
+// aBar cm² weighs aBar·0.785 kg/m, so a thousandth of a cm² weighs 0.785 g/m: 785 in thousandths of g/m.
+constexpr std::int64_t kSteelDensityKgPerM3 = 7850;
+constexpr std::int64_t kSteelGPerMPerMilli = kSteelDensityKgPerM3 / 10;
+constexpr std::int64_t kRounding = 1000;  // the "+ 500) div 1000" of masses and lengths
 
 constexpr std::string_view kToolHint = "或用自动设计（工具 → 自动设计，或 tavrel-cli design）";
 

@@ -22,7 +22,11 @@
 // candidate for a value out of range, nothing is assumed: every count of that bar is calculated.
 // Across thicknesses nothing is assumed except for the cheapest objective: the concrete grows with d1
 // and the steel is at least that of the fewest bars the rules admit, so once that bound reaches the best
-// price found, no thicker slab can be cheaper. The tests compare the search with findDesignExhaustively.
+// price found, no thicker slab can be cheaper. A slab's steel is its bar schedule's: the main bars N1 with
+// the distribution bars N2 and the lifting rings N3, which depend on the thickness only, so within one
+// thickness the steel still grows with the count and ranks the bars as the main bars alone do; the bound
+// counts only the fewest main bars, which N2 and N3 can only add to. The tests compare the search with
+// findDesignExhaustively.
 #include "design/design_search.h"
 
 #include <algorithm>
@@ -85,23 +89,23 @@ struct BarOption {
     CountRange counts;
 };
 
-// The slab width of the record, m, as its text says it: the detailing rules are a drawing office's
-// arithmetic on the dimension (1.04 m holds 20 bars at 52 mm), not a stored result.
-double recordWidthM(const DesignInput& record) {
-    double width = 0;
-    return tryParseStrict(record.txtGBK, width) ? width : 0.0;
+// A dimension of the record as the calculation stores it: the single of its text; 0 when it is no number.
+float recordSingle(const std::string& text) {
+    double value = 0;
+    return tryParseStrict(text, value) ? toSingle(value) : 0.0f;
 }
 
 // The request's bar sizes in order of outer diameter, which the shear argument (b) walks.
 std::vector<BarOption> barOptions(const DesignRequest& request) {
-    const double width = recordWidthM(request.record);
+    const float widthM = recordSingle(request.record.txtGBK);
+    const float coverCm = recordSingle(request.record.txtBHC);
     std::vector<BarOption> bars;
     for (const std::string& entry : triedDiameters(request)) {
         const auto size = findBarSize(toSingle(parseLenient(entry)));
         const bool listed =
             std::any_of(bars.begin(), bars.end(), [&](const BarOption& b) { return b.text == entry; });
         if (size && !listed) {
-            bars.push_back({entry, *size, admissibleCounts(width, *size, request.detailing)});
+            bars.push_back({entry, *size, admissibleCounts(widthM, coverCm, *size, request.detailing)});
         }
     }
     std::stable_sort(bars.begin(), bars.end(),
@@ -224,12 +228,16 @@ RankKey keyOf(const SlabDesign& d) {
     return {d.endThicknessCm, d.cost, d.quantities.steelKg, d.barDiameterMm, d.barCount};
 }
 
+BarSchedule scheduleAt(const CalculationResults& r, const BarOption& bar, int count) {
+    return barScheduleFor(slabGeometry(r), {r.barGrade, bar.size}, count);
+}
+
 // The quantities of `count` bars at the thickness the record `r` was calculated for.
 Candidate candidateAt(const CalculationResults& r, int d1Cm, const BarOption& bar, int count,
                       const UnitPrices& prices) {
     Candidate c{d1Cm, &bar, count, {}, 0};
     c.quantities.concreteM3 = slabConcreteM3(r.b, r.L0, r.Lseat, r.d1, r.d2);
-    c.quantities.steelKg = mainSteelKg(static_cast<std::int16_t>(count), bar.size.aBar, r.L0, r.Lseat, r.c);
+    c.quantities.steelKg = scheduleAt(r, bar, count).steelKg();
     c.cost = slabCost(c.quantities, prices);
     return c;
 }
@@ -278,13 +286,14 @@ std::optional<int> leastPassingCount(CandidateJudge& judge, const BarOption& bar
     return above <= bar.counts.last && passesAtAbove ? std::optional(above) : std::nullopt;
 }
 
-// The least main steel any admissible count gives, at the bar lengths of the record `r`.
+// The least main steel (N1 alone) any admissible count gives, at the bar lengths of the record `r`; the
+// main bars' length does not depend on the thickness.
 float leastSteelKg(const std::vector<BarOption>& bars, const CalculationResults& r) {
     float least = std::numeric_limits<float>::infinity();
     for (const BarOption& bar : bars) {
         if (!bar.counts.empty()) {
-            least = std::min(least, mainSteelKg(static_cast<std::int16_t>(bar.counts.first), bar.size.aBar,
-                                                r.L0, r.Lseat, r.c));
+            const ScheduleLine& mainBars = scheduleAt(r, bar, bar.counts.first).lines.front();
+            least = std::min(least, toSingle(static_cast<double>(mainBars.massCents) / 100));
         }
     }
     return least;
@@ -456,8 +465,9 @@ SlabDesign designOf(CandidateJudge& judge, const Candidate& candidate, const Des
     design.midspanThicknessCm = r.d2;
     design.barDiameterMm = r.dBar;
     design.barCount = r.nBars;
-    design.centreSpacingMm = toSingle(static_cast<double>(r.b) * units::kMmPerM / r.nBars);
-    design.quantities = slabQuantities(r);
+    design.schedule = barSchedule(r);
+    design.centreSpacingMm = static_cast<float>(design.schedule.mainBars.spacingMm);
+    design.quantities = {design.schedule.slab.concreteM3, design.schedule.steelKg()};
     design.cost = slabCost(design.quantities, request.prices);
     design.utilisation = checkUtilisation(r);
     design.governing = governingCheck(design.utilisation);
@@ -521,32 +531,20 @@ std::optional<std::string> requestProblem(const DesignRequest& request) {
     return std::nullopt;
 }
 
-CountRange admissibleCounts(double widthM, const BarSize& bar, const BarDetailing& detailing) {
-    const double widthMm = widthM * units::kMmPerM;
-    const double clearNeeded = std::max(detailing.minClearSpacingMm, static_cast<double>(bar.dBar));
-    const auto centreAdmitted = [&](int n) { return widthMm / n <= detailing.maxCentreSpacingMm; };
-    const auto clearAdmitted = [&](int n) { return widthMm / n - bar.dOut >= clearNeeded; };
-    if (!(widthMm > 0) || !(detailing.maxCentreSpacingMm > 0)) {
-        return {};
-    }
-    constexpr int kMostBars = std::numeric_limits<std::int16_t>::max();
-    const double leastEstimate = std::ceil(widthMm / detailing.maxCentreSpacingMm);
-    const double mostEstimate = std::floor(widthMm / (bar.dOut + clearNeeded));
+CountRange admissibleCounts(float widthM, float coverCm, const BarSize& bar, const BarDetailing& detailing) {
+    const Length width = lengthOf(widthM, kUPerM);
+    const Length cover = lengthOf(coverCm, kUPerCm);
     CountRange range;
-    range.first = static_cast<int>(std::clamp(leastEstimate, 1.0, static_cast<double>(kMostBars)));
-    range.last = static_cast<int>(std::clamp(mostEstimate, 0.0, static_cast<double>(kMostBars)));
-    // The estimates may be one off where the division rounds; the rules themselves decide.
-    while (range.first > 1 && centreAdmitted(range.first - 1)) {
-        --range.first;
-    }
-    while (range.first <= kMostBars && !centreAdmitted(range.first)) {
-        ++range.first;
-    }
-    while (range.last < kMostBars && clearAdmitted(range.last + 1)) {
-        ++range.last;
-    }
-    while (range.last >= 1 && !clearAdmitted(range.last)) {
-        --range.last;
+    // The laid-out spacing falls as the count grows: too wide, then admitted, then too tight.
+    for (int count = 2; count <= std::numeric_limits<std::int16_t>::max(); ++count) {
+        const DrawingRefusal refusal = layoutRefusal(width, cover, bar, count, detailing);
+        if (refusal == DrawingRefusal::ClearSpacingTooSmall) {
+            break;
+        }
+        if (refusal == DrawingRefusal::None) {
+            range.first = range.empty() ? count : range.first;
+            range.last = count;
+        }
     }
     return range;
 }

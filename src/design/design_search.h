@@ -41,14 +41,15 @@ std::vector<std::string> triedDiameters(const DesignRequest& request);
 // nothing when the request can be searched.
 std::optional<std::string> requestProblem(const DesignRequest& request);
 
-// The bar counts the detailing rules admit across the slab width b (m) for one bar size: the centre
-// spacing b/n at most the largest, the clear spacing b/n - dOut at least max(smallest, d).
+// The bar counts the detailing rules admit across the slab width b (m, stored single) with the side cover
+// c (cm) for one bar size, laid out as the drawing lays them out (laidOutSpacingMm): at least two bars,
+// the centre spacing s1 at most the largest, the clear spacing s1 - dOut at least max(smallest, d).
 struct CountRange {
     int first = 1;
     int last = 0;
     bool empty() const { return first > last; }
 };
-CountRange admissibleCounts(double widthM, const BarSize& bar, const BarDetailing& detailing);
+CountRange admissibleCounts(float widthM, float coverCm, const BarSize& bar, const BarDetailing& detailing);
 
 // The texts a design puts into the record and into its .tvrl file, each at most ten characters, the
 // longest value the file reader keeps.
@@ -86,16 +87,17 @@ struct SlabDesign {
     float midspanThicknessCm = 0;
     float barDiameterMm = 0;
     std::int16_t barCount = 0;
-    float centreSpacingMm = 0;  // b/n
-    SlabQuantities quantities;
-    float cost = 0;  // yuan, at the request's prices
+    float centreSpacingMm = 0;  // s1, the main bars' centre spacing on the drawing, whole mm
+    SlabQuantities quantities;  // steel: the schedule's total
+    BarSchedule schedule;       // the bars of the slab; whether and why it cannot be drawn
+    float cost = 0;             // yuan, at the request's prices
     CheckUtilisation utilisation;
     Check governing = Check::Shear;
     bool operator==(const SlabDesign&) const = default;
 };
 
 // A design's figures as every view prints them: "96/101" (d1/d2, cm), "18Φ22" (count and diameter, mm),
-// centre spacing "55.0" (mm), concrete "4.00" (m³ per slab), main steel "217.0" (kg per slab) and
+// centre spacing "55.0" (mm), concrete "4.00" (m³ per slab), steel "257.3" (kg per slab) and
 // price "2487.50" (yuan per slab).
 struct DesignFigures {
     std::string thickness;

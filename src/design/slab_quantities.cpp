@@ -1,4 +1,4 @@
-// Quantities of one cover slab for comparing designs: concrete volume, main-steel mass, price, utilisation.
+// Quantities of one cover slab for comparing designs: concrete volume, steel mass, price, utilisation.
 #include "design/slab_quantities.h"
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include "base/units.h"
 #include "calc/design_code.h"
 #include "calc/presentation.h"
+#include "design/bar_schedule.h"
 
 namespace tavrel {
 
@@ -31,15 +32,8 @@ float slabConcreteM3(float widthM, float clearSpanM, float bearingLengthM, float
     return toSingle(widthM * lengthM * meanThicknessM);
 }
 
-float mainSteelKg(std::int16_t barCount, float aBarCm2, float clearSpanM, float bearingLengthM,
-                  float coverCm) {
-    const double barLengthM =
-        static_cast<double>(clearSpanM) + 2.0 * bearingLengthM - 2.0 * coverCm / units::kCmPerM;
-    return toSingle(barCount * (aBarCm2 / units::kCm2PerM2) * barLengthM * kSteelDensityKgPerM3);
-}
-
 SlabQuantities slabQuantities(const CalculationResults& r) {
-    return {slabConcreteM3(r.b, r.L0, r.Lseat, r.d1, r.d2), mainSteelKg(r.nBars, r.aBar, r.L0, r.Lseat, r.c)};
+    return {slabConcreteM3(r.b, r.L0, r.Lseat, r.d1, r.d2), barSchedule(r).steelKg()};
 }
 
 float slabCost(const SlabQuantities& quantities, const UnitPrices& prices) {

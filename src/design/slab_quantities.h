@@ -1,5 +1,5 @@
-// Quantities of one cover slab for comparing designs: concrete volume, main-steel mass and their price,
-// and how far each of the five checks is used.
+// Quantities of one cover slab for comparing designs: concrete volume, steel mass and their price, and how
+// far each of the five checks is used.
 #pragma once
 
 #include <array>
@@ -12,18 +12,10 @@
 
 namespace tavrel {
 
-// Nominal density of steel bars (GB/T 1499.2: nominal mass 0.00785 kg per mm² per m), kg/m³.
-inline constexpr double kSteelDensityKgPerM3 = 7850;
-
 // Concrete of one slab, m³: width b (m) × slab length L0 + 2a (m) × mean thickness. The thickness runs
 // straight from d1 at each end to d2 at midspan (cm), as the slab diagrams draw it, so its mean is
 // (d1 + d2)/2, the same mean the self-weight takes.
 float slabConcreteM3(float widthM, float clearSpanM, float bearingLengthM, float d1Cm, float d2Cm);
-
-// Main bars of one slab, kg: n bars of area aBar (cm²) running the slab length L0 + 2a (m) less the cover
-// c (cm) at each end. Distribution bars are not designed and not counted.
-float mainSteelKg(std::int16_t barCount, float aBarCm2, float clearSpanM, float bearingLengthM,
-                  float coverCm);
 
 struct SlabQuantities {
     float concreteM3 = 0;
@@ -31,20 +23,21 @@ struct SlabQuantities {
     bool operator==(const SlabQuantities&) const = default;
 };
 
-// The quantities of the slab that the record `r` was calculated for.
+// The quantities of the slab that the record `r` was calculated for; its steel is the bar schedule's total
+// (main bars, distribution bars and lifting rings, bar_schedule.h).
 SlabQuantities slabQuantities(const CalculationResults& r);
 
 // Unit prices of the cheapest-design objective. Only their ratio steers the choice. The defaults are
 // round installed prices of a Chinese highway budget of the 2020s: precast C30 slab concrete placed with
 // its formwork about 600 yuan/m³, HRB400 bars bought, cut, bent and placed about 5000 yuan/t; a cubic
-// metre of concrete then costs as much as 120 kg of main steel.
+// metre of concrete then costs as much as 120 kg of steel.
 struct UnitPrices {
     double concretePerM3 = 600;  // yuan/m³
     double steelPerKg = 5;       // yuan/kg
     bool operator==(const UnitPrices&) const = default;
 };
 
-// Price of the concrete and main steel of one slab, yuan.
+// Price of the concrete and steel of one slab, yuan.
 float slabCost(const SlabQuantities& quantities, const UnitPrices& prices);
 
 // How far each check is used; a check passes about where its utilisation reaches 1 (the verdicts

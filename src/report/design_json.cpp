@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "design/bar_schedule_json.h"
+
 namespace tavrel {
 
 Json singleJson(float value) {
@@ -20,8 +22,12 @@ Json designTextsJson(const DesignTexts& texts) {
             {"txtJSKJ", texts.txtJSKJ ? Json(*texts.txtJSKJ) : Json(nullptr)}};
 }
 
-Json quantitiesJson(const SlabQuantities& quantities) {
-    return {{"concreteM3", singleJson(quantities.concreteM3)}, {"steelKg", singleJson(quantities.steelKg)}};
+Json quantitiesJson(const SlabDesign& design) {
+    const BarSchedule& schedule = design.schedule;
+    return {{"concreteM3", singleJson(design.quantities.concreteM3)},
+            {"steelKg", singleJson(design.quantities.steelKg)},
+            {"bars", scheduleLinesJson(schedule)},
+            {"drawing", schedule.drawn() ? Json(nullptr) : Json(schedule.message)}};
 }
 
 }  // namespace tavrel

@@ -16,7 +16,8 @@ Json singleJson(float value);
 // {"txtBDH", "txtBZH", "CboZJZJ", "txtZJGS", "txtJSKJ"}; txtJSKJ is null while the typed span is kept.
 Json designTextsJson(const DesignTexts& texts);
 
-// {"concreteM3", "steelKg"} of one slab.
-Json quantitiesJson(const SlabQuantities& quantities);
+// {"concreteM3", "steelKg", "bars", "drawing"} of one slab: its quantities, the lines of its bar schedule
+// and, when the slab cannot be drawn, why (else null).
+Json quantitiesJson(const SlabDesign& design);
 
 }  // namespace tavrel

@@ -63,6 +63,14 @@ void addLoadInputs(std::vector<LabelledValue>& inputs, const DesignInput& r) {
     }
 }
 
+// What a cell adds to its remark when its slab cannot be drawn, or is drawn without lifting rings.
+std::string drawingRemark(const BarSchedule& schedule) {
+    if (!schedule.drawn()) {
+        return "（不能出图）";
+    }
+    return schedule.warnings.empty() ? "" : "（未设吊环）";
+}
+
 }  // namespace
 
 // The code pair the record follows.
@@ -84,7 +92,7 @@ DesignCellTexts designCellTexts(const DesignOutcome& outcome) {
     texts.spacing = std::move(figures.spacing);
     texts.concrete = std::move(figures.concrete);
     texts.steel = std::move(figures.steel);
-    texts.remark = governingCheckText(*outcome.design);
+    texts.remark = governingCheckText(*outcome.design) + drawingRemark(outcome.design->schedule);
     return texts;
 }
 
@@ -99,7 +107,7 @@ const std::vector<std::string>& designColumnHeadings() {
 }
 
 const std::vector<std::string>& quantityColumnHeadings() {
-    static const std::vector<std::string> headings = {"混凝土 (m³/块)", "主筋 (kg/块)"};
+    static const std::vector<std::string> headings = {"混凝土 (m³/块)", "钢筋 (kg/块)"};
     return headings;
 }
 

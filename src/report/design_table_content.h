@@ -14,10 +14,10 @@ struct DesignCellTexts {
     bool found = false;
     std::string thickness;  // "96/101": d1/d2, cm
     std::string bars;       // "18Φ22": count and diameter, mm
-    std::string spacing;    // "55.0": centre spacing b/n, mm
+    std::string spacing;    // "69.0": centre spacing s1 of the drawing, mm
     std::string concrete;   // "4.00": m³ per slab
-    std::string steel;      // "217.0": kg of main bars per slab
-    std::string remark;     // the governing check, or why nothing passes
+    std::string steel;      // "257.3": kg of steel per slab, the bar schedule's total
+    std::string remark;  // the governing check, or why nothing passes; "（不能出图）", "（未设吊环）" added
 };
 DesignCellTexts designCellTexts(const DesignOutcome& outcome);
 
@@ -46,7 +46,8 @@ std::vector<LabelledValue> recordLines(const DesignInput& record);
 
 // What the quantities hold, said wherever they are shown.
 inline constexpr const char* kQuantitiesNote =
-    "主筋间距为盖板宽除以主筋根数。混凝土与钢筋数量均为每块盖板；钢筋数量只计主筋，分布钢筋未设计、未计入。";
+    "主筋间距为钢筋构造图中主筋的中距（两侧保护层至主筋外缘，中距取整毫米）。混凝土与钢筋数量均为每块盖板；"
+    "钢筋数量含主筋、分布钢筋和吊环，按钢筋数量表计。";
 
 // What the table does not design, and how to read it.
 const std::vector<std::string>& designTableNotes();

@@ -19,7 +19,7 @@ constexpr int kWidestCellTwips = 3400;
 constexpr int kCellSizeHalfPoints = 18;  // 9 pt
 
 const char* const kCellLegend =
-    "格内自上而下：板端厚/板中厚 d1/d2 (cm)；主筋 根数Φ直径 (mm) @ 间距 (mm)；每块混凝土 (m³) / 主筋 (kg)；"
+    "格内自上而下：板端厚/板中厚 d1/d2 (cm)；主筋 根数Φ直径 (mm) @ 间距 (mm)；每块混凝土 (m³) / 钢筋 (kg)；"
     "控制验算";
 
 ReportTableCell textCell(std::vector<std::string> lines, bool bold = false, int columnSpan = 1) {

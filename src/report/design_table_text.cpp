@@ -33,7 +33,7 @@ Json cellJson(const DesignOutcome& outcome) {
     const SlabDesign& d = *outcome.design;
     j["design"] = designTextsJson(d.texts);
     j["spacingMm"] = singleJson(d.centreSpacingMm);
-    j["quantities"] = quantitiesJson(d.quantities);
+    j["quantities"] = quantitiesJson(d);
     j["costYuan"] = singleJson(d.cost);
     j["governing"] = governingCheckText(d);
     return j;

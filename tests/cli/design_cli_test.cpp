@@ -58,11 +58,14 @@ TEST(DesignCommand, JsonOfTheExampleHoldsTheThinnestDesignAndItsUtilisations) {
     EXPECT_EQ(
         j["design"],
         (Json{
-            {"txtBDH", "96"}, {"txtBZH", "101"}, {"CboZJZJ", "22"}, {"txtZJGS", "18"}, {"txtJSKJ", "3.8"}}));
-    // 0.99 m × 4.1 m × (96 + 101)/2 cm and 18 bars of 3.801 cm² over 4.04 m.
+            {"txtBDH", "96"}, {"txtBZH", "101"}, {"CboZJZJ", "25"}, {"txtZJGS", "14"}, {"txtJSKJ", "3.8"}}));
+    // 0.99 m × 4.1 m × (96 + 101)/2 cm; the bar schedule: 14 Φ25 × 404 cm, 217.98 kg, and 37 φ12@11 × 108 cm
+    // (1131 ≥ 1010 mm²/m), 35.48 kg; no R235 ring lifts its 99.95 kN, which leaves the slab drawable.
     EXPECT_TRUE(tavrel::test::near(j["quantities"]["concreteM3"].get<double>(), 0.99 * 4.1 * 0.985, 1e-6));
-    EXPECT_TRUE(
-        tavrel::test::near(j["quantities"]["steelKg"].get<double>(), 18 * 3.801e-4 * 4.04 * 7850, 1e-6));
+    EXPECT_EQ(j["quantities"]["steelKg"].get<float>(), 253.46f);
+    EXPECT_EQ(j["quantities"]["bars"][1]["count"], 37);
+    EXPECT_EQ(j["quantities"]["bars"][1]["totalKg"], 35.48);
+    EXPECT_TRUE(j["quantities"]["drawing"].is_null());
     for (const char* check : {"compressionZone", "minimumReinforcement", "flexure", "crackWidth", "shear"}) {
         EXPECT_LE(j["utilisation"][check].get<double>(), 1.0) << check;
     }
@@ -109,7 +112,9 @@ TEST(DesignCommand, WrittenDesignOpensAndRecalculatesWithEveryCheckPassedAndItsR
                               folder.file("d.tvrl") + " --report " + folder.file("d.docx"));
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("造价 (元/块)"), std::string::npos);
-    EXPECT_NE(run.out.find("分布钢筋未设计"), std::string::npos);
+    EXPECT_EQ(run.out.find("分布钢筋未设计"), std::string::npos);  // every bar is counted now
+    EXPECT_NE(run.out.find("钢筋 (kg/块)\t"), std::string::npos);
+    EXPECT_NE(run.out.find("\n  N2 分布钢筋 φ"), std::string::npos);
     const CliRun recalculated = runCli("calc --json " + folder.file("d.tvrl"));
     ASSERT_EQ(recalculated.exitCode, 0);
     const Json verdicts = Json::parse(recalculated.out)["verdicts"];
@@ -204,7 +209,7 @@ TEST(TableCommand, CsvHasAHeadingRowWithUnitsAndOneRowOfDesignsPerSpan) {
     EXPECT_EQ(headings[0], "净跨径 L0 (m)");
     EXPECT_EQ(std::vector<std::string>(headings.begin() + 1, headings.begin() + 7),
               (std::vector<std::string>{"板端厚/板中厚 d1/d2 (cm)", "主筋 根数Φ直径 (mm)", "主筋间距 (mm)",
-                                        "混凝土 (m³/块)", "主筋 (kg/块)", "控制验算"}));
+                                        "混凝土 (m³/块)", "钢筋 (kg/块)", "控制验算"}));
     EXPECT_EQ(csvFields(rows[2])[0], "2");
     EXPECT_EQ(csvFields(rows[3])[0], "2.5");
     // The cell of span 2.5 m and fill 2 m is the design of that record.
@@ -239,9 +244,9 @@ TEST(TableCommand, WorkbookReadsBackWithOpenpyxlWithFrozenHeadingsUnitsAndTheCod
     EXPECT_EQ(designs[0][5], "填土高 H = 2 m");
     EXPECT_EQ(designs[1][3], "主筋间距 (mm)");
     EXPECT_EQ(quantities[1][1], "混凝土 (m³/块)");
-    EXPECT_EQ(quantities[1][2], "主筋 (kg/块)");
+    EXPECT_EQ(quantities[1][2], "钢筋 (kg/块)");
     EXPECT_EQ(book["formats"]["数量"][2][1], "0.00");
-    EXPECT_NE(quantities.dump().find("分布钢筋未设计"), std::string::npos);
+    EXPECT_NE(quantities.dump().find("按钢筋数量表计"), std::string::npos);
     // The same designs and numbers as the text table.
     const std::vector<std::string> csv = csvRows(readFile(folder.file("t.csv")).substr(3));
     for (std::size_t span = 0; span < 3; ++span) {
@@ -286,7 +291,7 @@ TEST(TableCommand, DocumentIsLandscapeWithItsInputsTheTableAndTheNotes) {
     EXPECT_EQ(designs.size(), 5u);  // legend, headings, three spans
     EXPECT_EQ(designs[1], (Json{"净跨径 L0 (m)", "填土高 H = 1 m", "填土高 H = 2 m"}));
     EXPECT_EQ(designs[3][0], "2.5");
-    EXPECT_NE(doc["paragraphs"].dump().find("分布钢筋未设计"), std::string::npos);
+    EXPECT_NE(doc["paragraphs"].dump().find("钢筋数量含主筋、分布钢筋和吊环"), std::string::npos);
 }
 
 TEST(TableCommand, OpenSlabHasOneRowPerSpanAndOneColumnGroup) {

@@ -5,14 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "base/numbers.h"
 #include "calc/calculate.h"
 #include "calc/calculated.h"
 #include "model/tvrl.h"
 #include "model/tvrl_bytes.h"
+#include "test_support.h"
 
 namespace tavrel {
 namespace {
@@ -273,7 +278,7 @@ TEST(DesignSearch, NothingPassingNamesTheFailingChecksAtTheLargestThickness) {
          },
          32,
          "板端厚至32 cm 仍不满足正截面抗弯承载力、最大裂缝宽度、抗剪截面尺寸要求"
-         "（最接近的配筋19Φ20：γ0Md/Mu=2.13，Wfk/Wlim=2.22，γ0Vd/Vmax=1.09）"},
+         "（最接近的配筋16Φ22：γ0Md/Mu=2.12，Wfk/Wlim=2.28，γ0Vd/Vmax=1.10）"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -381,25 +386,32 @@ TEST(DesignTexts, SpanThatCannotBeWrittenInTenCharactersIsAProblem) {
     EXPECT_EQ(candidateTexts(in, 30, "25", 12).problem, "计算跨径无法写成十个字符以内的数值");
 }
 
-TEST(BarDetailing, CountsAdmittedBySpacingRules) {
-    struct Case {
-        double widthM;
-        float diameter;
-        int first;
-        int last;
-    };
-    const Case cases[] = {
-        {0.99, 16, 5, 20},  // 990/20 − 17.5 = 32 mm clear; 990/5 = 198 mm centres
-        {0.99, 25, 5, 17},  // 990/17 − 27 = 31.2 mm ≥ 30
-        {0.99, 32, 5, 14},  // clear spacing at least d = 32: 990/14 − 34.5 = 36.2 mm
-        {1.0, 20, 5, 19},   // 1000/5 = 200 mm centres exactly; 1000/19 − 22 = 30.6 mm
-        {1.04, 20, 6, 20},  // 1040/20 − 22 = 30 mm exactly
-        {0.04, 16, 1, 0},   // 40 − 17.5 = 22.5 mm: no bar fits
-    };
-    for (const Case& c : cases) {
-        const CountRange range = admissibleCounts(c.widthM, *findBarSize(c.diameter), BarDetailing{});
-        EXPECT_EQ(range.first, c.first) << c.widthM << " " << c.diameter;
-        EXPECT_EQ(range.last, c.last) << c.widthM << " " << c.diameter;
+TEST(DesignSteel, ADesignWeighsWhatTheScheduleOfItsRecordWeighs) {
+    // Every bar counts (N1 with hooks when plain, N2, N3), the adopted record's drawing says the same.
+    for (const DesignObjective objective : {DesignObjective::Thinnest, DesignObjective::Cheapest}) {
+        DesignRequest request;
+        request.objective = objective;
+        request.minEndThicknessCm = 90;
+        request.maxEndThicknessCm = 110;
+        const DesignOutcome outcome = findDesign(request);
+        ASSERT_TRUE(outcome.design);
+        const SlabDesign& design = *outcome.design;
+        const BarSchedule drawn = barSchedule(test::calculated(withDesign(request.record, design.texts)));
+        EXPECT_EQ(design.quantities.steelKg, drawn.steelKg());
+        EXPECT_EQ(design.schedule, drawn);
+        EXPECT_EQ(design.quantities.steelKg, toSingle(static_cast<double>(drawn.steelCents) / 100));
+        EXPECT_EQ(drawn.lines.size(), 2u);  // 2004: no R235 ring lifts a slab this heavy
+    }
+}
+
+TEST(BarDetailing, CountsAdmittedAreThoseTheDrawingLaysOut) {
+    std::ifstream file(test::sourcePath("tests/design/data/admissible_counts.json"));
+    for (const nlohmann::json& c : nlohmann::json::parse(file)) {
+        const CountRange range = admissibleCounts(toSingle(std::stod(c["widthM"].get<std::string>())),
+                                                  toSingle(std::stod(c["coverCm"].get<std::string>())),
+                                                  *findBarSize(c["diameter"].get<float>()), BarDetailing{});
+        EXPECT_EQ(range.first, c["first"].get<int>()) << c["name"];
+        EXPECT_EQ(range.last, c["last"].get<int>()) << c["name"];
     }
 }
 
