@@ -57,7 +57,6 @@ QString defaultDrawingName(const QString& inputPath, drawing::DrawingFormat form
 DrawingDialog::DrawingDialog(const BarSchedule& schedule, const QString& inputPath, Prompter& prompter,
                              QWidget* mainWindow)
     : QDialog(mainWindow),
-      m_schedule(schedule),
       m_sheet(drawing::drawingOf(schedule, windowTitleBlock())),
       m_inputPath(inputPath),
       m_prompter(prompter) {

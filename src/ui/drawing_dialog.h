@@ -29,7 +29,6 @@ class DrawingDialog : public QDialog {
   private:
     void save(drawing::DrawingFormat format);
 
-    BarSchedule m_schedule;
     drawing::Drawing m_sheet;
     QString m_inputPath;
     Prompter& m_prompter;
