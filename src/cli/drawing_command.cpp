@@ -17,8 +17,6 @@ namespace tavrel::cli {
 
 namespace {
 
-constexpr const char* kOutputKind = "钢筋构造图";
-
 struct DrawingOptions {
     std::string file;
     std::string output;
@@ -117,7 +115,9 @@ int writeDrawing(const BarSchedule& schedule, const DrawingOptions& options, std
     title.date = options.issueDate.value_or(todayForTitleBlock());
     const std::string bytes =
         drawing::drawingBytes(schedule, title, *drawing::drawingFormatOf(options.output));
-    if (const Expected<void> written = replaceFileAtomically(options.output, bytes, kOutputKind); !written) {
+    if (const Expected<void> written =
+            replaceFileAtomically(options.output, bytes, drawing::kDrawingFileKind);
+        !written) {
         err << written.error().message << "\n";
         return kFileError;
     }
@@ -132,7 +132,8 @@ int runDrawingCommand(const std::vector<std::string>& args, std::ostream& out, s
         return kUsage;
     }
     // The drawing must never take the place of the design it is made from.
-    if (outputReplacesInput(options->file, options->output, err, "钢筋构造图文件")) {
+    if (outputReplacesInput(options->file, options->output, err,
+                            std::string(drawing::kDrawingFileKind) + "文件")) {
         return kFileError;
     }
     std::optional<DesignInput> input = readRecord(options->file, err);

@@ -12,6 +12,10 @@ namespace tavrel::drawing {
 
 enum class DrawingFormat { Dxf, Svg, Csv, Json };
 
+// What the messages about a drawing's file call it ("钢筋构造图文件无法保存为…"), and the end of a default
+// file name ("K1+200_钢筋构造图.dxf").
+inline constexpr const char* kDrawingFileKind = "钢筋构造图";
+
 // The format of an output path by its extension (.dxf, .svg, .csv, .json, in any case); none for others.
 std::optional<DrawingFormat> drawingFormatOf(const std::string& path);
 

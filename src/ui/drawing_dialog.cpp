@@ -21,7 +21,6 @@ namespace tavrel::ui {
 namespace {
 
 constexpr const char* kCaption = "钢筋构造图";
-constexpr const char* kFileKind = "钢筋构造图";
 
 struct SaveFormat {
     const char* extension;
@@ -51,7 +50,8 @@ QString defaultDrawingName(const QString& inputPath, drawing::DrawingFormat form
         return QString::fromUtf8(drawing::kDrawingName) + extension;
     }
     const QFileInfo input(inputPath);
-    return input.dir().filePath(input.completeBaseName() + QStringLiteral("_钢筋构造图") + extension);
+    return input.dir().filePath(input.completeBaseName() + QLatin1Char('_') +
+                                QString::fromUtf8(drawing::kDrawingFileKind) + extension);
 }
 
 DrawingDialog::DrawingDialog(const BarSchedule& schedule, const QString& inputPath, Prompter& prompter,
@@ -99,7 +99,8 @@ void DrawingDialog::save(drawing::DrawingFormat format) {
     }
     const std::string bytes =
         format == drawing::DrawingFormat::Svg ? drawing::svgText(m_sheet) : drawing::dxfBytes(m_sheet);
-    if (const Expected<void> written = replaceFileAtomically(path.toStdString(), bytes, kFileKind);
+    if (const Expected<void> written =
+            replaceFileAtomically(path.toStdString(), bytes, drawing::kDrawingFileKind);
         !written) {
         m_prompter.message(QString::fromStdString(written.error().message), QString::fromUtf8(kMessageTitle),
                            MessageButtons::Ok);
