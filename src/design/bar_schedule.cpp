@@ -427,9 +427,9 @@ std::vector<TotalRowText> totalRowTexts(const BarSchedule& schedule) {
     return rows;
 }
 
-std::vector<MaterialRow> materialRows(const BarSchedule& schedule, CubicMetre cubicMetre) {
+std::vector<MaterialRow> materialRows(const BarSchedule& schedule, UnitForm units) {
     std::vector<MaterialRow> rows;
-    rows.push_back({schedule.slab.concreteGrade + "混凝土", cubicMetre == CubicMetre::Ascii ? "m3" : "m³",
+    rows.push_back({schedule.slab.concreteGrade + "混凝土", units == UnitForm::Ascii ? "m3" : "m³",
                     exactFixedText(schedule.slab.concreteM3, 3)});
     for (const GradeTotal& total : schedule.totals) {
         rows.push_back({total.grade + "钢筋", "kg", fixedText(total.massCents, 2)});

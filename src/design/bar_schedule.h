@@ -259,14 +259,17 @@ struct TotalRowText {
 };
 std::vector<TotalRowText> totalRowTexts(const BarSchedule& schedule);
 
-// The material table. The drawing writes the cubic metre "m3" (³ is not in GBK), the CSV and the report "m³".
-enum class CubicMetre { Ascii, Superscript };
+// How a text writes mm² and m³: the drawing "mm2", "m3" (² and ³ are not in GBK), the CSV and the report
+// "mm²", "m³".
+enum class UnitForm { Ascii, Superscript };
+
+// The material table.
 struct MaterialRow {
     std::string material;  // "C30混凝土", "HRB335钢筋"
     std::string unit;      // "m3" / "m³", "kg"
     std::string quantity;  // "4.485", "217.98"
 };
-std::vector<MaterialRow> materialRows(const BarSchedule& schedule, CubicMetre cubicMetre);
+std::vector<MaterialRow> materialRows(const BarSchedule& schedule, UnitForm units);
 
 // The texts of the rule-7 warning and of the refusals, exactly as the user reads them.
 std::string noRingWarning(const BarSchedule& schedule);

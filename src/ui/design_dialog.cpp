@@ -21,7 +21,7 @@ namespace tavrel::ui {
 namespace {
 
 constexpr const char* kCaption = "自动设计";
-constexpr const char* kNotDesignedNote = "钢筋数量只计主筋，分布钢筋未设计。全部验算均不设箍筋。";
+constexpr const char* kQuantitiesNote = "钢筋数量含主筋、分布钢筋和吊环。全部验算均不设箍筋。";
 // The lines of the next best designs, best first.
 constexpr std::string_view kAlternativeLines[] = {frmDesign::lblAlternative1, frmDesign::lblAlternative2,
                                                   frmDesign::lblAlternative3, frmDesign::lblAlternative4};
@@ -52,6 +52,18 @@ QString alternativeLine(const SlabDesign& d) {
     const DesignFigures f = designFigures(d);
     return QString::fromStdString(f.bars + "    d1/d2 = " + f.thickness + " cm    " + f.concrete + " m³    " +
                                   f.steel + " kg    " + f.cost + " 元");
+}
+
+// Why the design cannot be drawn, or that it has no lifting rings; empty for a slab drawn in full.
+std::string drawingNote(const BarSchedule& schedule) {
+    if (!schedule.drawn()) {
+        return schedule.message;
+    }
+    std::string note;
+    for (const std::string& warning : schedule.warnings) {
+        note += warning;
+    }
+    return note;
 }
 
 }  // namespace
@@ -171,7 +183,7 @@ void DesignDialog::showDesign(const SlabDesign& d, DesignObjective objective) {
     }
     control<QLabel>(*this, frmDesign::lblNote)
         .setText(QString::fromStdString("控制验算：" + governingCheckText(d) + "。") +
-                 QString::fromUtf8(kNotDesignedNote));
+                 QString::fromUtf8(kQuantitiesNote) + QString::fromStdString(drawingNote(d.schedule)));
 }
 
 void DesignDialog::showAlternatives(const std::vector<SlabDesign>& designs) {
@@ -193,7 +205,7 @@ void DesignDialog::clearResults() {
     for (std::string_view line : kAlternativeLines) {
         control<QLabel>(*this, line).clear();
     }
-    control<QLabel>(*this, frmDesign::lblNote).setText(QString::fromUtf8(kNotDesignedNote));
+    control<QLabel>(*this, frmDesign::lblNote).setText(QString::fromUtf8(kQuantitiesNote));
     control<QPushButton>(*this, frmDesign::cmdAdopt).setEnabled(false);
 }
 

@@ -47,7 +47,7 @@ const ControlRow kControls[] = {
     {txtResultSpacing, ResultBox, "", {1680, 3840, 900, 285}},
     {lblResultConcrete, Label, "混凝土(m³/块)", {2760, 2790, 1200, 255}},
     {txtResultConcrete, ResultBox, "", {3960, 2760, 780, 285}},
-    {lblResultSteel, Label, "主筋(kg/块)", {2760, 3150, 1200, 255}},
+    {lblResultSteel, Label, "钢筋(kg/块)", {2760, 3150, 1200, 255}},
     {txtResultSteel, ResultBox, "", {3960, 3120, 780, 285}},
     {lblResultCost, Label, "造价(元/块)", {2760, 3510, 1200, 255}},
     {txtResultCost, ResultBox, "", {3960, 3480, 780, 285}},
@@ -61,22 +61,22 @@ const ControlRow kControls[] = {
     {txtUseCrackWidth, ResultBox, "", {6420, 3840, 660, 285}},
     {lblUseShear, Label, "斜截面抗剪承载力", {4920, 4230, 1500, 255}},
     {txtUseShear, ResultBox, "", {6420, 4200, 660, 285}},
-    {lblNote, Label, "", {360, 4620, 6720, 480}},
+    {lblNote, Label, "", {360, 4620, 6720, 1200}},
 
-    {lblAlternatives, Label, "其他方案", {480, 5220, 855, 255}},
-    {lblAlternative1, Label, "", {360, 5580, 6720, 255}},
-    {lblAlternative2, Label, "", {360, 5850, 6720, 255}},
-    {lblAlternative3, Label, "", {360, 6120, 6720, 255}},
-    {lblAlternative4, Label, "", {360, 6390, 6720, 255}},
+    {lblAlternatives, Label, "其他方案", {480, 5940, 855, 255}},
+    {lblAlternative1, Label, "", {360, 6300, 6720, 255}},
+    {lblAlternative2, Label, "", {360, 6570, 6720, 255}},
+    {lblAlternative3, Label, "", {360, 6840, 6720, 255}},
+    {lblAlternative4, Label, "", {360, 7110, 6720, 255}},
 
-    {cmdAdopt, Button, "采　用", {4560, 6840, 1200, 375}, kDisabled},
-    {cmdClose, Button, "关　闭", {5880, 6840, 1200, 375}},
+    {cmdAdopt, Button, "采　用", {4560, 7560, 1200, 375}, kDisabled},
+    {cmdClose, Button, "关　闭", {5880, 7560, 1200, 375}},
 };
 
 const GroupOutline kOutlines[] = {
     {{{240, 240}, {7200, 240}, {7200, 2160}, {240, 2160}}, 360, 1440},  // the ranges, under lblRanges
-    {{{240, 2520}, {7200, 2520}, {7200, 5160}, {240, 5160}}, 360, 1440},  // the design, under lblResult
-    {{{240, 5340}, {7200, 5340}, {7200, 6720}, {240, 6720}}, 360, 1440},  // the others, under lblAlternatives
+    {{{240, 2520}, {7200, 2520}, {7200, 5880}, {240, 5880}}, 360, 1440},  // the design, under lblResult
+    {{{240, 6060}, {7200, 6060}, {7200, 7440}, {240, 7440}}, 360, 1440},  // the others, under lblAlternatives
 };
 // clang-format on
 

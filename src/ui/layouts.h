@@ -21,7 +21,7 @@ inline constexpr TwipsRect kStirrupClientArea{0, 0, 5235, 3630};
 FormTables stirrupDialogTables();
 
 // frmDesign, the design dialog.
-inline constexpr TwipsRect kDesignClientArea{0, 0, 7440, 7380};
+inline constexpr TwipsRect kDesignClientArea{0, 0, 7440, 8100};
 FormTables designDialogTables();
 
 // frmDrawing, the drawing dialog: the sheet fills the area above the buttons.

@@ -1,5 +1,5 @@
 // The bar schedule: whole records of worked slabs value for value, and the rules at their edges (exact
-// lengths, distribution-bar ties, ring choice, layout, scale, refusals), each row of
+// lengths, distribution-bar ties, ring choice, layout, scale, refusals, notes), each row of
 // data/bar_schedule_cases.json worked by hand from the detailing rules.
 #include "design/bar_schedule.h"
 
@@ -16,6 +16,7 @@
 #include "calc/calculated.h"
 #include "calc/stirrup.h"
 #include "design/bar_schedule_json.h"
+#include "design/bar_schedule_notes.h"
 #include "test_support.h"
 
 namespace tavrel {
@@ -90,10 +91,11 @@ Json probe(const BarSchedule& schedule) {
     }
     out["rows"] = rows;
     Json materials = Json::array();
-    for (const MaterialRow& row : materialRows(schedule, CubicMetre::Superscript)) {
+    for (const MaterialRow& row : materialRows(schedule, UnitForm::Superscript)) {
         materials.push_back({row.material, row.unit, row.quantity});
     }
     out["materials"] = materials;
+    out["notes"] = scheduleNotes(schedule, UnitForm::Ascii);
     return out;
 }
 

@@ -54,15 +54,18 @@ class DesignDialogTest : public QObject {
             click(dialog, "cmdDesign");
             QCOMPARE(boxText(dialog, "txtResultBDH"), QStringLiteral("96"));
             QCOMPARE(boxText(dialog, "txtResultBZH"), QStringLiteral("101"));
-            QCOMPARE(boxText(dialog, "txtResultBars"), QStringLiteral("18Φ22"));
+            QCOMPARE(boxText(dialog, "txtResultBars"), QStringLiteral("14Φ25"));
             QCOMPARE(boxText(dialog, "txtResultConcrete"), QStringLiteral("4.00"));
-            QCOMPARE(boxText(dialog, "txtResultSteel"), QStringLiteral("217.0"));
+            QCOMPARE(boxText(dialog, "txtResultSteel"), QStringLiteral("253.5"));  // N1 + N2
             QVERIFY(boxText(dialog, "txtResultCost").isEmpty());  // a price only for the cheapest objective
             QCOMPARE(boxText(dialog, "txtUseShear"), QStringLiteral("1.00"));
             QVERIFY(control<QLineEdit>(dialog, "txtUseShear").font().bold());
-            QVERIFY(control<QLabel>(dialog, "lblNote").text().contains(QStringLiteral("分布钢筋未设计")));
+            const QString note = control<QLabel>(dialog, "lblNote").text();
+            QVERIFY(note.contains(QStringLiteral("钢筋数量含主筋、分布钢筋和吊环")));
+            QVERIFY(note.contains(QStringLiteral("仅能吊起94.26kN，本图未设吊环")));  // no R235 ring lifts it
+            QVERIFY(!note.contains(QStringLiteral("分布钢筋未设计")));
             QVERIFY(!control<QLabel>(dialog, "lblAlternative1").text().isEmpty());
-            QVERIFY(!control<QLabel>(dialog, "lblAlternative1").text().startsWith(QStringLiteral("18Φ22")));
+            QVERIFY(!control<QLabel>(dialog, "lblAlternative1").text().startsWith(QStringLiteral("14Φ25")));
             QVERIFY(control<QPushButton>(dialog, "cmdAdopt").isEnabled());
             click(dialog, "cmdClose");
         });
@@ -80,7 +83,7 @@ class DesignDialogTest : public QObject {
         QTest::newRow("2004 pair") << "mnuCode2004"
                                    << "150"
                                    << "96"
-                                   << "18Φ22"
+                                   << "14Φ25"
                                    << "控制验算：斜截面抗剪承载力。";
         QTest::newRow("2018 pair") << "mnuCode2018"
                                    << "150"
