@@ -76,7 +76,7 @@ std::string drawingCsv(const BarSchedule& schedule) {
     }
     csv::appendRow(text, {});
     csv::appendRow(text, {kMaterialTitle});
-    for (const Row& row : materialTableRows(schedule, CubicMetre::Superscript)) {
+    for (const Row& row : materialTableRows(schedule, UnitForm::Superscript)) {
         csv::appendRow(text, fields(row));
     }
     return text;

@@ -10,6 +10,7 @@
 #include "calc/calculate.h"
 #include "cli/cli_support.h"
 #include "design/bar_schedule.h"
+#include "design/bar_schedule_notes.h"
 #include "drawing/sheet_content.h"
 #include "drawing/sheet_layout.h"
 #include "drawing/sheet_parts.h"
@@ -57,7 +58,7 @@ TEST(Fitted, cutsATextWiderThanItsCellAndEndsItWithAnEllipsis) {
 // and no number with its unit is split.
 TEST(Wrapped, breaksEachNoteOfTheWorkedSlabsToTheColumnOnly) {
     for (const char* file : kWorkedInputs) {
-        for (const std::string& note : drawingNotes(scheduleOf(file))) {
+        for (const std::string& note : scheduleNotes(scheduleOf(file), UnitForm::Ascii)) {
             const std::vector<std::string> lines = wrapped(note, 100, kTableTextMm);
             std::string joined;
             for (const std::string& line : lines) {
@@ -121,8 +122,7 @@ TEST(Sheet, showsEveryTextOfItsTablesAndTheScaleInTheTitleBlock) {
             }
         }
         auto shows = [&](const std::string& text) { return std::ranges::find(texts, text) != texts.end(); };
-        for (const auto& rows :
-             {scheduleTableRows(schedule), materialTableRows(schedule, CubicMetre::Ascii)}) {
+        for (const auto& rows : {scheduleTableRows(schedule), materialTableRows(schedule, UnitForm::Ascii)}) {
             for (const Row& row : rows) {
                 for (const Cell& cell : row) {
                     EXPECT_TRUE(shows(cell.text)) << file << ": " << cell.text;
