@@ -92,6 +92,9 @@ TEST_P(DrawingCommand, answersWithItsExitCodeOutputsAndMessages) {
     if (row.contains("bytes")) {
         EXPECT_EQ(readFile(expand(row["written"])), readFile(dataFile(row["bytes"])));
     }
+    if (row.contains("holds")) {
+        EXPECT_NE(readFile(expand(row["written"])).find(row["holds"].get<std::string>()), std::string::npos);
+    }
     if (row.contains("json")) {
         EXPECT_EQ(Json::parse(readFile(expand(row["writtenJson"]))),
                   Json::parse(readFile(dataFile(row["json"]))));
