@@ -251,6 +251,17 @@ void judgeDrawing(BarSchedule& schedule, const BarSize& bar) {
     }
 }
 
+// The bars, their lines and totals, before the drawing is judged.
+BarSchedule scheduledBars(const SlabGeometry& geometry, const MainBar& bar, int count) {
+    BarSchedule schedule;
+    schedule.slab = outlineOf(geometry);
+    schedule.mainBars = layoutOf(schedule.slab, bar, count);
+    schedule.distribution = distributionOf(schedule.slab, schedule.mainBars);
+    chooseRings(schedule);
+    addLinesAndTotals(schedule);
+    return schedule;
+}
+
 std::string failedCheckNames(const CalculationResults& r) {
     std::string names;
     for (const Check check : kChecksInOrder) {
@@ -336,16 +347,15 @@ std::optional<int> drawingScale(Length slabLength, Length width, Length maxThick
 }
 
 BarSchedule barScheduleFor(const SlabGeometry& geometry, const MainBar& bar, int count) {
-    BarSchedule schedule;
-    schedule.slab = outlineOf(geometry);
-    schedule.mainBars = layoutOf(schedule.slab, bar, count);
-    schedule.distribution = distributionOf(schedule.slab, schedule.mainBars);
-    chooseRings(schedule);
-    addLinesAndTotals(schedule);
+    BarSchedule schedule = scheduledBars(geometry, bar, count);
     const SlabOutline& s = schedule.slab;
     schedule.scale = drawingScale(s.slabLength, s.width, s.maxThickness).value_or(0);
     judgeDrawing(schedule, bar.size);
     return schedule;
+}
+
+float scheduleSteelKg(const SlabGeometry& geometry, const MainBar& bar, int count) {
+    return scheduledBars(geometry, bar, count).steelKg();
 }
 
 BarSchedule barSchedule(const CalculationResults& r) {

@@ -10,8 +10,9 @@
 // and stay doubles, evaluated in the order written in the source.
 //
 // Formatting. Each printed number of the schedule has one text, made here (`scheduleLineTexts`,
-// `gradeTotalText`, `materialRows`, `fixedText`): the drawing's tables, the CSV, the report and design
-// mode print these texts, and the JSON (bar_schedule_json.h) carries the same values as numbers.
+// `totalRowTexts`, `materialRows`, `fixedText`, `shortText`, `exactFixedText`): the drawing's tables, the
+// CSV, the report and design mode print these texts, the JSON (bar_schedule_json.h) carries the same
+// values as numbers, and the notes (bar_schedule_notes.h) quote them.
 #pragma once
 
 #include <cstdint>
@@ -216,6 +217,9 @@ BarSchedule barSchedule(const CalculationResults& r);
 // The schedule of a design candidate: the slab of `geometry` with `count` bars of `bar`. The checks are
 // the design search's business; refusals 3–8 and the ring warning apply.
 BarSchedule barScheduleFor(const SlabGeometry& geometry, const MainBar& bar, int count);
+// The same schedule's steelKg(), without judging whether the slab can be drawn: what the design search
+// compares its candidates by.
+float scheduleSteelKg(const SlabGeometry& geometry, const MainBar& bar, int count);
 
 // E.1's spacing of n bars across the width, whole mm (0 for fewer than two bars), and which refusal of
 // 3–5 the layout meets (None when the count can be drawn). Design mode admits the same counts.
@@ -271,7 +275,7 @@ struct MaterialRow {
 };
 std::vector<MaterialRow> materialRows(const BarSchedule& schedule, UnitForm units);
 
-// The texts of the rule-7 warning and of the refusals, exactly as the user reads them.
+// The warning of a slab drawn without lifting rings, as the user reads it (also in `warnings`).
 std::string noRingWarning(const BarSchedule& schedule);
 
 // Design mode's line of a schedule row: "N1 主筋 14Φ25", "N2 分布钢筋 φ12@10", "N3 吊环 4φ12".

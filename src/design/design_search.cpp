@@ -228,8 +228,9 @@ RankKey keyOf(const SlabDesign& d) {
     return {d.endThicknessCm, d.cost, d.quantities.steelKg, d.barDiameterMm, d.barCount};
 }
 
-BarSchedule scheduleAt(const CalculationResults& r, const BarOption& bar, int count) {
-    return barScheduleFor(slabGeometry(r), {r.barGrade, bar.size}, count);
+// The steel of `count` bars at the thickness the record `r` was calculated for, kg.
+float steelKgAt(const CalculationResults& r, const BarOption& bar, int count) {
+    return scheduleSteelKg(slabGeometry(r), {r.barGrade, bar.size}, count);
 }
 
 // The quantities of `count` bars at the thickness the record `r` was calculated for.
@@ -237,7 +238,7 @@ Candidate candidateAt(const CalculationResults& r, int d1Cm, const BarOption& ba
                       const UnitPrices& prices) {
     Candidate c{d1Cm, &bar, count, {}, 0};
     c.quantities.concreteM3 = slabConcreteM3(r.b, r.L0, r.Lseat, r.d1, r.d2);
-    c.quantities.steelKg = scheduleAt(r, bar, count).steelKg();
+    c.quantities.steelKg = steelKgAt(r, bar, count);
     c.cost = slabCost(c.quantities, prices);
     return c;
 }
@@ -292,8 +293,9 @@ float leastSteelKg(const std::vector<BarOption>& bars, const CalculationResults&
     float least = std::numeric_limits<float>::infinity();
     for (const BarOption& bar : bars) {
         if (!bar.counts.empty()) {
-            const ScheduleLine& mainBars = scheduleAt(r, bar, bar.counts.first).lines.front();
-            least = std::min(least, toSingle(static_cast<double>(mainBars.massCents) / 100));
+            const BarSchedule fewest =
+                barScheduleFor(slabGeometry(r), {r.barGrade, bar.size}, bar.counts.first);
+            least = std::min(least, toSingle(static_cast<double>(fewest.lines.front().massCents) / 100));
         }
     }
     return least;

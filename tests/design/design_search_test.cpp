@@ -404,6 +404,21 @@ TEST(DesignSteel, ADesignWeighsWhatTheScheduleOfItsRecordWeighs) {
     }
 }
 
+TEST(DesignSteel, ADesignTooWideToDrawKeepsItsPlaceCountsItsBarsAndSaysWhy) {
+    // 3.6 m does not fit the plan's 70 mm at 1:50; the search still finds the slab, with its N1 and N2.
+    DesignRequest request;
+    request.record.txtGBK = "3.6";
+    request.minEndThicknessCm = 90;
+    request.maxEndThicknessCm = 110;
+    const DesignOutcome outcome = findDesign(request);
+    ASSERT_TRUE(outcome.design);
+    const BarSchedule& schedule = outcome.design->schedule;
+    EXPECT_EQ(schedule.refusal, DrawingRefusal::NoScale);
+    ASSERT_EQ(schedule.lines.size(), 2u);
+    EXPECT_EQ(outcome.design->quantities.steelKg, schedule.steelKg());
+    EXPECT_GT(schedule.lines[1].massCents, 0);
+}
+
 TEST(BarDetailing, CountsAdmittedAreThoseTheDrawingLaysOut) {
     std::ifstream file(test::sourcePath("tests/design/data/admissible_counts.json"));
     for (const nlohmann::json& c : nlohmann::json::parse(file)) {

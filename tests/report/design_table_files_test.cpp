@@ -45,6 +45,15 @@ TEST(DesignTableContent, CellShowsThicknessesBarsSpacingQuantitiesAndTheGovernin
     EXPECT_EQ(none.remark, "板端厚至150 cm 仍不满足…");
 }
 
+TEST(DesignTableContent, RemarkSaysWhenTheSlabCannotBeDrawnOrHasNoLiftingRings) {
+    DesignOutcome refused = passing();
+    refused.design->schedule.refusal = DrawingRefusal::NoScale;
+    EXPECT_EQ(designCellTexts(refused).remark, "斜截面抗剪承载力（不能出图）");
+    DesignOutcome withoutRings = passing();
+    withoutRings.design->schedule.warnings = {"盖板自重标准值…"};
+    EXPECT_EQ(designCellTexts(withoutRings).remark, "斜截面抗剪承载力（未设吊环）");
+}
+
 TEST(DesignTableFiles, FormatFollowsTheExtensionInAnyLetterCase) {
     EXPECT_EQ(tableFormatOf("a/表.XLSX"), TableFormat::Xlsx);
     EXPECT_EQ(tableFormatOf("t.Csv"), TableFormat::Csv);
