@@ -23,7 +23,9 @@ constexpr const char* kBigFont = "gbcbig.shx";   // its GB 2312 companion for Ch
 constexpr int kInsUnitsMillimetres = 4;          // $INSUNITS 4: millimetres
 constexpr int kColourByLayer = 256;
 constexpr int kLineweightByLayer = -1;
-constexpr int kLayerCount = 7;  // layer "0" and the six of the sheet
+constexpr int kLayerCount = 7;
+constexpr double kSmallestRealMm =
+    5e-10;  // below half the last decimal written: zero  // layer "0" and the six of the sheet
 
 std::string gbkOf(std::string_view utf8) {
     std::optional<std::string> bytes = gbk::encode(utf8);
@@ -57,13 +59,16 @@ class MemoryWriter : public DL_WriterA {
     const std::string& bytes() const { return m_bytes; }
 
   private:
-    // Shortest text that reads back as the same double; the sheet's coordinates are a few decimals.
+    // Plain decimals, at most nine of them: paper millimetres need no more, and some readers of old
+    // drawings take no exponent ("1.2e-16" of a cosine of 90°).
     static std::string realText(double value) {
-        char text[32];
-        const auto end = std::to_chars(text, text + sizeof text, value == 0 ? 0.0 : value).ptr;
+        char text[64];
+        const double rounded = std::abs(value) < kSmallestRealMm ? 0.0 : value;
+        const auto end = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, 9).ptr;
         std::string s(text, end);
-        if (s.find_first_of(".e") == std::string::npos) {
-            s += ".0";
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.') {
+            s += '0';
         }
         return s;
     }
