@@ -64,6 +64,7 @@ class Program final : public ui::CommandHandler {
     void open() override;
     bool closeRequested() override;
     void writeReport() override;
+    QString inputFileName() const override { return currentFileName(); }
 
   private:
     ui::Prompter& m_prompter;

@@ -17,6 +17,7 @@
 #include "cli/cli_support.h"
 #include "cli/design_command.h"
 #include "cli/design_options.h"
+#include "cli/drawing_command.h"
 #include "model/slab_type.h"
 #include "model/tvrl.h"
 #include "platform/files.h"
@@ -64,8 +65,7 @@ struct Options {
     std::string output;
     bool json = false;
     std::optional<StirrupRequest> stirrup;
-    std::optional<Edition> edition;
-    std::optional<SafetyClass> safetyClass;
+    EditionChoice editions;
 };
 
 // The stirrup dialog as it stands when it is closed.
@@ -159,16 +159,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::o
                 return std::nullopt;
             }
             options.stirrup = std::move(stirrup);
-        } else if (arg == "--edition" && hasValue) {
-            options.edition = editionOfYear(args[++i]);
-            if (!options.edition) {
-                err << "--edition expects 2004 or 2018\n";
-                return std::nullopt;
-            }
-        } else if (arg == "--safety-class" && hasValue) {
-            options.safetyClass = safetyClassOfNumber(args[++i]);
-            if (!options.safetyClass) {
-                err << "--safety-class expects 1, 2 or 3\n";
+        } else if (bool failed = false; readEditionOption(args, i, options.editions, failed, err)) {
+            if (failed) {
                 return std::nullopt;
             }
         } else if ((arg == "-o" || arg == "--output") && hasValue && options.command == "report") {
@@ -205,24 +197,6 @@ void runStirrupDialog(Session& session, const StirrupRequest& request) {
     session.stirrup = std::move(state);
 }
 
-// The edition options, applied after the file as choosing them in the 设置 menu would be. A safety class
-// has no meaning under the 2004 edition, whose γ0 is fixed, and is refused there.
-bool applyEditionOptions(const Options& options, DesignInput& input, std::ostream& err) {
-    DesignInputTarget target(input);
-    if (options.edition) {
-        target.selectEdition(*options.edition);
-    }
-    if (options.safetyClass) {
-        if (input.edition != Edition::Jtg2018) {
-            err << "--safety-class applies to the 2018 edition only (the input is of the 2004 edition; add "
-                   "--edition 2018)\n";
-            return false;
-        }
-        target.selectSafetyClass(*options.safetyClass);
-    }
-    return true;
-}
-
 // The stirrup dialog offers the grades of the edition in force.
 bool stirrupGradeOfTheEdition(const Options& options, const DesignInput& input, std::ostream& err) {
     if (options.stirrup && !isStirrupGrade(input.edition, options.stirrup->grade)) {
@@ -236,9 +210,7 @@ bool stirrupGradeOfTheEdition(const Options& options, const DesignInput& input, 
 Session calculateInput(const DesignInput& input, const Options& options) {
     Session session;
     session.input = input;
-    initialiseCrackWidthFactors(session.results);
-    recordConcreteGrade(session.results, input.CboHNTDJ);
-    Expected<CalculateOutcome, Refusal> calculated = runCalculateCommand(input, session.results);
+    Expected<CalculateOutcome, Refusal> calculated = calculateRecord(input, session.results);
     if (!calculated) {
         session.messages = {calculated.error().message};
         session.calculation = unexpected(calculated.error());
@@ -360,7 +332,8 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err) {
     if (!input) {
         return kFileError;
     }
-    if (!applyEditionOptions(options, *input, err) || !stirrupGradeOfTheEdition(options, *input, err)) {
+    if (!applyEditionChoice(options.editions, *input, err) ||
+        !stirrupGradeOfTheEdition(options, *input, err)) {
         return kUsage;
     }
     const Session session = calculateInput(*input, options);
@@ -387,7 +360,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kUsage;
     }
     if (args[0] == "--help" || args[0] == "-h") {
-        out << kHelp << kDesignCommandsHelp << kSearchOptionsHelp;
+        out << kHelp << kDrawingCommandHelp << kDesignCommandsHelp << kSearchOptionsHelp;
         return kCalculated;
     }
     if (args[0] == "design") {
@@ -395,6 +368,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     if (args[0] == "table") {
         return runTableCommand(args, out, err);
+    }
+    if (args[0] == "drawing") {
+        return runDrawingCommand(args, out, err);
     }
     if (args[0] == "--version") {
         out << "tavrel-cli " << kVersion << "\n";

@@ -7,7 +7,7 @@
 
 namespace tavrel::cli {
 
-enum ExitCode : int { kCalculated = 0, kFileError = 1, kUsage = 2, kInputRefused = 3 };
+enum ExitCode : int { kCalculated = 0, kFileError = 1, kUsage = 2, kInputRefused = 3, kDrawingRefused = 4 };
 
 // Runs the tool with its arguments (without the program name); writes results to out, errors to err.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

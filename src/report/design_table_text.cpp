@@ -1,4 +1,5 @@
 // The design table as comma-separated text and as JSON.
+#include "base/csv.h"
 #include "report/design_json.h"
 #include "report/design_table_content.h"
 #include "report/design_table_files.h"
@@ -6,28 +7,6 @@
 namespace tavrel {
 
 namespace {
-
-constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
-constexpr const char* kCsvLineEnd = "\r\n";
-
-// RFC 4180: a field holding a comma, a quote or a line break is quoted, its quotes doubled.
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char ch : text) {
-        quoted += ch == '"' ? "\"\"" : std::string(1, ch);
-    }
-    return quoted + "\"";
-}
-
-void appendCsvRow(std::string& csv, const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        csv += (i == 0 ? "" : ",") + csvField(fields[i]);
-    }
-    csv += kCsvLineEnd;
-}
 
 std::vector<std::string> groupHeadings() {
     std::vector<std::string> headings = designColumnHeadings();
@@ -79,18 +58,18 @@ std::string designTableCsv(const DesignTable& table) {
         groupRow.resize(groupRow.size() + headings.size() - 1);
         headingRow.insert(headingRow.end(), headings.begin(), headings.end());
     }
-    std::string csv = kByteOrderMark;
-    appendCsvRow(csv, groupRow);
-    appendCsvRow(csv, headingRow);
+    std::string text = csv::kByteOrderMark;
+    csv::appendRow(text, groupRow);
+    csv::appendRow(text, headingRow);
     for (std::size_t span = 0; span < table.spans.size(); ++span) {
         std::vector<std::string> row = {table.spans[span]};
         for (std::size_t fill = 0; fill < table.fills.size(); ++fill) {
             const std::vector<std::string> cell = csvCell(table.cell(span, fill));
             row.insert(row.end(), cell.begin(), cell.end());
         }
-        appendCsvRow(csv, row);
+        csv::appendRow(text, row);
     }
-    return csv;
+    return text;
 }
 
 std::string designTableJson(const DesignTable& table, const TableRequest& request) {

@@ -2,6 +2,8 @@
 // closing of the window and the calculation report. The window only passes its menu and button events on.
 #pragma once
 
+#include <QString>
+
 namespace tavrel::ui {
 
 class CommandHandler {
@@ -16,6 +18,9 @@ class CommandHandler {
     virtual bool closeRequested() = 0;
 
     virtual void writeReport() = 0;
+
+    // The path of the input file the window holds (opened or saved); empty for an unnamed input.
+    virtual QString inputFileName() const = 0;
 };
 
 }  // namespace tavrel::ui

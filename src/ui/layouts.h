@@ -24,6 +24,11 @@ FormTables stirrupDialogTables();
 inline constexpr TwipsRect kDesignClientArea{0, 0, 7440, 8100};
 FormTables designDialogTables();
 
+// frmDrawing, the drawing dialog: the sheet fills the area above the buttons.
+inline constexpr TwipsRect kDrawingClientArea{0, 0, 12000, 9300};
+inline constexpr TwipsRect kDrawingSheetArea{120, 120, 11760, 8520};
+FormTables drawingDialogTables();
+
 // frmAbout.
 inline constexpr TwipsRect kAboutClientArea{0, 0, 5955, 3375};
 inline constexpr TwipsRect kAboutIcon{240, 360, 540, 540};

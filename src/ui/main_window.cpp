@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <array>
 #include <span>
@@ -28,6 +29,7 @@
 #include "ui/accessible_names.h"
 #include "ui/control_names.h"
 #include "ui/design_dialog.h"
+#include "ui/drawing_dialog.h"
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 #include "ui/menu_table.h"
@@ -254,6 +256,7 @@ void MainWindow::createMenus() {
         {frmMain::mnuFileOpen, &MainWindow::mnuFileOpen_Click},
         {frmMain::mnuFileClose, &MainWindow::mnuFileClose_Click},
         {frmMain::mnuToolsDesign, &MainWindow::mnuToolsDesign_Click},
+        {frmMain::mnuToolsDrawing, &MainWindow::mnuToolsDrawing_Click},
         {frmMain::mnuHelpAbout, &MainWindow::mnuHelpAbout_Click},
     };
     for (const MenuCommand& command : commands) {
@@ -463,6 +466,7 @@ void MainWindow::greyResultArea() {
     enableControls(*this, kResultCaptions, false);
     enableResultBoxes(*this, false);
     control<QWidget>(*this, frmMain::Command2).setEnabled(false);
+    menuItem(*this, frmMain::mnuToolsDrawing).setEnabled(false);
     showVerdictLabels(*this, false);
 }
 
@@ -472,6 +476,8 @@ void MainWindow::showResultArea() {
     enableResultBoxes(*this, true);
     showVerdictLabels(*this, true);
     control<QWidget>(*this, frmMain::Command2).setEnabled(true);
+    // The drawing is made of the results shown, as the report is.
+    menuItem(*this, frmMain::mnuToolsDrawing).setEnabled(true);
 }
 
 // The same steps for the three types; the tables give what each step does for which type.
@@ -672,6 +678,24 @@ void MainWindow::mnuToolsDesign_Click() {
         applyDesign(dialog.adopted()->texts, *this);
         Command1_Click();
     }
+}
+
+// The reinforcement drawing of the results shown; a slab the drawing rules refuse gets the reason, a slab
+// too heavy for four lifting rings is drawn without them and the warning follows the preview once.
+void MainWindow::mnuToolsDrawing_Click() {
+    const BarSchedule schedule = barSchedule(m_results);
+    const QString title = QString::fromUtf8(kMessageTitle);
+    if (!schedule.drawn()) {
+        m_prompter.message(QString::fromStdString(schedule.message), title, MessageButtons::Ok);
+        return;
+    }
+    DrawingDialog dialog(schedule, m_commands ? m_commands->inputFileName() : QString(), m_prompter, this);
+    for (const std::string& warning : schedule.warnings) {
+        QTimer::singleShot(0, &dialog, [this, title, text = QString::fromStdString(warning)] {
+            m_prompter.message(text, title, MessageButtons::Ok);
+        });
+    }
+    dialog.exec();
 }
 
 void MainWindow::mnuHelpAbout_Click() {

@@ -82,6 +82,7 @@ class MainWindow : public QMainWindow, public InputTarget {
     void mnuFileOpen_Click();
     void mnuFileClose_Click();
     void mnuToolsDesign_Click();
+    void mnuToolsDrawing_Click();
     void mnuHelpAbout_Click();
 
   protected:

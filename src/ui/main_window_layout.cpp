@@ -238,6 +238,7 @@ constexpr MenuRow kMenus[] = {
     {mnuSafety3,     mnuSafety,   RadioItem, "三级(γ0=0.9)",                ""},
     {mnuTools,       "",          Menu,      "工具(&T)",                    ""},
     {mnuToolsDesign, mnuTools,    Item,      "自动设计(&D)...",             ""},
+    {mnuToolsDrawing, mnuTools,   Item,      "钢筋构造图(&R)...",           "", kDisabled},
     {mnuHelp,        "",          Menu,      "帮助(&H)",                    ""},
     {mnuHelpAbout,   mnuHelp,     Item,      "关于(&A) ",                   ""},
 };

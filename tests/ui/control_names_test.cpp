@@ -59,6 +59,7 @@ QStringList mainWindowNamesOfTheCore() {
 #define FRM_MAIN(name) frmMain::name,
 #define FORM3(name) Form3::name,
 #define FRM_DESIGN(name) frmDesign::name,
+#define FRM_DRAWING(name) frmDrawing::name,
 #define FRM_ABOUT(name) frmAbout::name,
 
 class ControlNamesTest : public QObject {
@@ -77,6 +78,8 @@ class ControlNamesTest : public QObject {
                                << sorted({TAVREL_FORM3_CONTROLS(FORM3)});
         QTest::newRow("frmDesign") << rowNames(designDialogTables().controls)
                                    << sorted({TAVREL_FRM_DESIGN_CONTROLS(FRM_DESIGN)});
+        QTest::newRow("frmDrawing") << rowNames(drawingDialogTables().controls)
+                                    << sorted({TAVREL_FRM_DRAWING_CONTROLS(FRM_DRAWING)});
         QTest::newRow("frmAbout") << rowNames(aboutDialogTables().controls)
                                   << sorted({TAVREL_FRM_ABOUT_CONTROLS(FRM_ABOUT)});
     }

@@ -1,0 +1,24 @@
+// What the sheet of a slab shows, taken from its bar schedule: the figures of the views, the tables' texts
+// and the notes as the schedule writes them, and the title block.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "design/bar_schedule.h"
+#include "drawing/sheet.h"
+
+namespace tavrel::drawing {
+
+// The sheet of a schedule that is drawn (`schedule.drawn()`).
+SheetContent sheetContent(const BarSchedule& schedule, const TitleBlockTexts& title);
+
+// The schedule's table as drawn and as the CSV writes it: the header, one row per bar, the total rows
+// with their label across the first six columns.
+std::vector<Row> scheduleTableRows(const BarSchedule& schedule);
+std::vector<Row> materialTableRows(const BarSchedule& schedule, UnitForm units);
+
+// The sheet of a drawn schedule, ready for the writers.
+Drawing drawingOf(const BarSchedule& schedule, const TitleBlockTexts& title);
+
+}  // namespace tavrel::drawing
