@@ -365,6 +365,8 @@ DesignInput MainWindow::designInput() const {
     DesignInput input;
     input.edition = m_edition;
     input.safetyClass = m_safetyClass;
+    input.project = m_project;
+    input.reportFormat = m_reportFormat;
     for (SlabType type : kSlabTypes) {
         if (option(type).isChecked()) {
             input.slabType = type;
@@ -383,6 +385,11 @@ DesignInput MainWindow::designInput() const {
         input.text(field) = textBox(field).text().toStdString();
     }
     return input;
+}
+
+void MainWindow::setProject(const ProjectInfo& project, ReportFormat format) {
+    m_project = project;
+    m_reportFormat = format;
 }
 
 void MainWindow::selectEdition(Edition edition) {
