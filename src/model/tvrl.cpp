@@ -603,7 +603,8 @@ Values read(std::istream& in) {
         values.lines[static_cast<std::size_t>(values.linesRead++)] = lineValue(*lineStart);
     }
     values.budgetSpent = reader.budgetSpent();  // of the design's lines; the project block cannot spend it
-    while (values.linesRead == kLinesRead && values.projectLines.size() < static_cast<std::size_t>(kMostProjectLines)) {
+    while (values.linesRead == kLinesRead &&
+           values.projectLines.size() < static_cast<std::size_t>(kMostProjectLines)) {
         const auto line = reader.next(kProjectLineBytes + 1);
         if (!line) {
             break;
