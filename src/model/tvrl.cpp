@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -664,6 +665,37 @@ std::vector<std::string> projectBlock(const DesignInput& input) {
         lines.push_back(valueLine(input.project.*field.member, field.term));
     }
     return lines;
+}
+
+Expected<std::string> withProjectBlock(std::string_view fileBytes, const DesignInput& input) {
+    std::string utf8;
+    for (const std::string& line : projectBlock(input)) {
+        if (!appendValue(line, Unwritable::Refuse, utf8)) {
+            return failure(ErrorCode::UnwritableText, unwritableMessage(input));
+        }
+        utf8.append(kLineEnd);
+    }
+    const std::optional<std::string> block = gbk::encode(utf8);
+    if (!block) {
+        return failure(ErrorCode::UnwritableText, unwritableMessage(input));
+    }
+    std::istringstream in{std::string(fileBytes)};
+    LineReader reader(*in.rdbuf());
+    int lines = 0;
+    while (lines < kLinesRead && reader.next()) {
+        ++lines;
+    }
+    const auto designEnd = static_cast<std::size_t>(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
+    std::string bytes(fileBytes.substr(0, designEnd));
+    if (!block->empty()) {
+        if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+            bytes.append(kLineEnd);  // a last line without its line end
+        }
+        for (; lines < kLinesRead; ++lines) {
+            bytes.append(kLineEnd);
+        }
+    }
+    return bytes + *block;
 }
 
 ProjectBlock readProjectBlock(const std::vector<ProjectLine>& lines) {

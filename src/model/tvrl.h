@@ -66,6 +66,13 @@ Expected<std::string> write(const DesignInput& input, Unwritable unwritable = Un
 // identifies the line, so a value keeps its spaces and may be as long as its limit.
 std::vector<std::string> projectBlock(const DesignInput& input);
 
+// The bytes of an input file with its project block replaced by that of `input`, every byte of lines 1..49
+// kept as the file has it (line ends and values longer than ten characters included): the design is
+// untouched whatever wrote it. A file shorter than 49 lines is padded with empty lines up to line 49 when
+// a block follows (empty lines read as the 2004 edition, as the file already did). Fails as write does
+// for a value the file cannot carry.
+Expected<std::string> withProjectBlock(std::string_view fileBytes, const DesignInput& input);
+
 // The project block read back: the information and format its recognised lines give, and the numbers of
 // the lines it could not recognise (an unknown term, bytes that are not GBK, a value its field refuses).
 struct ProjectBlock {
