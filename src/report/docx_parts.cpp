@@ -261,7 +261,10 @@ std::string tablePropertiesXml(const ReportTable& table) {
            attribute("w:w", kCellMarginTwips) + " w:type=\"dxa\"/></w:tblCellMar></w:tblPr>";
 }
 
-std::string cellParagraphXml(const std::string& line, const ReportTableCell& cell, int sizeHalfPoints) {
+// keepWithNext keeps the row on the page of the next one: set in every row but the last of a table kept
+// together.
+std::string cellParagraphXml(const std::string& line, const ReportTableCell& cell, int sizeHalfPoints,
+                             bool keepWithNext) {
     std::string runProperties = cell.bold ? "<w:b/><w:bCs/>" : "";
     if (cell.red) {
         runProperties += std::string("<w:color w:val=\"") + kRed + "\"/>";
@@ -270,10 +273,9 @@ std::string cellParagraphXml(const std::string& line, const ReportTableCell& cel
         runProperties += "<w:sz" + attribute("w:val", sizeHalfPoints) + "/><w:szCs" +
                          attribute("w:val", sizeHalfPoints) + "/>";
     }
-    std::string xml =
-        std::string(
-            "<w:p><w:pPr><w:snapToGrid w:val=\"0\"/><w:spacing w:before=\"0\" w:after=\"0\"/><w:jc ") +
-        (cell.leftAligned ? "w:val=\"left\"/></w:pPr>" : "w:val=\"center\"/></w:pPr>");
+    std::string xml = std::string("<w:p><w:pPr>") + (keepWithNext ? "<w:keepNext/>" : "") +
+                      "<w:snapToGrid w:val=\"0\"/><w:spacing w:before=\"0\" w:after=\"0\"/><w:jc " +
+                      (cell.leftAligned ? "w:val=\"left\"/></w:pPr>" : "w:val=\"center\"/></w:pPr>");
     if (!line.empty()) {
         xml += "<w:r>" + (runProperties.empty() ? "" : "<w:rPr>" + runProperties + "</w:rPr>") +
                runContent(line) + "</w:r>";
@@ -281,17 +283,17 @@ std::string cellParagraphXml(const std::string& line, const ReportTableCell& cel
     return xml + "</w:p>";
 }
 
-std::string tableCellXml(const ReportTableCell& cell, int width, int sizeHalfPoints) {
+std::string tableCellXml(const ReportTableCell& cell, int width, int sizeHalfPoints, bool keepWithNext) {
     std::string xml = "<w:tc><w:tcPr><w:tcW" + attribute("w:w", width) + " w:type=\"dxa\"/>";
     if (cell.columnSpan > 1) {
         xml += "<w:gridSpan" + attribute("w:val", cell.columnSpan) + "/>";
     }
     xml += "<w:vAlign w:val=\"center\"/></w:tcPr>";
     if (cell.lines.empty()) {
-        xml += cellParagraphXml("", cell, sizeHalfPoints);  // a cell holds at least one paragraph
+        xml += cellParagraphXml("", cell, sizeHalfPoints, keepWithNext);  // a cell holds a paragraph
     }
     for (const std::string& line : cell.lines) {
-        xml += cellParagraphXml(line, cell, sizeHalfPoints);
+        xml += cellParagraphXml(line, cell, sizeHalfPoints, keepWithNext);
     }
     return xml + "</w:tc>";
 }
@@ -306,7 +308,8 @@ std::string tableRowXml(const ReportTable& table, std::size_t rowIndex) {
         for (int spanned = 0; spanned < cell.columnSpan && column < table.columnWidths.size(); ++spanned) {
             width += table.columnWidths[column++];
         }
-        xml += tableCellXml(cell, width, table.sizeHalfPoints);
+        const bool keepWithNext = table.keepTogether && rowIndex + 1 < table.rows.size();
+        xml += tableCellXml(cell, width, table.sizeHalfPoints, keepWithNext);
     }
     return xml + "</w:tr>";
 }

@@ -19,7 +19,7 @@ constexpr int kTextWidthTwips = 9071;
 constexpr int kCoverLabelWidth = 2835;                  // 5 cm
 constexpr int kSignatureWidths[] = {2268, 3402, 3401};  // 4 cm, 6 cm, 6 cm
 constexpr int kParameterWidths[] = {1134, 3119, 1418, 1134, 2266};
-constexpr int kSummaryWidths[] = {1985, 1701, 1701, 1701, 850, 1133};
+constexpr int kSummaryWidths[] = {1985, 794, 2268, 2268, 850, 906};
 constexpr int kSummarySizeHalfPoints = 21;  // 10.5 pt (五号), the size of Chinese tables
 constexpr int kCoverSpacerLines = 4;        // empty lines above the cover title
 
@@ -106,6 +106,7 @@ ReportParagraph fullFooter(const ReportParagraph& original, const std::string& i
 ReportTable projectTable(const ProjectInfo& project, const CalculationResults& r, std::size_t before) {
     ReportTable table;
     table.columnWidths = {kCoverLabelWidth, kTextWidthTwips - kCoverLabelWidth};
+    table.keepTogether = true;
     const std::pair<const char*, std::string> rows[] = {
         {"项目名称", project.project},
         {"构造物名称及中心桩号", project.structure},
@@ -126,6 +127,7 @@ ReportTable signatureTable(const ProjectInfo& project, std::size_t before) {
     ReportTable table;
     table.columnWidths.assign(std::begin(kSignatureWidths), std::end(kSignatureWidths));
     table.headingRows = 1;
+    table.keepTogether = true;
     table.rows.push_back({cell("职责", true), cell("姓名", true), cell("签字", true)});
     table.rows.push_back({cell("计算"), cell(project.calculatedBy), cell("")});
     table.rows.push_back({cell("复核"), cell(project.checkedBy), cell("")});
@@ -195,17 +197,22 @@ void addCalculation(ReportDocument& document, const ReportDocument& original) {
     }
 }
 
-void addSummary(ReportDocument& document, const std::vector<CheckSummaryRow>& rows) {
+void addSummary(ReportDocument& document, const CalculationResults& r,
+                const std::vector<CheckSummaryRow>& rows) {
     document.paragraphs.push_back(headingParagraph("验算结果汇总表", false));
+    ReportParagraph source = bodyParagraph("  条文均为" + codeOf(r).membersCodeCited() + "的条文。");
+    source.keepWithNext = true;
+    document.paragraphs.push_back(std::move(source));
     ReportTable table;
     table.columnWidths.assign(std::begin(kSummaryWidths), std::end(kSummaryWidths));
     table.headingRows = 1;
     table.sizeHalfPoints = kSummarySizeHalfPoints;
+    table.keepTogether = true;
     table.rows.push_back({cell("验算项目", true), cell("条文", true), cell("作用效应", true),
                           cell("抗力或限值", true), cell("利用率", true), cell("结论", true)});
     for (const CheckSummaryRow& row : rows) {
-        ReportTableCell verdict = cell(verdictWord(row.passes));
-        verdict.red = !row.passes;
+        ReportTableCell verdict = cell(verdictWord(row));
+        verdict.red = isFailure(row);
         table.rows.push_back({leftCell(row.name), cell(row.clause), cell(row.demand), cell(row.capacity),
                               cell(utilisationText(row.utilisation)), verdict});
     }
@@ -239,7 +246,7 @@ ReportDocument buildFullReport(const DesignInput& input, const CalculationResult
     addParameterTable(document, input, r);
     addCalculation(document, original);
     const std::vector<CheckSummaryRow> rows = checkSummary(r, stirrupCheck);
-    addSummary(document, rows);
+    addSummary(document, r, rows);
     addConclusion(document, rows);
     return document;
 }

@@ -102,6 +102,7 @@ struct ReportTable {
     int headingRows = 0;
     int sizeHalfPoints = 0;           // of the cell text; 0 for the body size
     std::size_t beforeParagraph = 0;  // stands before this body paragraph, or after the last
+    bool keepTogether = false;        // a short table the page does not divide
 
     bool operator==(const ReportTable&) const = default;
 };

@@ -39,10 +39,6 @@ constexpr const char* kUpperLimitRemedy = "增大截面尺寸或提高混凝土�
 constexpr const char* kStirrupName = "斜截面抗剪承载力（配置箍筋）";
 constexpr const char* kStirrupRemedy = "减小箍筋间距、增大箍筋直径或提高箍筋等级";
 
-std::string clauseOf(const DesignCode& code, std::string_view clause) {
-    return std::string(code.titles.membersCode) + " " + std::string(clause);
-}
-
 std::string quantity(const char* symbol, float value, int decimals, const char* unit) {
     return std::string(symbol) + " = " + formatFixed(value, decimals) + " " + unit;
 }
@@ -56,7 +52,7 @@ CheckSummaryRow checkRow(const CalculationResults& r, Check check, const CheckUt
     row.remedy = remedyOf(check);
     switch (check) {
         case Check::CompressionZone:
-            row.clause = clauseOf(code, code.clauses.balancedZone);
+            row.clause = std::string(code.clauses.balancedZone);
             row.demand = quantity("x", r.x, kThreeDecimals, "m");
             row.capacity =
                 quantity("ξb·h0", toSingle(static_cast<double>(r.xiB) * r.h0), kThreeDecimals, "m");
@@ -64,23 +60,23 @@ CheckSummaryRow checkRow(const CalculationResults& r, Check check, const CheckUt
         case Check::MinimumReinforcement: {
             const float minimum = toSingle(
                 std::max<double>(minimumReinforcementPercentage(r), code.section.absoluteMinimumPct));
-            row.clause = clauseOf(code, code.clauses.minimumReinforcement);
+            row.clause = std::string(code.clauses.minimumReinforcement);
             row.demand = quantity("ρmin", minimum, kTwoDecimals, "%");
             row.capacity = quantity("ρ", reinforcementPercentage(r), kTwoDecimals, "%");
             break;
         }
         case Check::FlexuralCapacity:
-            row.clause = clauseOf(code, code.clauses.flexure);
+            row.clause = std::string(code.clauses.flexure);
             row.demand = quantity("γ0Md", r.gamma0Md, kTwoDecimals, "kN·m");
             row.capacity = quantity("Mu", r.Mu, kTwoDecimals, "kN·m");
             break;
         case Check::CrackWidth:
-            row.clause = clauseOf(code, code.clauses.crackWidth);
+            row.clause = std::string(code.clauses.crackWidth);
             row.demand = quantity("Wfk", r.Wfk, kThreeDecimals, "mm");
             row.capacity = quantity("Wlim", r.Wlim, kTwoDecimals, "mm");
             break;
         case Check::Shear:
-            row.clause = clauseOf(code, code.clauses.shearBound);
+            row.clause = std::string(code.clauses.shearBound);
             row.demand = quantity("γ0Vd", r.gamma0Vd, kTwoDecimals, "kN");
             row.capacity = quantity("Vc", r.Vc, kTwoDecimals, "kN");
             row.utilisation = u.shearBound;
@@ -93,7 +89,7 @@ CheckSummaryRow checkRow(const CalculationResults& r, Check check, const CheckUt
 CheckSummaryRow upperLimitRow(const CalculationResults& r, const CheckUtilisation& u) {
     const DesignCode& code = codeOf(r);
     return {kUpperLimitName,
-            clauseOf(code, code.clauses.shearUpperLimit),
+            std::string(code.clauses.shearUpperLimit),
             quantity("γ0Vd", r.gamma0Vd, kTwoDecimals, "kN"),
             quantity("Vmax", r.Vmax, kTwoDecimals, "kN"),
             u.shearUpperLimit,
@@ -107,7 +103,7 @@ CheckSummaryRow stirrupRow(const CalculationResults& r) {
     const DesignCode& code = codeOf(r);
     const float utilisation = r.Vcs > 0 ? toSingle(static_cast<double>(r.gamma0Vd) / r.Vcs) : 0.0f;
     return {kStirrupName,
-            clauseOf(code, code.clauses.stirrups),
+            std::string(code.clauses.stirrups),
             quantity("γ0Vd", r.gamma0Vd, kTwoDecimals, "kN"),
             quantity("Vcs", r.Vcs, kTwoDecimals, "kN"),
             utilisation,
@@ -133,29 +129,32 @@ std::vector<CheckSummaryRow> checkSummary(const CalculationResults& r, StirrupCh
         }
         rows.push_back(checkRow(r, check, u));
         if (!rows.back().passes && stirrupCheck == StirrupCheck::Current) {
+            rows.back().leadsToStirrups = true;
             rows.push_back(stirrupRow(r));
         }
     }
     return rows;
 }
 
-std::string verdictWord(bool passes) {
-    return passes ? "满足" : "不满足";
+std::string verdictWord(const CheckSummaryRow& row) {
+    if (row.leadsToStirrups) {
+        return "按配箍验算";
+    }
+    return row.passes ? "满足" : "不满足";
+}
+
+bool isFailure(const CheckSummaryRow& row) {
+    return !row.passes && !row.leadsToStirrups;
 }
 
 std::string utilisationText(float utilisation) {
     return formatFixed(utilisation, kTwoDecimals);
 }
 
-// A shear check whose bound is exceeded is satisfied by stirrups that carry the shear: the bound row
-// then states why stirrups are needed, and the stirrup row decides.
 std::string conclusionText(const std::vector<CheckSummaryRow>& rows) {
     std::string failed;
-    for (std::size_t index = 0; index < rows.size(); ++index) {
-        const CheckSummaryRow& row = rows[index];
-        const bool curedByStirrups =
-            index + 1 < rows.size() && rows[index + 1].name == kStirrupName && rows[index + 1].passes;
-        if (!row.passes && !curedByStirrups) {
+    for (const CheckSummaryRow& row : rows) {
+        if (isFailure(row)) {
             failed += (failed.empty() ? "" : "；") + row.name + "不满足规范要求，应" + row.remedy;
         }
     }
