@@ -24,6 +24,10 @@ FormTables stirrupDialogTables();
 inline constexpr TwipsRect kDesignClientArea{0, 0, 7440, 7380};
 FormTables designDialogTables();
 
+// frmReport, the report options dialog.
+inline constexpr TwipsRect kReportClientArea{0, 0, 6600, 5220};
+FormTables reportDialogTables();
+
 // frmAbout.
 inline constexpr TwipsRect kAboutClientArea{0, 0, 5955, 3375};
 inline constexpr TwipsRect kAboutIcon{240, 360, 540, 540};

@@ -31,6 +31,7 @@
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 #include "ui/menu_table.h"
+#include "ui/report_dialog.h"
 #include "ui/stirrup_dialog.h"
 
 namespace tavrel::ui {
@@ -254,6 +255,7 @@ void MainWindow::createMenus() {
         {frmMain::mnuFileOpen, &MainWindow::mnuFileOpen_Click},
         {frmMain::mnuFileClose, &MainWindow::mnuFileClose_Click},
         {frmMain::mnuToolsDesign, &MainWindow::mnuToolsDesign_Click},
+        {frmMain::mnuReportOptions, &MainWindow::mnuReportOptions_Click},
         {frmMain::mnuHelpAbout, &MainWindow::mnuHelpAbout_Click},
     };
     for (const MenuCommand& command : commands) {
@@ -679,6 +681,21 @@ void MainWindow::mnuToolsDesign_Click() {
         applyDesign(dialog.adopted()->texts, *this);
         Command1_Click();
     }
+}
+
+// The options belong to the input and are saved with it; the design office and the calculating engineer
+// are remembered for the next file that has none.
+void MainWindow::mnuReportOptions_Click() {
+    ReportDialog dialog(m_project.empty() ? newFileProject(m_prompter) : m_project, m_reportFormat,
+                        m_prompter, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    m_project = dialog.project();
+    m_reportFormat = dialog.format();
+    m_prompter.writeSetting(QString::fromUtf8(kCompanySetting), QString::fromStdString(m_project.company));
+    m_prompter.writeSetting(QString::fromUtf8(kCalculatedBySetting),
+                            QString::fromStdString(m_project.calculatedBy));
 }
 
 void MainWindow::mnuHelpAbout_Click() {

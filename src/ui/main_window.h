@@ -52,7 +52,8 @@ class MainWindow : public QMainWindow, public InputTarget {
     void selectListEntry(ListField field, int position) override;
     void setCheckState(CheckField field, bool checked) override;
     void setText(TextField field, const std::string& text) override;
-    // The file's project information and report format, kept with the input and written with it.
+    // The file's project information and report format, kept with the input and written with it; the
+    // report options dialog edits them.
     void setProject(const ProjectInfo& project, ReportFormat format) override;
 
     // Empties the six result boxes, then greys the result area.
@@ -84,6 +85,7 @@ class MainWindow : public QMainWindow, public InputTarget {
     void mnuFileOpen_Click();
     void mnuFileClose_Click();
     void mnuToolsDesign_Click();
+    void mnuReportOptions_Click();
     void mnuHelpAbout_Click();
 
   protected:
