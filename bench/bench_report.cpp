@@ -54,6 +54,7 @@ void writeReports(benchmark::State& state, Build build) {
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path, ignored));
     std::filesystem::remove_all(folder, ignored);
 }
+
 void BM_Report(benchmark::State& state) {
     CalculationResults results;
     initialiseCrackWidthFactors(results);
