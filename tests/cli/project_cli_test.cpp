@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli_run.h"
+#include "zip_entries.h"
 
 namespace tavrel {
 namespace {
@@ -86,9 +87,9 @@ TEST(ProjectCli, FullReportPrintsTheIssueDateAsText) {
         test::runCli("report " + quoted(path) + " -o " + quoted(docx) + " --full --issue-date 2025-01-02")
             .exitCode,
         0);
-    const test::CliRun listed = test::runCommand("unzip -p " + quoted(docx) + " word/document.xml");
-    EXPECT_NE(listed.out.find("出具日期：2025-01-02"), std::string::npos);
-    EXPECT_EQ(listed.out.find(" DATE "), std::string::npos);
+    test::Package package = test::unzip(docx);
+    EXPECT_NE(package["word/document.xml"].find("出具日期：2025-01-02"), std::string::npos);
+    EXPECT_EQ(package["word/document.xml"].find(" DATE "), std::string::npos);
     EXPECT_EQ(
         test::runCli("report " + quoted(path) + " -o " + quoted(docx) + " --issue-date 2025-01-02").exitCode,
         2);
