@@ -15,7 +15,6 @@ namespace tavrel {
 namespace {
 
 // Table widths in twips across the 16 cm text width (9071 twips) of the report page.
-constexpr int kTextWidthTwips = 9071;
 constexpr int kCoverLabelWidth = 2835;                  // 5 cm
 constexpr int kSignatureWidths[] = {2268, 3402, 3401};  // 4 cm, 6 cm, 6 cm
 constexpr int kParameterWidths[] = {1134, 3119, 1418, 1134, 2266};
@@ -103,9 +102,10 @@ ReportParagraph fullFooter(const ReportParagraph& original, const std::string& i
     return footer;
 }
 
-ReportTable projectTable(const ProjectInfo& project, const CalculationResults& r, std::size_t before) {
+ReportTable projectTable(const ProjectInfo& project, const CalculationResults& r, int textWidth,
+                         std::size_t before) {
     ReportTable table;
-    table.columnWidths = {kCoverLabelWidth, kTextWidthTwips - kCoverLabelWidth};
+    table.columnWidths = {kCoverLabelWidth, textWidth - kCoverLabelWidth};
     table.keepTogether = true;
     const std::pair<const char*, std::string> rows[] = {
         {"项目名称", project.project},
@@ -149,7 +149,7 @@ void addCover(ReportDocument& document, const ProjectInfo& project, const Calcul
                                                      : project.structure + " 盖板计算书")};
     paragraphs.push_back(title);
     paragraphs.push_back(bodyParagraph(""));
-    document.tables.push_back(projectTable(project, r, paragraphs.size()));
+    document.tables.push_back(projectTable(project, r, document.page.textWidth(), paragraphs.size()));
     paragraphs.push_back(bodyParagraph(""));
     document.tables.push_back(signatureTable(project, paragraphs.size()));
     paragraphs.push_back(bodyParagraph(""));
