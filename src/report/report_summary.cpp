@@ -39,8 +39,11 @@ constexpr const char* kUpperLimitRemedy = "增大截面尺寸或提高混凝土�
 constexpr const char* kStirrupName = "斜截面抗剪承载力（配置箍筋）";
 constexpr const char* kStirrupRemedy = "减小箍筋间距、增大箍筋直径或提高箍筋等级";
 
+// "γ0Md=818.73 kN·m" with a no-break space before the unit, so that a narrow cell never parts a number
+// from its unit.
 std::string quantity(const char* symbol, float value, int decimals, const char* unit) {
-    return std::string(symbol) + " = " + formatFixed(value, decimals) + " " + unit;
+    constexpr const char* kNoBreakSpace = "\u00A0";
+    return std::string(symbol) + "=" + formatFixed(value, decimals) + kNoBreakSpace + unit;
 }
 
 CheckSummaryRow checkRow(const CalculationResults& r, Check check, const CheckUtilisation& u) {

@@ -13,8 +13,8 @@ namespace tavrel {
 struct CheckSummaryRow {
     std::string name;       // "正截面抗弯承载力"
     std::string clause;     // "5.2.2", of the members code
-    std::string demand;     // "γ0Md = 1234.56 kN·m"
-    std::string capacity;   // "Mu = 2345.67 kN·m"
+    std::string demand;     // "γ0Md=1234.56 kN·m", a no-break space before the unit
+    std::string capacity;   // "Mu=2345.67 kN·m"
     float utilisation = 0;  // demand / capacity, the utilisation design mode ranks designs by
     bool passes = false;    // the check's own verdict, never the ratio
     std::string remedy;     // what to change when the check fails, as the verdict line says it
