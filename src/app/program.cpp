@@ -90,8 +90,14 @@ bool Program::closeRequested() {
     return m_lifecycle.closeRequested();
 }
 
+// The format the input's report options chose; the full one names the input file in its footer.
 void Program::writeReport() {
-    WriteCalcReport(m_results, m_window.stirrupCheck(), m_prompter, m_folders.figures, m_folders.reports);
+    std::optional<FullReportInput> full;
+    if (DesignInput input = m_window.designInput(); input.reportFormat == ReportFormat::Full) {
+        full = FullReportInput{std::move(input), QFileInfo(currentFileName()).fileName()};
+    }
+    WriteCalcReport(m_results, m_window.stirrupCheck(), m_prompter, m_folders.figures, m_folders.reports,
+                    full);
 }
 
 }  // namespace tavrel::app

@@ -1,6 +1,7 @@
 // The report button: build, write into a new file, open with the desktop.
 #include "app/report_command.h"
 
+#include <QDate>
 #include <QStringList>
 
 #include "calc/calculation_results.h"
@@ -20,11 +21,24 @@ QString leftOutPictures(const WrittenReport& written) {
     return lines.join(QLatin1Char('\n'));
 }
 
+// The original report, or the full one issued on the project's date or today's.
+ReportDocument reportDocument(const CalculationResults& results, StirrupCheck stirrupCheck,
+                              const std::string& figureFolder, const std::optional<FullReportInput>& full) {
+    if (!full) {
+        return buildReport(results, stirrupCheck, figureFolder);
+    }
+    const std::string today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+    const FullReportContext context{issueDateOf(full->input.project, today),
+                                    full->inputFileName.toStdString()};
+    return buildFullReport(full->input, results, stirrupCheck, figureFolder, context);
+}
+
 }  // namespace
 
 void WriteCalcReport(const CalculationResults& results, StirrupCheck stirrupCheck, ui::Prompter& prompter,
-                     const QString& figureFolder, const QString& reportFolder) {
-    const ReportDocument document = buildReport(results, stirrupCheck, figureFolder.toStdString());
+                     const QString& figureFolder, const QString& reportFolder,
+                     const std::optional<FullReportInput>& full) {
+    const ReportDocument document = reportDocument(results, stirrupCheck, figureFolder.toStdString(), full);
     const Expected<WrittenReport> written = writeReportInFolder(document, reportFolder.toStdString());
     QString failure;
     if (!written) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "cli/design_command.h"
 #include "cli/design_options.h"
 #include "cli/drawing_command.h"
+#include "cli/project_command.h"
 #include "model/slab_type.h"
 #include "model/tvrl.h"
 #include "platform/files.h"
@@ -37,13 +39,18 @@ constexpr const char* kHelp =
     "      shear check fails: GRADE R235 or HRB335 (2004 edition), HPB300 or HRB400 (2018 edition),\n"
     "      DIAMETER in mm (8..20), SPACING in cm, e.g. --stirrup R235,10,10; closing the dialog then\n"
     "      updates the shear result and verdict.\n"
-    "  tavrel-cli report FILE.tvrl -o OUT.docx [--stirrup GRADE,DIAMETER,SPACING] [EDITION OPTIONS]\n"
+    "  tavrel-cli report FILE.tvrl -o OUT.docx [--full [--issue-date YYYY-MM-DD]]\n"
+    "                   [--stirrup GRADE,DIAMETER,SPACING] [EDITION OPTIONS]\n"
     "      Calculates as above and writes the calculation report (计算书) to OUT.docx. An existing\n"
     "      OUT.docx is replaced when it is an ordinary file that may be written; it keeps its permission\n"
     "      bits. Refused, and left as they are: the input file itself (by any path or link), a read-only\n"
     "      file, a folder, a device, a pipe and a symbolic link (name the file it leads to instead).\n"
     "      A stirrup spacing the dialog refuses is an input refused; a report written without its figure\n"
     "      says so on stderr.\n"
+    "      --full writes the full format (完整格式): cover page with the file's project information,\n"
+    "      codes followed, parameter summary, the calculation, summary of the checks and conclusion;\n"
+    "      --issue-date YYYY-MM-DD prints that date as the issue date (else the file's fixed date, else\n"
+    "      today's). Without --full the original format is written.\n"
     "  Edition options: the code edition and the safety class come from FILE (lines 48 and 49; a file\n"
     "  without them is of the 2004 edition); these override them, as the 设置 menu would:\n"
     "      --edition 2004|2018   JTG D60-2004 + JTG D62-2004, or JTG D60-2015 + JTG 3362-2018\n"
@@ -66,6 +73,8 @@ struct Options {
     bool json = false;
     std::optional<StirrupRequest> stirrup;
     EditionChoice editions;
+    bool full = false;
+    std::optional<std::string> issueDate;
 };
 
 // The stirrup dialog as it stands when it is closed.
@@ -163,6 +172,14 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::o
             if (failed) {
                 return std::nullopt;
             }
+        } else if (arg == "--full" && options.command == "report") {
+            options.full = true;
+        } else if (arg == "--issue-date" && hasValue && options.command == "report") {
+            options.issueDate = args[++i];
+            if (!isIssueDate(*options.issueDate)) {
+                err << "--issue-date expects a date YYYY-MM-DD, e.g. 2024-05-06\n";
+                return std::nullopt;
+            }
         } else if ((arg == "-o" || arg == "--output") && hasValue && options.command == "report") {
             options.output = args[++i];
         } else if (!arg.starts_with("-") && options.file.empty()) {
@@ -171,6 +188,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::o
             err << "unknown or incomplete argument: " << arg << "\n";
             return std::nullopt;
         }
+    }
+    if (options.issueDate && !options.full) {
+        err << "--issue-date goes with --full: the original format has no issue date\n";
+        return std::nullopt;
     }
     if (options.file.empty() || (options.command == "report" && options.output.empty())) {
         err << "missing " << (options.file.empty() ? "input file" : "-o OUT.docx") << "\n";
@@ -281,6 +302,9 @@ Json sessionJson(const Session& session) {
     }
     j["verdicts"] = verdictsJson;
     j["messages"] = session.messages;
+    if (!session.input.project.empty()) {
+        j["project"] = projectJson(session.input.project);
+    }
     j["stirrupDialogOpened"] = session.outcome.opensStirrupDialog;
     j["stirrup"] = nullptr;
     if (session.stirrup) {
@@ -304,6 +328,25 @@ void printPlain(const Session& session, std::ostream& out) {
     }
 }
 
+// Today's date where the program runs, YYYY-MM-DD: the issue date of a report without a fixed one.
+std::string todayText() {
+    const std::tm parts = platform::localTime(std::time(nullptr));
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &parts);
+    return text;
+}
+
+ReportDocument reportDocument(const Session& session, const Options& options, StirrupCheck stirrupCheck,
+                              const std::string& figures) {
+    if (!options.full) {
+        return buildReport(session.results, stirrupCheck, figures);
+    }
+    const FullReportContext context{
+        options.issueDate.value_or(issueDateOf(session.input.project, todayText())),
+        platform::utf8FromPath(platform::pathFromUtf8(options.file).filename())};
+    return buildFullReport(session.input, session.results, stirrupCheck, figures, context);
+}
+
 int writeReport(const Session& session, const Options& options, std::ostream& err) {
     if (session.stirrup && session.stirrup->message) {
         err << *session.stirrup->message << "\n";
@@ -312,7 +355,7 @@ int writeReport(const Session& session, const Options& options, std::ostream& er
     const std::string figures = figureFolderOf(platform::programFolder());
     const StirrupCheck stirrupCheck = session.stirrup ? StirrupCheck::Current : StirrupCheck::NotDone;
     const Expected<WrittenReport> written =
-        writeDocx(buildReport(session.results, stirrupCheck, figures), options.output);
+        writeDocx(reportDocument(session, options, stirrupCheck, figures), options.output);
     if (!written) {
         err << written.error().message << "\n";
         return kFileError;
@@ -360,7 +403,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kUsage;
     }
     if (args[0] == "--help" || args[0] == "-h") {
-        out << kHelp << kDrawingCommandHelp << kDesignCommandsHelp << kSearchOptionsHelp;
+        out << kHelp << kDrawingCommandHelp << kProjectCommandHelp << kDesignCommandsHelp
+            << kSearchOptionsHelp;
         return kCalculated;
     }
     if (args[0] == "design") {
@@ -371,6 +415,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     if (args[0] == "drawing") {
         return runDrawingCommand(args, out, err);
+    }
+    if (args[0] == "project") {
+        return runProjectCommand(args, out, err);
     }
     if (args[0] == "--version") {
         out << "tavrel-cli " << kVersion << "\n";

@@ -268,4 +268,9 @@ void DesignInputTarget::setText(TextField field, const std::string& text) {
     m_input.text(field) = text;
 }
 
+void DesignInputTarget::setProject(const ProjectInfo& project, ReportFormat format) {
+    m_input.project = project;
+    m_input.reportFormat = format;
+}
+
 }  // namespace tavrel

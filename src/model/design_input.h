@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/edition.h"
+#include "model/project_info.h"
 #include "model/slab_type.h"
 
 namespace tavrel {
@@ -140,6 +141,11 @@ struct DesignInput {
     std::string txtJSKJ = "3.8";
     std::string txtBHC = "3";
 
+    // Who the calculation is for and by whom, and the report format the report command writes: kept in the
+    // input file after the design's lines, and only when given.
+    ProjectInfo project;
+    ReportFormat reportFormat = ReportFormat::Original;
+
     std::string& text(TextField field);
     const std::string& text(TextField field) const;
     std::string& list(ListField field);
@@ -166,6 +172,9 @@ class InputTarget {
     virtual void selectListEntry(ListField field, int position) = 0;
     virtual void setCheckState(CheckField field, bool checked) = 0;
     virtual void setText(TextField field, const std::string& text) = 0;
+    // The project information and report format of the file, after every design line (empty and the
+    // original format for a file without them).
+    virtual void setProject(const ProjectInfo& project, ReportFormat format) = 0;
 };
 
 // Applies changes to a plain record with the side effects the window has: choosing another slab type
@@ -180,6 +189,7 @@ class DesignInputTarget final : public InputTarget {
     void selectListEntry(ListField field, int position) override;
     void setCheckState(CheckField field, bool checked) override;
     void setText(TextField field, const std::string& text) override;
+    void setProject(const ProjectInfo& project, ReportFormat format) override;
 
   private:
     void selectConcreteGrade(std::string_view grade);

@@ -1,10 +1,12 @@
-// Writing, reading and applying the input file: lines 1..47, and lines 48 and 49 of the 2018 edition.
+// Writing, reading and applying the input file: lines 1..47, lines 48 and 49 of the 2018 edition and the
+// project block from line 50 on.
 #include "model/tvrl.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -105,6 +107,15 @@ constexpr std::array<FileLine, kLinesRead - kLineCount> kEditionLines = {
 };
 
 constexpr std::string_view kLineEnd = "\r\n";
+
+constexpr std::string_view kProjectHeading = "计算书信息";
+constexpr std::string_view kFormatTerm = "计算书格式";
+constexpr std::string_view kOriginalFormatText = "原格式";
+constexpr std::string_view kFullFormatText = "完整格式";
+
+// The longest project line: 50 characters of two bytes, the 20 spaces and a term of ten characters,
+// with room to spare. A longer line is no project line, and only its start is kept.
+constexpr std::size_t kProjectLineBytes = 400;
 
 // A GBK character takes at most two bytes, and an invalid byte decodes to one character, so the first
 // 20 bytes of a line always hold its first ten characters.
@@ -240,9 +251,9 @@ class LineReader {
   public:
     explicit LineReader(std::streambuf& in) : m_in(in) {}
 
-    // The start of the next line. Empty when the stream ends before the line starts or the budget ends
-    // inside it; a last line without a line end is delivered.
-    std::optional<std::string> next();
+    // The start of the next line, at most `keptBytes` of it. Empty when the stream ends before the line
+    // starts or the budget ends inside it; a last line without a line end is delivered.
+    std::optional<std::string> next(std::size_t keptBytes = kKeptBytesPerLine);
 
     // True when reading stopped because the budget ran out before the end of the stream.
     bool budgetSpent() const { return m_budgetSpent; }
@@ -260,7 +271,7 @@ class LineReader {
     bool m_budgetSpent = false;
 };
 
-std::optional<std::string> LineReader::next() {
+std::optional<std::string> LineReader::next(std::size_t keptBytes) {
     if (m_emptyLineEnded) {
         m_emptyLineEnded = false;
         return std::string();
@@ -281,7 +292,7 @@ std::optional<std::string> LineReader::next() {
             finishCarriageReturn();
             return kept;
         }
-        if (kept.size() < kKeptBytesPerLine) {
+        if (kept.size() < keptBytes) {
             kept.push_back(Traits::to_char_type(c));
         }
     }
@@ -459,6 +470,66 @@ std::string shownCharacters(const std::string& characters) {
     return shown;
 }
 
+std::string_view formatText(ReportFormat format) {
+    return format == ReportFormat::Full ? kFullFormatText : kOriginalFormatText;
+}
+
+std::string valueLine(std::string_view value, std::string_view term) {
+    return std::string(value) + std::string(kSpacesBeforeTerm, ' ') + std::string(term);
+}
+
+bool hasProjectBlock(const DesignInput& input) {
+    return !input.project.empty() || input.reportFormat != ReportFormat::Original;
+}
+
+// The value of a project line whose term is `term`: the text before the 20 spaces and the term.
+std::optional<std::string> projectValue(std::string_view line, std::string_view term) {
+    const std::string suffix = valueLine("", term);
+    if (!line.ends_with(suffix)) {
+        return std::nullopt;
+    }
+    return std::string(line.substr(0, line.size() - suffix.size()));
+}
+
+constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD, a byte that is not GBK
+
+// Reads one line of the block into `block`; false when the line is not recognised.
+bool readProjectLine(const ProjectLine& line, ProjectBlock& block) {
+    if (!line.whole || line.text.find(kReplacementCharacter) != std::string::npos) {
+        return false;
+    }
+    if (line.text.empty() || line.text == kProjectHeading) {
+        return true;
+    }
+    if (const auto format = projectValue(line.text, kFormatTerm)) {
+        if (*format != kOriginalFormatText && *format != kFullFormatText) {
+            return false;
+        }
+        block.format = *format == kFullFormatText ? ReportFormat::Full : ReportFormat::Original;
+        return true;
+    }
+    for (const ProjectField& field : projectFields()) {
+        const auto value = projectValue(line.text, field.term);
+        if (value) {
+            if (projectValueProblem(field, *value)) {
+                return false;
+            }
+            block.project.*field.member = *value;
+            return true;
+        }
+    }
+    return false;
+}
+
+// "文件第52、60行的计算书信息不能识别，已忽略。": one message for every line that was ignored.
+std::string ignoredProjectLinesMessage(const std::vector<int>& lines) {
+    std::string numbers;
+    for (const int line : lines) {
+        numbers += (numbers.empty() ? "" : "、") + std::to_string(line);
+    }
+    return "文件第" + numbers + "行的计算书信息不能识别，已忽略；设计数据已读入。";
+}
+
 // Each value the file cannot carry, by its term in the file, with the characters to correct.
 std::string unwritableMessage(const DesignInput& input) {
     std::string message = "以下输入含有不能以GBK编码保存的字符，请修改后再保存：";
@@ -479,11 +550,20 @@ Expected<std::string> write(const DesignInput& input, Unwritable unwritable) {
         }
         utf8.append(kLineEnd);
     }
+    const std::vector<std::string> block = projectBlock(input);
     if (input.edition == Edition::Jtg2018) {
         for (const FileLine& line : kEditionLines) {
             appendLine(line, input, unwritable, utf8);  // a year and a digit: always writable
             utf8.append(kLineEnd);
         }
+    } else if (!block.empty()) {
+        utf8.append(kLineEnd).append(kLineEnd);  // empty lines 48 and 49: the 2004 edition to every reader
+    }
+    for (const std::string& line : block) {
+        if (!appendValue(line, unwritable, utf8)) {
+            return failure(ErrorCode::UnwritableText, unwritableMessage(input));
+        }
+        utf8.append(kLineEnd);
     }
     std::optional<std::string> bytes = gbk::encode(utf8);
     if (!bytes) {
@@ -498,6 +578,12 @@ std::vector<UnwritableValue> unwritableValues(const DesignInput& input) {
         std::string characters = unwritableCharacters(valueText(line, input));
         if (!characters.empty()) {
             found.push_back({line.text, std::move(characters)});
+        }
+    }
+    for (const ProjectField& field : projectFields()) {
+        std::string characters = unwritableCharacters(input.project.*field.member);
+        if (!characters.empty()) {
+            found.push_back({field.term, std::move(characters)});
         }
     }
     return found;
@@ -517,7 +603,15 @@ Values read(std::istream& in) {
         }
         values.lines[static_cast<std::size_t>(values.linesRead++)] = lineValue(*lineStart);
     }
-    values.budgetSpent = reader.budgetSpent();
+    values.budgetSpent = reader.budgetSpent();  // of the design's lines; the project block cannot spend it
+    while (values.linesRead == kLinesRead &&
+           values.projectLines.size() < static_cast<std::size_t>(kMostProjectLines)) {
+        const auto line = reader.next(kProjectLineBytes + 1);
+        if (!line) {
+            break;
+        }
+        values.projectLines.push_back({gbk::decode(*line), line->size() <= kProjectLineBytes});
+    }
     return values;
 }
 
@@ -553,7 +647,65 @@ std::vector<std::string> apply(const Values& values, InputTarget& target) {
     for (std::size_t line = 1; line < kLines.size(); ++line) {
         applyLine(kLines[line], values.lines[line], edition, target);
     }
+    const ProjectBlock block = readProjectBlock(values.projectLines);
+    target.setProject(block.project, block.format);
+    if (!block.ignoredLines.empty()) {
+        messages.push_back(ignoredProjectLinesMessage(block.ignoredLines));
+    }
     return messages;
+}
+
+std::vector<std::string> projectBlock(const DesignInput& input) {
+    if (!hasProjectBlock(input)) {
+        return {};
+    }
+    std::vector<std::string> lines = {std::string(kProjectHeading),
+                                      valueLine(formatText(input.reportFormat), kFormatTerm)};
+    for (const ProjectField& field : projectFields()) {
+        lines.push_back(valueLine(input.project.*field.member, field.term));
+    }
+    return lines;
+}
+
+Expected<std::string> withProjectBlock(std::string_view fileBytes, const DesignInput& input) {
+    std::string utf8;
+    for (const std::string& line : projectBlock(input)) {
+        if (!appendValue(line, Unwritable::Refuse, utf8)) {
+            return failure(ErrorCode::UnwritableText, unwritableMessage(input));
+        }
+        utf8.append(kLineEnd);
+    }
+    const std::optional<std::string> block = gbk::encode(utf8);
+    if (!block) {
+        return failure(ErrorCode::UnwritableText, unwritableMessage(input));
+    }
+    std::istringstream in{std::string(fileBytes)};
+    LineReader reader(*in.rdbuf());
+    int lines = 0;
+    while (lines < kLinesRead && reader.next()) {
+        ++lines;
+    }
+    const auto designEnd = static_cast<std::size_t>(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
+    std::string bytes(fileBytes.substr(0, designEnd));
+    if (!block->empty()) {
+        if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+            bytes.append(kLineEnd);  // a last line without its line end
+        }
+        for (; lines < kLinesRead; ++lines) {
+            bytes.append(kLineEnd);
+        }
+    }
+    return bytes + *block;
+}
+
+ProjectBlock readProjectBlock(const std::vector<ProjectLine>& lines) {
+    ProjectBlock block;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (!readProjectLine(lines[index], block)) {
+            block.ignoredLines.push_back(kProjectHeadingLine + static_cast<int>(index));
+        }
+    }
+    return block;
 }
 
 std::vector<ValueLine> valueLines() {

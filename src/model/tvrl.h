@@ -1,5 +1,6 @@
 // The input file (.tvrl, and the last-input file Date.dat): GBK text, CR LF, one value per line; 47 lines
-// under the 2004 edition, two more (edition and safety class) under the 2018 edition.
+// under the 2004 edition, two more (edition and safety class) under the 2018 edition, then, only when the
+// calculation has project information, its block from line 50 on.
 #pragma once
 
 #include <array>
@@ -18,15 +19,25 @@ namespace tavrel::tvrl {
 inline constexpr int kLineCount = 47;           // lines every input file has
 inline constexpr int kEditionLine = 48;         // "2018" under the 2018 edition; absent under the 2004 one
 inline constexpr int kSafetyClassLine = 49;     // "1", "2" or "3" (一级, 二级, 三级), with line 48
-inline constexpr int kLinesRead = 49;           // lines after 49 are ignored, kept free for later editions
+inline constexpr int kLinesRead = 49;           // lines a reader of the design reads; the rest it ignores
+inline constexpr int kProjectHeadingLine = 50;  // "计算书信息", then one line per value, value first
+inline constexpr int kMostProjectLines = 32;    // lines read after line 49; later ones are ignored
 inline constexpr std::size_t kValueWidth = 10;  // characters of a line that carry its value
 inline constexpr int kSpacesBeforeTerm = 20;
 
 // The values of lines 1..49 (index 0 is line 1), each the first ten characters of its line, trimmed of
 // spaces, in UTF-8. linesRead counts the lines the file delivered; lines beyond it are empty.
 // budgetSpent: reading stopped at the byte budget before line 49, not at the end of the file.
+// A line of the project block, decoded whole (UTF-8); `whole` is false when it was longer than any project
+// line can be and only its start was kept.
+struct ProjectLine {
+    std::string text;
+    bool whole = true;
+};
+
 struct Values {
     std::array<std::string, kLinesRead> lines;
+    std::vector<ProjectLine> projectLines;  // lines 50, 51, ... as far as the file delivers them
     int linesRead = 0;
     bool budgetSpent = false;
     // Every file has lines 1..47; a 2004 file ends there.
@@ -41,10 +52,35 @@ enum class Unwritable {
 };
 
 // The file's bytes for a record: 47 lines under the 2004 edition, byte for byte as files have always been,
-// 49 under the 2018 edition; GBK, CR LF after every line. With Refuse, a value holding a
+// 49 under the 2018 edition; GBK, CR LF after every line. A record with project information (or the full
+// report format) adds its block from line 50 on; under the 2004 edition lines 48 and 49 are then empty,
+// which every reader takes for the 2004 edition. With Refuse, a value holding a
 // character the file cannot carry fails the whole record (UnwritableText); the message names each such
 // value by its term and its characters, a line break by name since it shows as nothing.
 Expected<std::string> write(const DesignInput& input, Unwritable unwritable = Unwritable::Refuse);
+
+// The lines of the project block of a record, without line ends (UTF-8): none when the record has no
+// project information and the original report format; else the heading "计算书信息", the report format
+// ("完整格式                    计算书格式") and the ten values in field order, each the value as typed,
+// 20 spaces and the field's term. The value comes first as on every line of the file; the term at the end
+// identifies the line, so a value keeps its spaces and may be as long as its limit.
+std::vector<std::string> projectBlock(const DesignInput& input);
+
+// The bytes of an input file with its project block replaced by that of `input`, every byte of lines 1..49
+// kept as the file has it (line ends and values longer than ten characters included): the design is
+// untouched whatever wrote it. A file shorter than 49 lines is padded with empty lines up to line 49 when
+// a block follows (empty lines read as the 2004 edition, as the file already did). Fails as write does
+// for a value the file cannot carry.
+Expected<std::string> withProjectBlock(std::string_view fileBytes, const DesignInput& input);
+
+// The project block read back: the information and format its recognised lines give, and the numbers of
+// the lines it could not recognise (an unknown term, bytes that are not GBK, a value its field refuses).
+struct ProjectBlock {
+    ProjectInfo project;
+    ReportFormat format = ReportFormat::Original;
+    std::vector<int> ignoredLines;
+};
+ProjectBlock readProjectBlock(const std::vector<ProjectLine>& lines);
 
 // A value the writer refuses: the term that names its line in the file ("净跨径(m)") and the characters
 // the file cannot carry, each once, in the order they first appear (UTF-8).
@@ -88,8 +124,10 @@ std::vector<ValueLine> valueLines();
 // starting with 1 changes nothing), exact list matches by position in the lists of the edition, check
 // states from a number that rounds, halves to even, to 0 or 1 ("0.6" checks, "0.5" unchecks; any other
 // value changes nothing), texts as they are.
-// Returns the messages about lines 48 and 49 that were not recognised, in line order: the open command
-// shows them after the file has been applied; the start-up restore shows nothing.
+// Last, the project block (setProject; empty and the original format when the file has none).
+// Returns the messages about lines 48 and 49 that were not recognised, in line order, and one message
+// naming every project line that was ignored: the open command shows them after the file has been
+// applied; the start-up restore shows nothing.
 std::vector<std::string> apply(const Values& values, InputTarget& target);
 
 }  // namespace tavrel::tvrl

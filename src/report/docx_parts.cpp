@@ -27,6 +27,7 @@ constexpr const char* kSettingsRelationship = "rId2";
 constexpr const char* kHeaderRelationship = "rId3";
 constexpr const char* kFooterRelationship = "rId4";
 constexpr int kFirstPictureRelationship = 5;
+constexpr const char* kFontTableRelationship = "rIdFonts";  // only in a document naming font substitutes
 
 constexpr const char* kRed = "FF0000";
 constexpr int kSingleLineSpacing = 240;   // w:line with lineRule "auto": 240 is single spacing
@@ -63,6 +64,8 @@ std::string styleId(ReportParagraph::Style style) {
             return "Header";
         case ReportParagraph::Style::Footer:
             return "Footer";
+        case ReportParagraph::Style::Heading:
+            return "Heading3";
         case ReportParagraph::Style::Body:
             break;
     }
@@ -204,6 +207,9 @@ std::string paragraphProperties(const ReportParagraph& paragraph, const PageSetu
     if (paragraph.keepLinesTogether) {
         properties += "<w:keepLines/>";
     }
+    if (paragraph.pageBreakBefore) {
+        properties += "<w:pageBreakBefore/>";
+    }
     if (paragraph.rightTabAtMargin) {
         properties += "<w:tabs><w:tab w:val=\"right\"" + attribute("w:pos", page.textWidth()) + "/></w:tabs>";
     }
@@ -255,15 +261,21 @@ std::string tablePropertiesXml(const ReportTable& table) {
            attribute("w:w", kCellMarginTwips) + " w:type=\"dxa\"/></w:tblCellMar></w:tblPr>";
 }
 
-std::string cellParagraphXml(const std::string& line, const ReportTableCell& cell, int sizeHalfPoints) {
+// keepWithNext keeps the row on the page of the next one: set in every row but the last of a table kept
+// together.
+std::string cellParagraphXml(const std::string& line, const ReportTableCell& cell, int sizeHalfPoints,
+                             bool keepWithNext) {
     std::string runProperties = cell.bold ? "<w:b/><w:bCs/>" : "";
+    if (cell.red) {
+        runProperties += std::string("<w:color w:val=\"") + kRed + "\"/>";
+    }
     if (sizeHalfPoints > 0) {
         runProperties += "<w:sz" + attribute("w:val", sizeHalfPoints) + "/><w:szCs" +
                          attribute("w:val", sizeHalfPoints) + "/>";
     }
-    std::string xml =
-        "<w:p><w:pPr><w:snapToGrid w:val=\"0\"/><w:spacing w:before=\"0\" w:after=\"0\"/><w:jc "
-        "w:val=\"center\"/></w:pPr>";
+    std::string xml = std::string("<w:p><w:pPr>") + (keepWithNext ? "<w:keepNext/>" : "") +
+                      "<w:snapToGrid w:val=\"0\"/><w:spacing w:before=\"0\" w:after=\"0\"/><w:jc " +
+                      (cell.leftAligned ? "w:val=\"left\"/></w:pPr>" : "w:val=\"center\"/></w:pPr>");
     if (!line.empty()) {
         xml += "<w:r>" + (runProperties.empty() ? "" : "<w:rPr>" + runProperties + "</w:rPr>") +
                runContent(line) + "</w:r>";
@@ -271,17 +283,17 @@ std::string cellParagraphXml(const std::string& line, const ReportTableCell& cel
     return xml + "</w:p>";
 }
 
-std::string tableCellXml(const ReportTableCell& cell, int width, int sizeHalfPoints) {
+std::string tableCellXml(const ReportTableCell& cell, int width, int sizeHalfPoints, bool keepWithNext) {
     std::string xml = "<w:tc><w:tcPr><w:tcW" + attribute("w:w", width) + " w:type=\"dxa\"/>";
     if (cell.columnSpan > 1) {
         xml += "<w:gridSpan" + attribute("w:val", cell.columnSpan) + "/>";
     }
     xml += "<w:vAlign w:val=\"center\"/></w:tcPr>";
     if (cell.lines.empty()) {
-        xml += cellParagraphXml("", cell, sizeHalfPoints);  // a cell holds at least one paragraph
+        xml += cellParagraphXml("", cell, sizeHalfPoints, keepWithNext);  // a cell holds a paragraph
     }
     for (const std::string& line : cell.lines) {
-        xml += cellParagraphXml(line, cell, sizeHalfPoints);
+        xml += cellParagraphXml(line, cell, sizeHalfPoints, keepWithNext);
     }
     return xml + "</w:tc>";
 }
@@ -296,7 +308,8 @@ std::string tableRowXml(const ReportTable& table, std::size_t rowIndex) {
         for (int spanned = 0; spanned < cell.columnSpan && column < table.columnWidths.size(); ++spanned) {
             width += table.columnWidths[column++];
         }
-        xml += tableCellXml(cell, width, table.sizeHalfPoints);
+        const bool keepWithNext = table.keepTogether && rowIndex + 1 < table.rows.size();
+        xml += tableCellXml(cell, width, table.sizeHalfPoints, keepWithNext);
     }
     return xml + "</w:tr>";
 }
@@ -327,7 +340,7 @@ std::string tablesBefore(const ReportDocument& document, std::size_t index) {
 // ---------------------------------------------------------------------------------------------------
 // Parts
 
-std::string contentTypesXml(bool hasPictures) {
+std::string contentTypesXml(bool hasPictures, bool hasFontTable) {
     const std::string wordprocessing = "application/vnd.openxmlformats-officedocument.wordprocessingml.";
     auto override = [](const char* part, const std::string& type) {
         return std::string("<Override PartName=\"") + part + "\" ContentType=\"" + type + "\"/>";
@@ -345,6 +358,9 @@ std::string contentTypesXml(bool hasPictures) {
     xml += override("/word/settings.xml", wordprocessing + "settings+xml");
     xml += override("/word/header1.xml", wordprocessing + "header+xml");
     xml += override("/word/footer1.xml", wordprocessing + "footer+xml");
+    if (hasFontTable) {
+        xml += override("/word/fontTable.xml", wordprocessing + "fontTable+xml");
+    }
     xml += override("/docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml");
     xml += override("/docProps/app.xml",
                     "application/vnd.openxmlformats-officedocument.extended-properties+xml");
@@ -368,7 +384,7 @@ std::string packageRelationshipsXml() {
            "</Relationships>";
 }
 
-std::string documentRelationshipsXml(std::size_t pictureCount) {
+std::string documentRelationshipsXml(std::size_t pictureCount, bool hasFontTable) {
     std::string xml =
         std::string(kXmlDeclaration) +
         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
@@ -379,6 +395,10 @@ std::string documentRelationshipsXml(std::size_t pictureCount) {
     for (std::size_t order = 0; order < pictureCount; ++order) {
         xml += relationship(pictureRelationshipId(order), std::string(kRelationshipBase) + "image",
                             picturePartName(order));
+    }
+    if (hasFontTable) {
+        xml += relationship(kFontTableRelationship, std::string(kRelationshipBase) + "fontTable",
+                            "fontTable.xml");
     }
     return xml + "</Relationships>";
 }
@@ -448,6 +468,35 @@ std::string lineSpacingXml(const StyleFormat& format, int before = 0, int after 
            attribute("w:line", line) + " w:lineRule=\"auto\"/>";
 }
 
+bool usesSectionHeadings(const ReportDocument& document) {
+    return std::any_of(document.paragraphs.begin(), document.paragraphs.end(),
+                       [](const ReportParagraph& p) { return p.style == ReportParagraph::Style::Heading; });
+}
+
+// Heading 3 (标题 3) in the body's font and size, bold, at outline level 3 under the title's heading 2: the
+// numbered sections of the report as the navigation pane and a table of contents list them.
+std::string sectionHeadingStyleXml(const ReportDocument& document) {
+    StyleFormat format = document.bodyStyle;
+    format.bold = true;
+    return "<w:style w:type=\"paragraph\" w:styleId=\"Heading3\"><w:name w:val=\"heading 3\"/>"
+           "<w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:uiPriority w:val=\"9\"/>"
+           "<w:unhideWhenUsed/><w:qFormat/><w:pPr><w:keepNext/><w:keepLines/>" +
+           lineSpacingXml(format) + "<w:outlineLvl w:val=\"2\"/></w:pPr>" + styleRunProperties(format) +
+           "</w:style>";
+}
+
+// The report's font and the faces Word takes in its place where it is missing: 仿宋_GB2312 is the old
+// GB 2312 cut of FangSong that newer systems no longer ship; 仿宋 (FangSong) is its successor.
+std::string fontTableXml(const ReportDocument& document) {
+    return std::string(kXmlDeclaration) + "<w:fonts" + attribute("xmlns:w", kNamespaceW) + "><w:font" +
+           attribute("w:name", document.bodyStyle.font) +
+           "><w:altName w:val=\"仿宋\"/>"
+           "<w:panose1 w:val=\"02010609030101010101\"/><w:charset w:val=\"86\"/><w:family w:val=\"modern\"/>"
+           "<w:pitch w:val=\"fixed\"/></w:font><w:font w:name=\"仿宋\"><w:altName w:val=\"FangSong\"/>"
+           "<w:panose1 w:val=\"02010609060101010101\"/><w:charset w:val=\"86\"/><w:family w:val=\"modern\"/>"
+           "<w:pitch w:val=\"fixed\"/></w:font></w:fonts>";
+}
+
 // Normal (正文), heading 2 (标题 2), header and footer, with the names the word processor knows them by.
 std::string stylesXml(const ReportDocument& document) {
     std::string xml = std::string(kXmlDeclaration) + "<w:styles" + attribute("xmlns:w", kNamespaceW) + ">";
@@ -478,6 +527,9 @@ std::string stylesXml(const ReportDocument& document) {
         "<w:basedOn w:val=\"Normal\"/><w:uiPriority w:val=\"99\"/><w:unhideWhenUsed/><w:pPr>"
         "<w:snapToGrid w:val=\"0\"/></w:pPr>" +
         styleRunProperties(document.headerFooterStyle) + "</w:style>";
+    if (usesSectionHeadings(document)) {
+        xml += sectionHeadingStyleXml(document);
+    }
     xml +=
         "<w:style w:type=\"character\" w:default=\"1\" w:styleId=\"DefaultParagraphFont\">"
         "<w:name w:val=\"Default Paragraph Font\"/><w:uiPriority w:val=\"1\"/><w:semiHidden/>"
@@ -546,11 +598,12 @@ std::string escapeXml(const std::string& text) {
 std::vector<PackagePart> docxParts(const ReportDocument& document, const EmbeddedPictures& pictures,
                                    std::chrono::system_clock::time_point now) {
     const ParagraphContext context{document.page, now};
+    const bool fontTable = document.namesFontSubstitutes;
     std::vector<PackagePart> parts = {
-        {"[Content_Types].xml", contentTypesXml(!pictures.empty())},
+        {"[Content_Types].xml", contentTypesXml(!pictures.empty(), fontTable)},
         {"_rels/.rels", packageRelationshipsXml()},
         {"word/document.xml", documentXml(document, pictures, context)},
-        {"word/_rels/document.xml.rels", documentRelationshipsXml(pictures.size())},
+        {"word/_rels/document.xml.rels", documentRelationshipsXml(pictures.size(), fontTable)},
         {"word/styles.xml", stylesXml(document)},
         {"word/settings.xml", settingsXml()},
         {"word/header1.xml", headerFooterXml("w:hdr", document.header, context)},
@@ -558,6 +611,9 @@ std::vector<PackagePart> docxParts(const ReportDocument& document, const Embedde
         {"docProps/core.xml", corePropertiesXml(document, now)},
         {"docProps/app.xml", appPropertiesXml(document)},
     };
+    if (fontTable) {
+        parts.push_back({"word/fontTable.xml", fontTableXml(document)});
+    }
     std::size_t order = 0;
     for (const auto& [index, picture] : pictures) {
         // JPEG data is compressed already.

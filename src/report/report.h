@@ -2,6 +2,7 @@
 #pragma once
 
 #include "report/docx_writer.h"
+#include "report/full_report.h"
 #include "report/report_builder.h"
 #include "report/report_document.h"
 #include "report/report_files.h"

@@ -130,7 +130,7 @@ void composeStirrupCapacity(ReportComposer& out, const CalculationResults& r) {
     const StirrupFactors& factors = codeOf(r).stirrups;
     const std::string percentageBase = factorText(factors.percentageBase);
     const std::string percentageFactor = factorText(factors.percentageFactor);
-    const bool passes = r.Vcs >= r.gamma0Vd;
+    const bool passes = stirrupsCarryTheShear(r);
     out.introduction().text("  混凝土和箍筋共同承担的斜截面抗剪承载力");
     ReportLine symbols = out.line().text("      V_{cs}=α_{1}·α_{2}·α_{3}·");
     symbols.text(thousandthsText(factors.capacityCoefficient)).text("·b·h_{0}((").text(percentageBase);
@@ -255,6 +255,10 @@ void composeSectionDesign(ReportComposer& out, const CalculationResults& r) {
     ReportLine chosen = out.line().text("  选用主筋为").value(r.barGrade).text("级钢筋，直径为");
     chosen.value(r.dBar).text("mm，共").value(r.nBars).text("根，选用钢筋总面积A_{s}=");
     chosen.value(r.As, kSixDecimals).text("m^{2}");
+}
+
+bool stirrupsCarryTheShear(const CalculationResults& r) {
+    return r.Vcs >= r.gamma0Vd;
 }
 
 void composeUltimateLimitState(ReportComposer& out, const CalculationResults& r, StirrupCheck stirrupCheck) {

@@ -126,6 +126,7 @@ void ReportComposer::emptyLine() {
 void ReportComposer::heading(std::string_view text) {
     ReportParagraph paragraph;
     keepOnPageOfNext(paragraph);
+    paragraph.sectionHeading = true;
     ReportRun run;
     run.text = std::string(text);
     run.bold = true;

@@ -32,7 +32,8 @@ struct ReportPicture {
 };
 
 struct ReportParagraph {
-    enum class Style { Title, Body, Header, Footer };  // Heading 2, Normal, header, footer
+    // Heading 2, Normal, header, footer, and heading 3 (a section heading the navigation pane lists)
+    enum class Style { Title, Body, Header, Footer, Heading };
     enum class Alignment { Justify, Centre };
 
     Style style = Style::Body;
@@ -43,6 +44,10 @@ struct ReportParagraph {
     bool keepWithNext = false;
     // ... nor inside this paragraph, where it wraps onto a second line.
     bool keepLinesTogether = false;
+    bool pageBreakBefore = false;  // the paragraph starts a new page
+    // A numbered section heading of the report body; the original format types it as a bold body line,
+    // the full format gives it the heading style.
+    bool sectionHeading = false;
     std::vector<ReportRun> runs;
     std::optional<ReportPicture> picture;
 
@@ -85,6 +90,8 @@ struct ReportTableCell {
     std::vector<std::string> lines;  // one centred paragraph each
     int columnSpan = 1;
     bool bold = false;
+    bool red = false;          // a failure, in red as the verdicts are
+    bool leftAligned = false;  // text read as a sentence rather than a figure
 
     bool operator==(const ReportTableCell&) const = default;
 };
@@ -95,6 +102,7 @@ struct ReportTable {
     int headingRows = 0;
     int sizeHalfPoints = 0;           // of the cell text; 0 for the body size
     std::size_t beforeParagraph = 0;  // stands before this body paragraph, or after the last
+    bool keepTogether = false;        // a short table the page does not divide
 
     bool operator==(const ReportTable&) const = default;
 };
@@ -110,6 +118,9 @@ struct ReportDocument {
     ReportParagraph footer;
     std::vector<ReportParagraph> paragraphs;
     std::vector<ReportTable> tables;  // in the order they stand
+    // The file names a substitute for each font Word may lack (仿宋 / FangSong for 仿宋_GB2312), so that
+    // a machine without the report's font shows a Song-style face rather than its default.
+    bool namesFontSubstitutes = false;
 
     bool operator==(const ReportDocument&) const = default;
 };

@@ -24,4 +24,7 @@ void composeSectionDesign(ReportComposer& out, const CalculationResults& r);
 void composeUltimateLimitState(ReportComposer& out, const CalculationResults& r, StirrupCheck stirrupCheck);
 void composeCrackWidth(ReportComposer& out, const CalculationResults& r);
 
+// The verdict of the stirrup check: concrete and stirrups carry the design shear, Vcs >= γ0·Vd.
+bool stirrupsCarryTheShear(const CalculationResults& r);
+
 }  // namespace tavrel

@@ -28,7 +28,7 @@
 #define TAVREL_FRM_MAIN_MENUS(X)                                                                          \
     X(mnuFile) X(mnuFileSave) X(mnuFileSaveAs) X(mnuFileOpen) X(mnuFileBar0) X(mnuFileClose)              \
     X(mnuSettings) X(mnuCode) X(mnuCode2004) X(mnuCode2018) X(mnuSafety) X(mnuSafety1) X(mnuSafety2)      \
-    X(mnuSafety3) X(mnuTools) X(mnuToolsDesign) X(mnuToolsDrawing) X(mnuHelp) X(mnuHelpAbout)
+    X(mnuSafety3) X(mnuReportOptions) X(mnuTools) X(mnuToolsDesign) X(mnuToolsDrawing) X(mnuHelp) X(mnuHelpAbout)
 
 // The rows of Form3's layout table, in table order.
 #define TAVREL_FORM3_CONTROLS(X)                                                                          \
@@ -50,6 +50,12 @@
 
 // The rows of frmDrawing's layout table, in table order.
 #define TAVREL_FRM_DRAWING_CONTROLS(X) X(cmdSaveDxf) X(cmdSaveSvg) X(cmdClose)
+// The rows of frmReport's layout table, in table order.
+#define TAVREL_FRM_REPORT_CONTROLS(X)                                                                     \
+    X(lblFormat) X(optOriginal) X(optFull) X(lblProject) X(txtProject) X(lblStructure) X(txtStructure)    \
+    X(lblStage) X(txtStage) X(lblReportNumber) X(txtReportNumber) X(lblRevision) X(txtRevision)           \
+    X(lblCompany) X(txtCompany) X(lblCalculatedBy) X(txtCalculatedBy) X(lblCheckedBy) X(txtCheckedBy)     \
+    X(lblApprovedBy) X(txtApprovedBy) X(lblIssueDate) X(txtIssueDate) X(cmdOK) X(cmdCancel)
 
 // The rows of frmAbout's layout table, in table order.
 #define TAVREL_FRM_ABOUT_CONTROLS(X)                                                                      \
@@ -85,6 +91,10 @@ TAVREL_FRM_DESIGN_CONTROLS(TAVREL_DESIGN_NAME)
 namespace frmDrawing {
 TAVREL_FRM_DRAWING_CONTROLS(TAVREL_DESIGN_NAME)
 }  // namespace frmDrawing
+// The report options dialog.
+namespace frmReport {
+TAVREL_FRM_REPORT_CONTROLS(TAVREL_DESIGN_NAME)
+}  // namespace frmReport
 
 // The About dialog.
 namespace frmAbout {

@@ -28,6 +28,9 @@ FormTables designDialogTables();
 inline constexpr TwipsRect kDrawingClientArea{0, 0, 12000, 9300};
 inline constexpr TwipsRect kDrawingSheetArea{120, 120, 11760, 8520};
 FormTables drawingDialogTables();
+// frmReport, the report options dialog.
+inline constexpr TwipsRect kReportClientArea{0, 0, 6600, 5220};
+FormTables reportDialogTables();
 
 // frmAbout.
 inline constexpr TwipsRect kAboutClientArea{0, 0, 5955, 3375};

@@ -33,6 +33,7 @@
 #include "ui/form_layout.h"
 #include "ui/layouts.h"
 #include "ui/menu_table.h"
+#include "ui/report_dialog.h"
 #include "ui/stirrup_dialog.h"
 
 namespace tavrel::ui {
@@ -257,6 +258,7 @@ void MainWindow::createMenus() {
         {frmMain::mnuFileClose, &MainWindow::mnuFileClose_Click},
         {frmMain::mnuToolsDesign, &MainWindow::mnuToolsDesign_Click},
         {frmMain::mnuToolsDrawing, &MainWindow::mnuToolsDrawing_Click},
+        {frmMain::mnuReportOptions, &MainWindow::mnuReportOptions_Click},
         {frmMain::mnuHelpAbout, &MainWindow::mnuHelpAbout_Click},
     };
     for (const MenuCommand& command : commands) {
@@ -368,6 +370,8 @@ DesignInput MainWindow::designInput() const {
     DesignInput input;
     input.edition = m_edition;
     input.safetyClass = m_safetyClass;
+    input.project = m_project;
+    input.reportFormat = m_reportFormat;
     for (SlabType type : kSlabTypes) {
         if (option(type).isChecked()) {
             input.slabType = type;
@@ -386,6 +390,11 @@ DesignInput MainWindow::designInput() const {
         input.text(field) = textBox(field).text().toStdString();
     }
     return input;
+}
+
+void MainWindow::setProject(const ProjectInfo& project, ReportFormat format) {
+    m_project = project;
+    m_reportFormat = format;
 }
 
 void MainWindow::selectEdition(Edition edition) {
@@ -696,6 +705,21 @@ void MainWindow::mnuToolsDrawing_Click() {
         });
     }
     dialog.exec();
+}
+
+// The options belong to the input and are saved with it; the design office and the calculating engineer
+// are remembered for the next file that has none.
+void MainWindow::mnuReportOptions_Click() {
+    ReportDialog dialog(m_project.empty() ? newFileProject(m_prompter) : m_project, m_reportFormat,
+                        m_prompter, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    m_project = dialog.project();
+    m_reportFormat = dialog.format();
+    m_prompter.writeSetting(QString::fromUtf8(kCompanySetting), QString::fromStdString(m_project.company));
+    m_prompter.writeSetting(QString::fromUtf8(kCalculatedBySetting),
+                            QString::fromStdString(m_project.calculatedBy));
 }
 
 void MainWindow::mnuHelpAbout_Click() {

@@ -52,6 +52,9 @@ class MainWindow : public QMainWindow, public InputTarget {
     void selectListEntry(ListField field, int position) override;
     void setCheckState(CheckField field, bool checked) override;
     void setText(TextField field, const std::string& text) override;
+    // The file's project information and report format, kept with the input and written with it; the
+    // report options dialog edits them.
+    void setProject(const ProjectInfo& project, ReportFormat format) override;
 
     // Empties the six result boxes, then greys the result area.
     void resetResultArea();
@@ -83,6 +86,7 @@ class MainWindow : public QMainWindow, public InputTarget {
     void mnuFileClose_Click();
     void mnuToolsDesign_Click();
     void mnuToolsDrawing_Click();
+    void mnuReportOptions_Click();
     void mnuHelpAbout_Click();
 
   protected:
@@ -125,6 +129,8 @@ class MainWindow : public QMainWindow, public InputTarget {
     Prompter& m_prompter;
     Edition m_edition = Edition::Jtg2004;
     SafetyClass m_safetyClass = kDefaultSafetyClass;
+    ProjectInfo m_project;
+    ReportFormat m_reportFormat = ReportFormat::Original;
     QString m_figureFolder;
     StirrupDesign m_stirrupDesign;
     QPointer<StirrupDialog> m_stirrupDialog;

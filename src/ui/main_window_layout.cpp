@@ -219,7 +219,8 @@ const CaptionLink kCaptions[] = {
 // The menu bar reads 文件 设置 工具 帮助. The 设置 menu holds the two settings of the design input that
 // are not controls of the client area: the code edition (the loads code with the members code, two
 // blanks apart, as the status bar names the pair) and the structural safety class with its γ0. The safety
-// classes are greyed while the 2004 pair is chosen, whose rules take a fixed γ0.
+// classes are greyed while the 2004 pair is chosen, whose rules take a fixed γ0. 计算书选项 opens the
+// report options: the format and the project information the full report's cover page prints.
 // clang-format off
 constexpr MenuRow kMenus[] = {
     {mnuFile,        "",          Menu,      "文件(&F)",                    ""},
@@ -236,6 +237,7 @@ constexpr MenuRow kMenus[] = {
     {mnuSafety1,     mnuSafety,   RadioItem, "一级(γ0=1.1)",                ""},
     {mnuSafety2,     mnuSafety,   RadioItem, "二级(γ0=1.0)",                "", kSelected},
     {mnuSafety3,     mnuSafety,   RadioItem, "三级(γ0=0.9)",                ""},
+    {mnuReportOptions, mnuSettings, Item,    "计算书选项(&R)...",           ""},
     {mnuTools,       "",          Menu,      "工具(&T)",                    ""},
     {mnuToolsDesign, mnuTools,    Item,      "自动设计(&D)...",             ""},
     {mnuToolsDrawing, mnuTools,   Item,      "钢筋构造图(&R)...",           "", kDisabled},

@@ -34,6 +34,9 @@ class Prompter {
     // Writes one key of the per-user settings store, section "Settings" of the application "Tavrel";
     // false when the store could not keep it.
     virtual bool writeSetting(const QString& key, const QString& value) = 0;
+
+    // Reads one key of the same store; empty when it holds none.
+    virtual QString readSetting(const QString& key) = 0;
 };
 
 }  // namespace tavrel::ui

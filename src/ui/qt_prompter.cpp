@@ -101,4 +101,11 @@ bool QtPrompter::writeSetting(const QString& key, const QString& value) {
     return settings.status() == QSettings::NoError;
 }
 
+QString QtPrompter::readSetting(const QString& key) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication,
+                       kSettingsApplication);
+    settings.beginGroup(kSettingsSection);
+    return settings.value(key).toString();
+}
+
 }  // namespace tavrel::ui

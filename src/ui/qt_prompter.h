@@ -12,6 +12,7 @@ class QtPrompter final : public Prompter {
     QString saveFileName(const QString& title, const QString& filter, const QString& initialName) override;
     bool openDocument(const QString& path) override;
     bool writeSetting(const QString& key, const QString& value) override;
+    QString readSetting(const QString& key) override;
 };
 
 }  // namespace tavrel::ui

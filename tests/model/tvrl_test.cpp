@@ -119,7 +119,11 @@ class RecordingTarget final : public InputTarget {
     void setText(TextField field, const std::string& text) override {
         calls.push_back(std::string(controlName(field)) + "=" + text);
     }
+    void setProject(const ProjectInfo& project, ReportFormat /*format*/) override {
+        projects.push_back(project);
+    }
     std::vector<std::string> calls;
+    std::vector<ProjectInfo> projects;  // apart from the calls, whose order the design lines fix
 };
 
 // --- Writing -----------------------------------------------------------------------------------------

@@ -135,6 +135,23 @@ def check_no_bad_numbers(document):
         check("nan" not in paragraph.text and "inf" not in paragraph.text, "bad number in %r" % paragraph.text)
 
 
+def check_full(document):
+    """The full format: headings in heading styles, the summary's verdicts in words, a failure red."""
+    headings = [p.text for p in document.paragraphs if p.style.name == "Heading 3"]
+    for heading in ("设计依据", "计算参数汇总表", "1.设计资料", "6.裂缝宽度计算", "验算结果汇总表", "结论"):
+        check(heading in headings, "full: heading style of " + heading)
+    summary = document.tables[-1]
+    check([cell.text for cell in summary.rows[0].cells] ==
+          ["验算项目", "条文", "作用效应", "抗力或限值", "利用率", "结论"], "full: summary columns")
+    verdicts = [row.cells[-1] for row in summary.rows[1:]]
+    check(any(cell.text == "不满足" for cell in verdicts), "full: a failure in words")
+    for cell in verdicts:
+        red = any(run.font.color.rgb == RED for p in cell.paragraphs for run in p.runs)
+        check(red == (cell.text == "不满足"), "full: red exactly for 不满足, not for %r" % cell.text)
+    header = document.sections[0].header.paragraphs[0].text
+    check(header == "K12+345 1-3.0 m 盖板涵\t计算书编号 JS-2024-017  版本 A", "full: header %r" % header)
+
+
 def main():
     program, figures = sys.argv[1], sys.argv[2]
     with tempfile.TemporaryDirectory(prefix="tavrel-docx-") as folder:
@@ -149,6 +166,7 @@ def main():
             check(len(document.inline_shapes) == 1, case + " has its figure")
             check_no_bad_numbers(document)
         check_no_bad_numbers(passing)
+        check_full(write_sample(program, "fullfailing", folder, figures))
     for failure in failures:
         print("FAILED:", failure)
     return 1 if failures else 0

@@ -23,6 +23,7 @@
 #include "calc/stirrup.h"
 #include "calc/worked_inputs_2018.h"
 #include "report/docx_writer.h"
+#include "report/full_report.h"
 #include "report/report_builder.h"
 #include "temporary_folder.h"
 #include "test_support.h"
@@ -203,6 +204,74 @@ bool writeText(const std::filesystem::path& path, const std::string& text) {
         failure << "; " << firstDifference(expected, written);
     }
     return failure << "\nAfter reviewing the change, TAVREL_UPDATE_GOLDEN=1 rewrites the reference.";
+}
+
+// The full format: the cover page, the summaries, the header and footer and the font table, for one design
+// of each slab type; the buried one under the 2018 pair, the custom one with a strength changed by hand.
+const std::pair<const char*, const char*> kFullGoldenParts[] = {
+    {"word/document.xml", "document.xml"},   {"word/styles.xml", "styles.xml"},
+    {"word/header1.xml", "header1.xml"},     {"word/footer1.xml", "footer1.xml"},
+    {"word/fontTable.xml", "fontTable.xml"},
+};
+
+ProjectInfo goldenProject() {
+    ProjectInfo project;
+    project.project = "G15 沈海高速改扩建工程";
+    project.structure = "K12+345 1-3.0 m 盖板涵";
+    project.reportNumber = "JS-2024-017";
+    project.company = "某某交通规划设计院";
+    project.calculatedBy = "张三";
+    project.checkedBy = "李四";
+    project.approvedBy = "王五";
+    return project;
+}
+
+DesignInput customWithChangedStrength() {
+    DesignInput input = defaultInput(SlabType::Custom);
+    input.chkHNTKY = true;
+    input.txtHNTKY = "15";
+    return input;
+}
+
+const GoldenCase kFullCases[] = {
+    {"full-buried-2018", test::buriedDefault2018, std::nullopt},
+    {"full-open-failing-with-stirrups", [] { return test::withSlabType(failingInput(), SlabType::Open); },
+     StirrupChoice{"R235", "8", "40"}},
+    {"full-custom-changed-strength", customWithChangedStrength, std::nullopt},
+};
+
+TEST(ReportGolden, FullFormatPartsMatchTheReviewedReferences) {
+    const UtcZone utc;
+    for (const GoldenCase& c : kFullCases) {
+        SCOPED_TRACE(c.folder);
+        DesignInput input = c.input();
+        input.project = goldenProject();
+        input.reportFormat = ReportFormat::Full;
+        CalculationResults r;
+        initialiseCrackWidthFactors(r);
+        recordConcreteGrade(r, input.CboHNTDJ);
+        ASSERT_TRUE(runCalculateCommand(input, r));
+        const StirrupCheck stirrupCheck = c.stirrups ? StirrupCheck::Current : StirrupCheck::NotDone;
+        if (c.stirrups) {
+            StirrupDesign dialog(r);
+            dialog.load();
+            dialog.selectGrade(c.stirrups->grade);
+            dialog.selectDiameter(c.stirrups->diameter);
+            ASSERT_TRUE(dialog.press(c.stirrups->spacing, input.CboHNTDJ));
+        }
+        const ReportDocument full =
+            buildFullReport(input, r, stirrupCheck, kFigures, {"2024-05-06", "涵洞K12+345.tvrl"});
+        test::TemporaryFolder folder;
+        const std::string path = folder.file("report.docx");
+        const Expected<WrittenReport> written = writeDocx(full, path, kFixedMoment);
+        ASSERT_TRUE(written) << written.error().message;
+        test::Package package = test::unzip(path);
+        for (const auto& [part, name] : kFullGoldenParts) {
+            ASSERT_TRUE(package.count(part)) << part;
+            EXPECT_TRUE(
+                matchesReference(std::filesystem::path(kGoldenFolder) / c.folder / name, package[part]));
+        }
+    }
 }
 
 TEST(ReportGolden, WrittenPartsMatchTheReviewedReferences) {

@@ -52,11 +52,11 @@ class MainWindowSettingsTest : public QObject {
     void init() { QVERIFY(f.restart()); }
     void cleanup() { f.window.reset(); }
 
-    void theSettingsMenuStandsBetweenFileAndToolsWithItsTwoSubmenus() {
+    void theSettingsMenuStandsBetweenFileAndToolsWithItsTwoSubmenusAndTheReportOptions() {
         QCOMPARE(titlesOf(f.window->menuBar()->actions()),
                  (QStringList{"文件(&F)", "设置(&S)", "工具(&T)", "帮助(&H)"}));
         QCOMPARE(titlesOf(f.window->findChild<QMenu*>("mnuSettings")->actions()),
-                 (QStringList{"设计规范(&D)", "结构安全等级(&L)"}));
+                 (QStringList{"设计规范(&D)", "结构安全等级(&L)", "计算书选项(&R)..."}));
     }
 
     void eachChoiceIsAnExclusiveItemOfItsSubmenu_data() {

@@ -76,6 +76,15 @@ class ScriptedPrompter final : public Prompter {
         settings.emplace_back(key, value);
         return settingsWritable;
     }
+    // The last value written for the key, when the store keeps what is written.
+    QString readSetting(const QString& key) override {
+        for (auto entry = settings.rbegin(); settingsWritable && entry != settings.rend(); ++entry) {
+            if (entry->first == key) {
+                return entry->second;
+            }
+        }
+        return {};
+    }
 
     QStringList messageTexts() const {
         QStringList texts;
