@@ -136,6 +136,19 @@ bool isSharingViolation(const std::error_code& error) {
     }
 }
 
+// Replacing a file another program holds open without sharing its deletion (Word, Excel) fails as "access
+// denied", like a file the user may not change; asking for the right to delete it tells the two apart.
+bool heldAgainstDeleting(const std::string& path) {
+    const HANDLE file =
+        CreateFileW(win32Path(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
 // What identifies a file on Windows whatever the spelling of its path: the volume and the file's index.
 struct FileIdentity {
     DWORD volume = 0;
@@ -196,7 +209,14 @@ std::error_code close(int descriptor) {
 std::error_code replaceFile(const std::string& from, const std::string& to) {
     const BOOL moved = MoveFileExW(win32Path(from).c_str(), win32Path(to).c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    return moved ? std::error_code() : lastWin32Error();
+    if (moved) {
+        return {};
+    }
+    const std::error_code failure = lastWin32Error();
+    if (failure.value() == ERROR_ACCESS_DENIED && heldAgainstDeleting(to)) {
+        return {ERROR_SHARING_VIOLATION, std::system_category()};
+    }
+    return failure;
 }
 
 void removeFile(const std::string& path) {
