@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cmath>
 #include <functional>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <thread>
 
 #include "base/numbers.h"
