@@ -14,13 +14,12 @@ import sys
 CHOICES = {
     7: ["公路-I级", "公路-II级"],
     8: ["C25", "C30", "C35", "C40"],
-    13: ["HRB335", "HRB400", "R235", "HPB300"],
     14: ["12", "14", "16", "18", "20", "22", "25", "28", "32"],
     15: [str(n) for n in range(4, 25)],
     20: ["I类环境", "II类环境", "III类环境"],
     23: ["0.5", "1", "2.5", "4", "6", "8.5", "12", "16", "20"],
-    26: ["0", "6", "8", "10"],
-    27: ["0", "4", "9"],
+    26: ["6", "8", "10"],
+    27: ["2", "4", "9"],
     34: ["5", "10", "20"],
     35: ["1", "2"],
     36: ["0", "10", "50"],
@@ -31,6 +30,8 @@ CHOICES = {
     47: ["3", "4", "5"],
 }
 SLAB_TYPE_LINES = (2, 3, 4)  # buried, open, user-defined load: one of them is 1
+BAR_GRADE_LINE = 13
+BAR_GRADES = {"2004": ["R235", "HRB335", "HRB400"], "2018": ["HPB300", "HRB400", "HRB500"]}
 
 
 class Sequence:
@@ -58,8 +59,11 @@ def design(example_lines, number):
         lines[line_number - 1] = with_value(lines[line_number - 1], "1" if index == slab_type else "0")
     for line_number, choices in CHOICES.items():
         lines[line_number - 1] = with_value(lines[line_number - 1], choices[draw.below(len(choices))])
-    if number % 2 == 1:
-        lines += ["2018", str(1 + draw.below(3))]
+    edition = "2018" if number % 2 == 1 else "2004"
+    grades = BAR_GRADES[edition]
+    lines[BAR_GRADE_LINE - 1] = with_value(lines[BAR_GRADE_LINE - 1], grades[draw.below(len(grades))])
+    if edition == "2018":
+        lines += [edition, str(1 + draw.below(3))]
     return lines
 
 
