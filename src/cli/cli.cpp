@@ -46,7 +46,9 @@ constexpr const char* kHelp =
     "      bits. Refused, and left as they are: the input file itself (by any path or link), a read-only\n"
     "      file, a folder, a device, a pipe and a symbolic link (name the file it leads to instead).\n"
     "      A stirrup spacing the dialog refuses is an input refused; a report written without its figure\n"
-    "      says so on stderr.\n"
+    "      says so on stderr. On Windows also refused: a file with the read-only attribute, NUL, CON and\n"
+    "      the other device names, and a file another program holds open (Word, Excel: close it there\n"
+    "      and run again); the old file stays as it was.\n"
     "      --full writes the full format (完整格式): cover page with the file's project information,\n"
     "      codes followed, parameter summary, the calculation, summary of the checks and conclusion;\n"
     "      --issue-date YYYY-MM-DD prints that date as the issue date (else the file's fixed date, else\n"
@@ -58,7 +60,9 @@ constexpr const char* kHelp =
     "  tavrel-cli --help      this text\n"
     "  tavrel-cli --version   the program version\n"
     "Exit codes of calc and report: 0 calculated (whatever the verdicts), 1 file error, 2 usage,\n"
-    "3 input refused.\n";
+    "3 input refused.\n"
+    "Output is UTF-8 text with LF line ends when it goes to a file or a pipe, on every system (--json\n"
+    "always so); a Windows console shows it through its Unicode interface, whatever its code page.\n";
 
 struct StirrupRequest {
     std::string grade;

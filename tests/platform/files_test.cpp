@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/process.h"
 #include "temporary_folder.h"
 
 namespace tavrel::platform {
@@ -43,6 +44,31 @@ TEST(CreateExclusive, NewFileHoldsWhatIsWrittenAfterClosing) {
     EXPECT_FALSE(flushToDisk(file.descriptor));
     EXPECT_FALSE(close(file.descriptor));
     EXPECT_EQ(test::readFile(path), "PK report bytes");
+}
+
+struct DeviceNameCase {
+    const char* name;
+    NodeKind kind;
+};
+
+// clang-format off
+const DeviceNameCase kDeviceNameCases[] = {
+    {"NUL", NodeKind::Other},       {"con.docx", NodeKind::Other},      {"Com1", NodeKind::Other},
+    {"LPT9.xlsx", NodeKind::Other}, {"aux .tvrl", NodeKind::Other},     {"COM0", NodeKind::Missing},
+    {"CONSOLE", NodeKind::Missing}, {"nul-report.docx", NodeKind::Missing},
+};
+// clang-format on
+
+// Windows gives these names to devices in every folder; a report must never be written to one.
+TEST(Inspect, WindowsDeviceNamesAreDevicesInEveryFolder) {
+    if (!kWindows) {
+        GTEST_SKIP() << "device names exist on Windows only";
+    }
+    test::TemporaryFolder folder;
+    for (const DeviceNameCase& c : kDeviceNameCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(inspect(folder.file(c.name)).kind, c.kind);
+    }
 }
 
 }  // namespace
