@@ -6,6 +6,8 @@
 #include "base/edition.h"
 #include "base/version.h"
 #include "calc/design_code.h"
+#include "design/bar_schedule.h"
+#include "design/bar_schedule_notes.h"
 #include "report/report_builder.h"
 #include "report/report_sections.h"
 #include "report/report_summary.h"
@@ -19,6 +21,10 @@ constexpr int kCoverLabelWidth = 2835;                  // 5 cm
 constexpr int kSignatureWidths[] = {2268, 3402, 3401};  // 4 cm, 6 cm, 6 cm
 constexpr int kParameterWidths[] = {1134, 3119, 1418, 1134, 2266};
 constexpr int kSummaryWidths[] = {1985, 794, 2268, 2268, 850, 906};
+// The drawing's schedule columns (14/18/22/14/22/26/24 mm of 140) and material columns (60/30/50 of 140)
+// across the text width.
+constexpr int kScheduleWidths[] = {907, 1166, 1425, 907, 1425, 1685, 1556};
+constexpr int kMaterialWidths[] = {3888, 1944, 3239};
 constexpr int kSummarySizeHalfPoints = 21;  // 10.5 pt (五号), the size of Chinese tables
 constexpr int kCoverSpacerLines = 4;        // empty lines above the cover title
 
@@ -220,6 +226,74 @@ void addSummary(ReportDocument& document, const CalculationResults& r,
     document.tables.push_back(std::move(table));
 }
 
+// A caption over a table of the quantities, kept with its table.
+ReportParagraph tableCaption(std::string text) {
+    ReportParagraph caption = bodyParagraph(std::move(text), ReportParagraph::Alignment::Centre);
+    caption.keepWithNext = true;
+    return caption;
+}
+
+ReportTable scheduleTable(const BarSchedule& schedule) {
+    ReportTable table;
+    table.columnWidths.assign(std::begin(kScheduleWidths), std::end(kScheduleWidths));
+    table.headingRows = 1;
+    table.sizeHalfPoints = kSummarySizeHalfPoints;
+    table.keepTogether = true;
+    table.rows.push_back({cell("编号", true), cell("直径(mm)", true), cell("每根长(cm)", true),
+                          cell("根数", true), cell("共长(m)", true), cell("单位重(kg/m)", true),
+                          cell("共重(kg)", true)});
+    for (const ScheduleLine& line : schedule.lines) {
+        const ScheduleLineTexts t = scheduleLineTexts(line);
+        table.rows.push_back({cell(t.mark), cell(t.diameter), cell(t.lengthCm), cell(t.count), cell(t.totalM),
+                              cell(t.unitWeight), cell(t.mass)});
+    }
+    for (const TotalRowText& total : totalRowTexts(schedule)) {
+        ReportTableCell label = cell(total.label);
+        label.columnSpan = static_cast<int>(std::size(kScheduleWidths)) - 1;
+        table.rows.push_back({label, cell(total.mass)});
+    }
+    return table;
+}
+
+ReportTable materialTable(const BarSchedule& schedule) {
+    ReportTable table;
+    table.columnWidths.assign(std::begin(kMaterialWidths), std::end(kMaterialWidths));
+    table.headingRows = 1;
+    table.sizeHalfPoints = kSummarySizeHalfPoints;
+    table.keepTogether = true;
+    table.rows.push_back({cell("材料", true), cell("单位", true), cell("数量", true)});
+    for (const MaterialRow& row : materialRows(schedule, UnitForm::Superscript)) {
+        table.rows.push_back({cell(row.material), cell(row.unit), cell(row.quantity)});
+    }
+    return table;
+}
+
+// 钢筋及材料数量: the drawing's bar schedule and material table, then its notes on the bars (hooks,
+// distribution bars, rings; not the note on the quantities, the last one); the refusal when the slab is
+// not drawn.
+void addQuantities(ReportDocument& document, const CalculationResults& r) {
+    auto& paragraphs = document.paragraphs;
+    paragraphs.push_back(bodyParagraph(""));  // stands after the summary table
+    paragraphs.push_back(headingParagraph("钢筋及材料数量（一块盖板）", false));
+    const BarSchedule schedule = barSchedule(r);
+    if (!schedule.drawn()) {
+        paragraphs.push_back(bodyParagraph("  " + schedule.message));
+        return;
+    }
+    paragraphs.push_back(tableCaption("钢筋数量表"));
+    ReportTable bars = scheduleTable(schedule);
+    paragraphs.push_back(tableCaption("材料数量表"));
+    bars.beforeParagraph = paragraphs.size() - 1;
+    document.tables.push_back(std::move(bars));
+    ReportTable materials = materialTable(schedule);
+    materials.beforeParagraph = paragraphs.size();
+    document.tables.push_back(std::move(materials));
+    const std::vector<std::string> notes = scheduleNotes(schedule, UnitForm::Superscript);
+    for (std::size_t i = kFirstBarNote; i + 1 < notes.size(); ++i) {
+        paragraphs.push_back(bodyParagraph("  " + notes[i]));
+    }
+}
+
 void addConclusion(ReportDocument& document, const std::vector<CheckSummaryRow>& rows) {
     document.paragraphs.push_back(bodyParagraph(""));  // stands after the summary table
     document.paragraphs.push_back(headingParagraph("结论", false));
@@ -247,6 +321,7 @@ ReportDocument buildFullReport(const DesignInput& input, const CalculationResult
     addCalculation(document, original);
     const std::vector<CheckSummaryRow> rows = checkSummary(r, stirrupCheck);
     addSummary(document, r, rows);
+    addQuantities(document, r);
     addConclusion(document, rows);
     return document;
 }
