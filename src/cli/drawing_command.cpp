@@ -10,6 +10,7 @@
 #include "cli/cli_support.h"
 #include "design/bar_schedule.h"
 #include "drawing/drawing_files.h"
+#include "drawing/sheet_content.h"
 #include "platform/files.h"
 #include "report/report_files.h"
 
@@ -47,7 +48,7 @@ std::optional<std::string> titleBlockDate(const std::string& text) {
     if (!day.ok()) {
         return std::nullopt;
     }
-    return text.substr(0, 4) + "." + text.substr(5, 2);
+    return drawing::titleBlockMonth(text);
 }
 
 std::string todayForTitleBlock() {
@@ -110,9 +111,18 @@ std::optional<DrawingOptions> parseDrawingOptions(const std::vector<std::string>
     return options;
 }
 
-int writeDrawing(const BarSchedule& schedule, const DrawingOptions& options, std::ostream& err) {
-    drawing::TitleBlockTexts title;
-    title.date = options.issueDate.value_or(todayForTitleBlock());
+// The month of the title block, by the rule of the report's issue date: --issue-date, else the date the
+// file fixes, else this month.
+std::string titleBlockDateOf(const DrawingOptions& options, const ProjectInfo& project) {
+    if (options.issueDate) {
+        return *options.issueDate;
+    }
+    return project.issueDate.empty() ? todayForTitleBlock() : drawing::titleBlockMonth(project.issueDate);
+}
+
+int writeDrawing(const BarSchedule& schedule, const ProjectInfo& project, const DrawingOptions& options,
+                 std::ostream& err) {
+    const drawing::TitleBlockTexts title = drawing::titleBlockOf(project, titleBlockDateOf(options, project));
     const std::string bytes =
         drawing::drawingBytes(schedule, title, *drawing::drawingFormatOf(options.output));
     if (const Expected<void> written =
@@ -159,7 +169,7 @@ int runDrawingCommand(const std::vector<std::string>& args, std::ostream& out, s
     for (const std::string& warning : schedule.warnings) {
         err << warning << "\n";
     }
-    return options->output.empty() ? kCalculated : writeDrawing(schedule, *options, err);
+    return options->output.empty() ? kCalculated : writeDrawing(schedule, input->project, *options, err);
 }
 
 }  // namespace tavrel::cli

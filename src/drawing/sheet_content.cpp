@@ -111,6 +111,26 @@ SheetContent sheetContent(const BarSchedule& s, const TitleBlockTexts& title) {
     return c;
 }
 
+TitleBlockTexts titleBlockOf(const ProjectInfo& project, std::string month) {
+    TitleBlockTexts title;
+    title.designUnit = project.company;
+    title.projectName = project.project;
+    title.structureName = project.structure;
+    title.designer = project.calculatedBy;
+    title.checker = project.checkedBy;
+    title.reviewer = project.approvedBy;
+    title.date = std::move(month);
+    title.drawingNumber = project.reportNumber;
+    return title;
+}
+
+std::string titleBlockMonth(const std::string& isoDate) {
+    constexpr std::size_t kYearDigits = 4;
+    constexpr std::size_t kMonthFrom = 5;
+    constexpr std::size_t kMonthDigits = 2;
+    return isoDate.substr(0, kYearDigits) + "." + isoDate.substr(kMonthFrom, kMonthDigits);
+}
+
 Drawing drawingOf(const BarSchedule& schedule, const TitleBlockTexts& title) {
     return buildSheet(sheetContent(schedule, title));
 }

@@ -35,11 +35,13 @@ SaveFormat saveFormat(drawing::DrawingFormat format) {
     return {".dxf", "保存DXF", "AutoCAD 2000 DXF(*.dxf)"};
 }
 
-// The title block of a drawing made in the window: dated this month.
-drawing::TitleBlockTexts windowTitleBlock() {
-    drawing::TitleBlockTexts title;
-    title.date = QDate::currentDate().toString(QStringLiteral("yyyy.MM")).toStdString();
-    return title;
+// The title block of a drawing made in the window: the project's, dated by its fixed issue date, else
+// this month.
+drawing::TitleBlockTexts windowTitleBlock(const ProjectInfo& project) {
+    const std::string month = project.issueDate.empty()
+                                  ? QDate::currentDate().toString(QStringLiteral("yyyy.MM")).toStdString()
+                                  : drawing::titleBlockMonth(project.issueDate);
+    return drawing::titleBlockOf(project, month);
 }
 
 }  // namespace
@@ -54,10 +56,10 @@ QString defaultDrawingName(const QString& inputPath, drawing::DrawingFormat form
                                 QString::fromUtf8(drawing::kDrawingFileKind) + extension);
 }
 
-DrawingDialog::DrawingDialog(const BarSchedule& schedule, const QString& inputPath, Prompter& prompter,
-                             QWidget* mainWindow)
+DrawingDialog::DrawingDialog(const BarSchedule& schedule, const ProjectInfo& project,
+                             const QString& inputPath, Prompter& prompter, QWidget* mainWindow)
     : QDialog(mainWindow),
-      m_sheet(drawing::drawingOf(schedule, windowTitleBlock())),
+      m_sheet(drawing::drawingOf(schedule, windowTitleBlock(project))),
       m_inputPath(inputPath),
       m_prompter(prompter) {
     setObjectName(QStringLiteral("frmDrawing"));

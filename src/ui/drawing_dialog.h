@@ -7,6 +7,7 @@
 #include "design/bar_schedule.h"
 #include "drawing/drawing.h"
 #include "drawing/drawing_files.h"
+#include "model/project_info.h"
 #include "ui/prompter.h"
 
 namespace tavrel::ui {
@@ -18,9 +19,10 @@ QString defaultDrawingName(const QString& inputPath, drawing::DrawingFormat form
 class DrawingDialog : public QDialog {
     Q_OBJECT
   public:
-    // `schedule` is drawn (no refusal); `inputPath` names the input file, empty when it has none.
-    DrawingDialog(const BarSchedule& schedule, const QString& inputPath, Prompter& prompter,
-                  QWidget* mainWindow);
+    // `schedule` is drawn (no refusal); `project` fills the title block; `inputPath` names the input
+    // file, empty when it has none.
+    DrawingDialog(const BarSchedule& schedule, const ProjectInfo& project, const QString& inputPath,
+                  Prompter& prompter, QWidget* mainWindow);
 
   public slots:
     void cmdSaveDxf_Click();

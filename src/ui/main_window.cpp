@@ -698,7 +698,8 @@ void MainWindow::mnuToolsDrawing_Click() {
         m_prompter.message(QString::fromStdString(schedule.message), title, MessageButtons::Ok);
         return;
     }
-    DrawingDialog dialog(schedule, m_commands ? m_commands->inputFileName() : QString(), m_prompter, this);
+    DrawingDialog dialog(schedule, m_project, m_commands ? m_commands->inputFileName() : QString(),
+                         m_prompter, this);
     for (const std::string& warning : schedule.warnings) {
         QTimer::singleShot(0, &dialog, [this, title, text = QString::fromStdString(warning)] {
             m_prompter.message(text, title, MessageButtons::Ok);

@@ -1,6 +1,7 @@
 // Widget tests of the drawing dialog: the Tools menu entry follows the report button, a refused slab gets
 // its reason in a message box, and the preview saves the drawing in both formats through the scripted
-// file dialogs, with the lifting-ring warning once and the platform's message when a save fails.
+// file dialogs, signed and dated by the window's project, with the lifting-ring warning once and the
+// platform's message when a save fails.
 #include <QAction>
 #include <QDialog>
 #include <QDir>
@@ -76,6 +77,10 @@ class DrawingDialogTest : public QObject {
         const QString taken = folder.filePath(QStringLiteral("taken.dxf"));
         QVERIFY(QDir().mkdir(taken));
         f.prompter.fileNames = {dxf, svg, taken};
+        ProjectInfo project;
+        project.calculatedBy = "张三";
+        project.issueDate = "2024-05-06";
+        f.window->setProject(project, ReportFormat::Original);
         f.calculate();
         f.showModal("mnuToolsDrawing", [](QDialog& dialog) {
             QCOMPARE(dialog.objectName(), QStringLiteral("frmDrawing"));
@@ -91,6 +96,8 @@ class DrawingDialogTest : public QObject {
         QCOMPARE(f.prompter.fileDialogs[1].initialName, QStringLiteral("盖板钢筋构造图.svg"));
         QVERIFY(fileText(dxf).contains("AC1015"));
         QVERIFY(fileText(svg).contains("viewBox=\"0 0 420 297\""));
+        QVERIFY(fileText(svg).contains(">张三</text>"));  // the window's project signs the title block
+        QVERIFY(fileText(svg).contains(">2024.05</text>"));
         QCOMPARE(messagesContaining(QStringLiteral("本图未设吊环")), 1);  // the default slab is too heavy
         QCOMPARE(messagesContaining(QStringLiteral("钢筋构造图文件无法保存为")), 1);
     }
