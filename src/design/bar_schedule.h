@@ -246,6 +246,11 @@ std::string shortText(std::int64_t value, int decimals);
 // A single or double with fixed decimals, rounded half up from its exact binary value.
 std::string exactFixedText(double value, int decimals);
 
+// The column titles of the bar schedule and the material table, on the drawing, in the CSV and the report.
+inline constexpr const char* kScheduleColumnTitles[] = {"编号",    "直径(mm)",     "每根长(cm)", "根数",
+                                                        "共长(m)", "单位重(kg/m)", "共重(kg)"};
+inline constexpr const char* kMaterialColumnTitles[] = {"材料", "单位", "数量"};
+
 // A schedule row as printed on the drawing, in the CSV and in the report.
 struct ScheduleLineTexts {
     std::string mark;        // "N1"

@@ -7,9 +7,6 @@ namespace tavrel::drawing {
 
 namespace {
 
-constexpr const char* kScheduleHeader[] = {"编号",    "直径(mm)",     "每根长(cm)", "根数",
-                                           "共长(m)", "单位重(kg/m)", "共重(kg)"};
-constexpr const char* kMaterialHeader[] = {"材料", "单位", "数量"};
 constexpr int kTotalLabelColumns = 6;
 
 template <std::size_t N>
@@ -74,7 +71,7 @@ std::vector<BarDetail> barDetails(const BarSchedule& s) {
 }  // namespace
 
 std::vector<Row> scheduleTableRows(const BarSchedule& s) {
-    std::vector<Row> rows = {headerRow(kScheduleHeader)};
+    std::vector<Row> rows = {headerRow(kScheduleColumnTitles)};
     for (const ScheduleLine& line : s.lines) {
         const ScheduleLineTexts t = scheduleLineTexts(line);
         rows.push_back(
@@ -87,7 +84,7 @@ std::vector<Row> scheduleTableRows(const BarSchedule& s) {
 }
 
 std::vector<Row> materialTableRows(const BarSchedule& s, UnitForm units) {
-    std::vector<Row> rows = {headerRow(kMaterialHeader)};
+    std::vector<Row> rows = {headerRow(kMaterialColumnTitles)};
     for (const MaterialRow& m : materialRows(s, units)) {
         rows.push_back({{m.material}, {m.unit}, {m.quantity}});
     }

@@ -233,15 +233,22 @@ ReportParagraph tableCaption(std::string text) {
     return caption;
 }
 
+template <std::size_t N>
+std::vector<ReportTableCell> headingRow(const char* const (&titles)[N]) {
+    std::vector<ReportTableCell> row;
+    for (const char* title : titles) {
+        row.push_back(cell(title, true));
+    }
+    return row;
+}
+
 ReportTable scheduleTable(const BarSchedule& schedule) {
     ReportTable table;
     table.columnWidths.assign(std::begin(kScheduleWidths), std::end(kScheduleWidths));
     table.headingRows = 1;
     table.sizeHalfPoints = kSummarySizeHalfPoints;
     table.keepTogether = true;
-    table.rows.push_back({cell("编号", true), cell("直径(mm)", true), cell("每根长(cm)", true),
-                          cell("根数", true), cell("共长(m)", true), cell("单位重(kg/m)", true),
-                          cell("共重(kg)", true)});
+    table.rows.push_back(headingRow(kScheduleColumnTitles));
     for (const ScheduleLine& line : schedule.lines) {
         const ScheduleLineTexts t = scheduleLineTexts(line);
         table.rows.push_back({cell(t.mark), cell(t.diameter), cell(t.lengthCm), cell(t.count), cell(t.totalM),
@@ -261,7 +268,7 @@ ReportTable materialTable(const BarSchedule& schedule) {
     table.headingRows = 1;
     table.sizeHalfPoints = kSummarySizeHalfPoints;
     table.keepTogether = true;
-    table.rows.push_back({cell("材料", true), cell("单位", true), cell("数量", true)});
+    table.rows.push_back(headingRow(kMaterialColumnTitles));
     for (const MaterialRow& row : materialRows(schedule, UnitForm::Superscript)) {
         table.rows.push_back({cell(row.material), cell(row.unit), cell(row.quantity)});
     }
