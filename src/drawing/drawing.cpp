@@ -36,4 +36,10 @@ double textWidthMm(std::string_view utf8, double height, double widthFactor) {
     return ems * height * widthFactor;
 }
 
+// Out of line: inlined into every caller, GCC 12 at -O3 takes the moved variant's members for
+// uninitialised (-Wmaybe-uninitialized, a false positive).
+void Drawing::add(Layer layer, Entity entity) {
+    items.push_back({layer, std::move(entity)});
+}
+
 }  // namespace tavrel::drawing

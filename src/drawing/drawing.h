@@ -89,7 +89,7 @@ struct Drawing {
     double heightMm = 297;
     std::vector<Item> items;
 
-    void add(Layer layer, Entity entity) { items.push_back({layer, std::move(entity)}); }
+    void add(Layer layer, Entity entity);
 };
 
 // The text style every text of a sheet uses: the Chinese engineering font at width factor 0.7.

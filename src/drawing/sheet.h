@@ -20,7 +20,9 @@ struct TitleBlockTexts {
     std::string reviewer;       // 审核
     std::string checker;        // 复核
     std::string date;           // "YYYY.MM"
-    std::string drawingNumber;  // 图号
+    // 图号: the number within the project's set of drawings, which the engineer writes in; the report's
+    // number is another document's.
+    std::string drawingNumber;
 };
 
 // The slab and its bars as drawn. Lengths in u (hundredths of a millimetre), bar sizes in mm.

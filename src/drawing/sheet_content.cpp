@@ -117,7 +117,6 @@ TitleBlockTexts titleBlockOf(const ProjectInfo& project, std::string month) {
     title.checker = project.checkedBy;
     title.reviewer = project.approvedBy;
     title.date = std::move(month);
-    title.drawingNumber = project.reportNumber;
     return title;
 }
 
