@@ -21,6 +21,8 @@ constexpr int kCoverLabelWidth = 2835;                  // 5 cm
 constexpr int kSignatureWidths[] = {2268, 3402, 3401};  // 4 cm, 6 cm, 6 cm
 constexpr int kParameterWidths[] = {1134, 3119, 1418, 1134, 2266};
 constexpr int kSummaryWidths[] = {1985, 794, 2268, 2268, 850, 906};
+constexpr const char* kSummaryColumnTitles[] = {"验算项目",   "条文",   "作用效应",
+                                                "抗力或限值", "利用率", "结论"};
 // The drawing's schedule columns (14/18/22/14/22/26/24 mm of 140) and material columns (60/30/50 of 140)
 // across the text width.
 constexpr int kScheduleWidths[] = {907, 1166, 1425, 907, 1425, 1685, 1556};
@@ -129,6 +131,21 @@ ReportTable projectTable(const ProjectInfo& project, const CalculationResults& r
     return table;
 }
 
+// A table in the summaries' size, its first row the bold column titles, kept on one page.
+template <std::size_t N>
+ReportTable summaryTable(const int (&widthsTwips)[N], const char* const (&titles)[N]) {
+    ReportTable table;
+    table.columnWidths.assign(std::begin(widthsTwips), std::end(widthsTwips));
+    table.headingRows = 1;
+    table.sizeHalfPoints = kSummarySizeHalfPoints;
+    table.keepTogether = true;
+    std::vector<ReportTableCell>& heading = table.rows.emplace_back();
+    for (const char* title : titles) {
+        heading.push_back(cell(title, true));
+    }
+    return table;
+}
+
 ReportTable signatureTable(const ProjectInfo& project, std::size_t before) {
     ReportTable table;
     table.columnWidths.assign(std::begin(kSignatureWidths), std::end(kSignatureWidths));
@@ -209,13 +226,7 @@ void addSummary(ReportDocument& document, const CalculationResults& r,
     ReportParagraph source = bodyParagraph("  条文均为" + codeOf(r).membersCodeCited() + "的条文。");
     source.keepWithNext = true;
     document.paragraphs.push_back(std::move(source));
-    ReportTable table;
-    table.columnWidths.assign(std::begin(kSummaryWidths), std::end(kSummaryWidths));
-    table.headingRows = 1;
-    table.sizeHalfPoints = kSummarySizeHalfPoints;
-    table.keepTogether = true;
-    table.rows.push_back({cell("验算项目", true), cell("条文", true), cell("作用效应", true),
-                          cell("抗力或限值", true), cell("利用率", true), cell("结论", true)});
+    ReportTable table = summaryTable(kSummaryWidths, kSummaryColumnTitles);
     for (const CheckSummaryRow& row : rows) {
         ReportTableCell verdict = cell(verdictWord(row));
         verdict.red = isFailure(row);
@@ -233,22 +244,8 @@ ReportParagraph tableCaption(std::string text) {
     return caption;
 }
 
-template <std::size_t N>
-std::vector<ReportTableCell> headingRow(const char* const (&titles)[N]) {
-    std::vector<ReportTableCell> row;
-    for (const char* title : titles) {
-        row.push_back(cell(title, true));
-    }
-    return row;
-}
-
 ReportTable scheduleTable(const BarSchedule& schedule) {
-    ReportTable table;
-    table.columnWidths.assign(std::begin(kScheduleWidths), std::end(kScheduleWidths));
-    table.headingRows = 1;
-    table.sizeHalfPoints = kSummarySizeHalfPoints;
-    table.keepTogether = true;
-    table.rows.push_back(headingRow(kScheduleColumnTitles));
+    ReportTable table = summaryTable(kScheduleWidths, kScheduleColumnTitles);
     for (const ScheduleLine& line : schedule.lines) {
         const ScheduleLineTexts t = scheduleLineTexts(line);
         table.rows.push_back({cell(t.mark), cell(t.diameter), cell(t.lengthCm), cell(t.count), cell(t.totalM),
@@ -263,12 +260,7 @@ ReportTable scheduleTable(const BarSchedule& schedule) {
 }
 
 ReportTable materialTable(const BarSchedule& schedule) {
-    ReportTable table;
-    table.columnWidths.assign(std::begin(kMaterialWidths), std::end(kMaterialWidths));
-    table.headingRows = 1;
-    table.sizeHalfPoints = kSummarySizeHalfPoints;
-    table.keepTogether = true;
-    table.rows.push_back(headingRow(kMaterialColumnTitles));
+    ReportTable table = summaryTable(kMaterialWidths, kMaterialColumnTitles);
     for (const MaterialRow& row : materialRows(schedule, UnitForm::Superscript)) {
         table.rows.push_back({cell(row.material), cell(row.unit), cell(row.quantity)});
     }

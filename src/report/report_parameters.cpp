@@ -13,7 +13,7 @@ namespace tavrel {
 namespace {
 
 constexpr const char* kTyped = "输入";
-constexpr const char* kCodeTable = "规範表值";
+constexpr const char* kCodeTable = "规范表值";
 constexpr const char* kProgramValue = "程序取值";
 constexpr const char* kProgramRule = "程序计算";
 
