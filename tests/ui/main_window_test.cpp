@@ -537,7 +537,7 @@ class MainWindowTest : public QObject {
     // Without a CJK font every Chinese character would be drawn as an empty box (and γ0 of the safety
     // classes as a box and a 0).
     void everyCaptionOfTheThreeWindowsAndTheMenusHasGlyphsInTheWindowFont() {
-        const QFontMetrics metrics(windowFont());
+        const QFontMetrics metrics(windowFont(kDesignDpi));
         QStringList captions;
         for (const auto& table : {mainWindowTables(), stirrupDialogTables(), aboutDialogTables()}) {
             for (const ControlRow& row : table.controls) {
