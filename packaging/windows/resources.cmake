@@ -39,4 +39,6 @@ function(tavrel_windows_resources target)
     set_source_files_properties("${generated}/tavrel.rc" PROPERTIES OBJECT_DEPENDS
                                 "${icon};${TAVREL_RC_MANIFEST}")
     target_sources(${target} PRIVATE "${generated}/tavrel.rc")
+    # The installer shows the same icon.
+    set_property(TARGET ${target} PROPERTY TAVREL_ICON "${icon}")
 endfunction()

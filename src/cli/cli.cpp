@@ -42,7 +42,9 @@ constexpr const char* kHelp =
     "      bits. Refused, and left as they are: the input file itself (by any path or link), a read-only\n"
     "      file, a folder, a device, a pipe and a symbolic link (name the file it leads to instead).\n"
     "      A stirrup spacing the dialog refuses is an input refused; a report written without its figure\n"
-    "      says so on stderr.\n"
+    "      says so on stderr. On Windows also refused: a file with the read-only attribute, NUL, CON and\n"
+    "      the other device names, and a file another program holds open (Word, Excel: close it there\n"
+    "      and run again); the old file stays as it was.\n"
     "  Edition options: the code edition and the safety class come from FILE (lines 48 and 49; a file\n"
     "  without them is of the 2004 edition); these override them, as the 设置 menu would:\n"
     "      --edition 2004|2018   JTG D60-2004 + JTG D62-2004, or JTG D60-2015 + JTG 3362-2018\n"
@@ -50,7 +52,9 @@ constexpr const char* kHelp =
     "  tavrel-cli --help      this text\n"
     "  tavrel-cli --version   the program version\n"
     "Exit codes of calc and report: 0 calculated (whatever the verdicts), 1 file error, 2 usage,\n"
-    "3 input refused.\n";
+    "3 input refused.\n"
+    "Output is UTF-8 text with LF line ends when it goes to a file or a pipe, on every system (--json\n"
+    "always so); a Windows console shows it through its Unicode interface, whatever its code page.\n";
 
 struct StirrupRequest {
     std::string grade;

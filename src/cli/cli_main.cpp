@@ -1,11 +1,14 @@
 // Entry point of tavrel-cli.
-#include <iostream>
-#include <string>
-#include <vector>
+#include <ostream>
 
 #include "cli/cli.h"
+#include "platform/console.h"
 #include "platform/program.h"
 
 int main(int argc, char** argv) {
-    return tavrel::cli::run(tavrel::platform::utf8Arguments(argc, argv), std::cout, std::cerr);
+    std::ostream& out = tavrel::platform::standardOutput();
+    const int code =
+        tavrel::cli::run(tavrel::platform::utf8Arguments(argc, argv), out, tavrel::platform::standardError());
+    out.flush();
+    return code;
 }

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <functional>
-#include <iostream>
+#include <ostream>
 #include <optional>
 #include <thread>
 
@@ -13,6 +13,7 @@
 #include "cli/cli_support.h"
 #include "cli/design_command.h"
 #include "cli/design_options.h"
+#include "platform/console.h"
 #include "platform/terminal.h"
 #include "report/design_table_files.h"
 
@@ -124,7 +125,7 @@ class ProgressBar {
     explicit ProgressBar(bool terminal) : m_terminal(terminal) {}
     ~ProgressBar() {
         if (m_drawn) {
-            std::cerr << "\n";
+            platform::standardError() << "\n";
         }
     }
 
@@ -133,9 +134,9 @@ class ProgressBar {
             return;
         }
         const auto filled = static_cast<int>(done * kBarWidth / total);
-        std::cerr << "\r设计表 [" << std::string(static_cast<std::size_t>(filled), '#')
-                  << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << done << "/"
-                  << total << std::flush;
+        platform::standardError() << "\r设计表 [" << std::string(static_cast<std::size_t>(filled), '#')
+                                  << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] "
+                                  << done << "/" << total << std::flush;
         m_drawn = true;
     }
 
@@ -178,7 +179,7 @@ int runTableCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     const DesignTable table = [&] {
         // The bar goes to the program's own standard error only, never into a stream a caller passed in.
-        ProgressBar progress(&err == &std::cerr && platform::standardErrorIsTerminal());
+        ProgressBar progress(&err == &platform::standardError() && platform::standardErrorIsTerminal());
         return runDesignTable(options->request, options->threads, std::ref(progress));
     }();
     if (const Expected<void> written = writeDesignTable(table, options->request, options->output); !written) {

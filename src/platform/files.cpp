@@ -3,7 +3,10 @@
 #include "platform/files.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <optional>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -12,6 +15,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cwctype>
+#include <iterator>
 
 #include "platform/windows_api.h"
 #else
@@ -50,6 +55,11 @@ namespace {
 
 constexpr int kNewFileMode = _S_IREAD | _S_IWRITE;
 constexpr DWORD kMostReasonChars = 512;  // FormatMessageW limits its own texts to far less
+// Longer paths need the \\?\ prefix: MAX_PATH (260) less the 12 characters of an 8.3 name that a
+// folder's path must leave room for.
+constexpr std::size_t kLongestPlainPath = 248;
+constexpr std::wstring_view kLongPathPrefix = L"\\\\?\\";
+constexpr std::wstring_view kLongUncPrefix = L"\\\\?\\UNC\\";
 
 // The system's text without the line break that FormatMessageW ends it with.
 std::string trimmedUtf8(std::wstring text) {
@@ -69,10 +79,93 @@ std::string win32Reason(DWORD code) {
     return trimmedUtf8(std::wstring(text, length));
 }
 
+std::error_code lastWin32Error() {
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+
+// The names Windows gives to devices in every folder, also with an extension or trailing spaces
+// ("NUL", "con.docx", "COM1 .txt").
+bool isDeviceName(const std::filesystem::path& path) {
+    std::wstring stem = path.filename().wstring();
+    stem = stem.substr(0, stem.find(L'.'));
+    while (!stem.empty() && stem.back() == L' ') {
+        stem.pop_back();
+    }
+    std::transform(stem.begin(), stem.end(), stem.begin(), [](wchar_t ch) { return std::towupper(ch); });
+    constexpr std::wstring_view kDevices[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
+    if (std::find(std::begin(kDevices), std::end(kDevices), stem) != std::end(kDevices)) {
+        return true;
+    }
+    const bool numbered = stem.size() == 4 && stem[3] >= L'1' && stem[3] <= L'9';
+    return numbered && (stem.starts_with(L"COM") || stem.starts_with(L"LPT"));
+}
+
+// The path as the wide API takes it: a long one made absolute and given the \\?\ prefix, which lifts
+// the limit of 260 characters (and with it the parsing of '/' and "..", done here instead).
+std::wstring win32Path(const std::string& utf8) {
+    const std::filesystem::path path = pathFromUtf8(utf8);
+    std::wstring text = path.wstring();
+    if (text.size() < kLongestPlainPath || text.starts_with(kLongPathPrefix)) {
+        return text;
+    }
+    std::error_code error;
+    const std::wstring absolute =
+        std::filesystem::absolute(path, error).lexically_normal().make_preferred().wstring();
+    if (error) {
+        return text;
+    }
+    if (absolute.starts_with(L"\\\\")) {
+        return std::wstring(kLongUncPrefix) + absolute.substr(2);
+    }
+    return std::wstring(kLongPathPrefix) + absolute;
+}
+
+// Another program has the file open and shares it with no one who would replace it.
+bool isSharingViolation(const std::error_code& error) {
+    if (error.category() != std::system_category()) {
+        return false;
+    }
+    switch (static_cast<DWORD>(error.value())) {
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_UNABLE_TO_REMOVE_REPLACED:
+        case ERROR_USER_MAPPED_FILE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// What identifies a file on Windows whatever the spelling of its path: the volume and the file's index.
+struct FileIdentity {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> identityOf(const std::string& path) {
+    const HANDLE file =
+        CreateFileW(win32Path(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = GetFileInformationByHandle(file, &information) != 0;
+    CloseHandle(file);
+    if (!known) {
+        return std::nullopt;
+    }
+    return FileIdentity{information.dwVolumeSerialNumber, information.nFileIndexHigh,
+                        information.nFileIndexLow};
+}
+
 }  // namespace
 
 NewFile createExclusive(const std::string& path) {
-    const int descriptor = _wopen(pathFromUtf8(path).c_str(),
+    const int descriptor = _wopen(win32Path(path).c_str(),
                                   _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, kNewFileMode);
     if (descriptor < 0) {
         return {-1, lastCrtError()};
@@ -101,20 +194,20 @@ std::error_code close(int descriptor) {
 }
 
 std::error_code replaceFile(const std::string& from, const std::string& to) {
-    const BOOL moved = MoveFileExW(pathFromUtf8(from).c_str(), pathFromUtf8(to).c_str(),
+    const BOOL moved = MoveFileExW(win32Path(from).c_str(), win32Path(to).c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!moved) {
-        return {static_cast<int>(GetLastError()), std::system_category()};
-    }
-    return {};
+    return moved ? std::error_code() : lastWin32Error();
 }
 
 void removeFile(const std::string& path) {
-    _wunlink(pathFromUtf8(path).c_str());
+    _wunlink(win32Path(path).c_str());
 }
 
 Node inspect(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(pathFromUtf8(path).c_str());
+    if (isDeviceName(pathFromUtf8(path))) {
+        return {NodeKind::Other, false};
+    }
+    const DWORD attributes = GetFileAttributesW(win32Path(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return {};
     }
@@ -134,6 +227,35 @@ Node inspect(const std::string& path) {
 // read-only target is refused before.
 void copyAccess(int, const std::string&) {}
 
+bool sameFile(const std::string& first, const std::string& second) {
+    const std::optional<FileIdentity> one = identityOf(first);
+    return one && one == identityOf(second);
+}
+
+std::string shortSpelling(const std::string& path) {
+    const std::wstring full = win32Path(path);
+    std::wstring shortened(GetShortPathNameW(full.c_str(), nullptr, 0), L'\0');
+    const DWORD length =
+        GetShortPathNameW(full.c_str(), shortened.data(), static_cast<DWORD>(shortened.size()));
+    if (length == 0 || length >= shortened.size()) {
+        return path;
+    }
+    shortened.resize(length);
+    return utf8FromPath(std::filesystem::path(shortened));
+}
+
+HeldFile::HeldFile(const std::string& path) {
+    const HANDLE file = CreateFileW(win32Path(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_handle = file == INVALID_HANDLE_VALUE ? nullptr : file;
+}
+
+HeldFile::~HeldFile() {
+    if (m_handle != nullptr) {
+        CloseHandle(m_handle);
+    }
+}
+
 unsigned long long processId() {
     return GetCurrentProcessId();
 }
@@ -148,6 +270,11 @@ std::tm utcTime(std::time_t seconds) {
     std::tm parts{};
     gmtime_s(&parts, &seconds);
     return parts;
+}
+
+void setTimeZone(const std::optional<std::string>& zone) {
+    _wputenv_s(L"TZ", zone ? pathFromUtf8(*zone).c_str() : L"");
+    _tzset();
 }
 
 std::string reason(const std::error_code& error) {
@@ -248,6 +375,29 @@ void copyAccess(int descriptor, const std::string& model) {
     static_cast<void>(::fchmod(descriptor, status.st_mode & kPermissionBits));
 }
 
+bool sameFile(const std::string& first, const std::string& second) {
+    std::error_code error;
+    return std::filesystem::equivalent(pathFromUtf8(first), pathFromUtf8(second), error) && !error;
+}
+
+std::string shortSpelling(const std::string& path) {
+    return path;
+}
+
+// Linux has no mandatory locks a writer must respect: nothing to hold.
+HeldFile::HeldFile(const std::string&) {}
+
+HeldFile::~HeldFile() = default;
+
+namespace {
+
+// No file is ever held against replacing on Linux.
+bool isSharingViolation(const std::error_code&) {
+    return false;
+}
+
+}  // namespace
+
 unsigned long long processId() {
     return static_cast<unsigned long long>(::getpid());
 }
@@ -264,16 +414,20 @@ std::tm utcTime(std::time_t seconds) {
     return parts;
 }
 
+void setTimeZone(const std::optional<std::string>& zone) {
+    if (zone) {
+        ::setenv("TZ", zone->c_str(), 1);
+    } else {
+        ::unsetenv("TZ");
+    }
+    ::tzset();
+}
+
 std::string reason(const std::error_code& error) {
     return std::strerror(error.value());
 }
 
 #endif
-
-bool sameFile(const std::string& first, const std::string& second) {
-    std::error_code error;
-    return std::filesystem::equivalent(pathFromUtf8(first), pathFromUtf8(second), error) && !error;
-}
 
 namespace {
 
@@ -335,6 +489,8 @@ std::string refusalReason(ReplaceStep step) {
             return "同名的不是普通文件（设备、管道或符号链接），不能替换。";
         case ReplaceStep::TargetReadOnly:
             return "文件是只读的，不能替换。";
+        case ReplaceStep::TargetInUse:
+            return "文件正被其他程序打开，请关闭后重试。";
         case ReplaceStep::Done:
         case ReplaceStep::CreateTemporary:
         case ReplaceStep::WriteTemporary:
@@ -362,7 +518,7 @@ ReplaceResult writeFileAtomically(const std::string& path, std::string_view byte
     }
     if (const std::error_code failure = replaceFile(temporary.path, path)) {
         removeFile(temporary.path);
-        return {ReplaceStep::Rename, failure};
+        return {isSharingViolation(failure) ? ReplaceStep::TargetInUse : ReplaceStep::Rename, failure};
     }
     return {};
 }

@@ -5,6 +5,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -65,6 +66,7 @@ enum class ReplaceStep {
     TargetIsFolder,   // a folder has the target's name
     TargetNotAFile,   // a device, pipe, socket or symbolic link has the target's name
     TargetReadOnly,   // the existing file is read-only (see Node::readOnly)
+    TargetInUse,      // another program holds the file open without sharing it (Word, Excel; Windows)
     CreateTemporary,  // no temporary file could be made beside the target
     WriteTemporary,   // not every byte reached the disk
     Rename,           // the finished file could not take the target's name
@@ -88,11 +90,34 @@ std::string refusalReason(ReplaceStep step);
 // permission bits.
 ReplaceResult writeFileAtomically(const std::string& path, std::string_view bytes);
 
+// The same path as the system's short spelling where it has one (the 8.3 name on Windows); else the
+// path as it is.
+std::string shortSpelling(const std::string& path);
+
+// A file held open with no sharing, as Word or Excel hold the document they show, until destroyed. Only
+// Windows refuses others a file held this way; elsewhere nothing is held and held() is false.
+class HeldFile {
+  public:
+    explicit HeldFile(const std::string& path);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    bool held() const { return m_handle != nullptr; }
+
+  private:
+    void* m_handle = nullptr;
+};
+
 unsigned long long processId();
 
 // The local and the universal (UTC) calendar time of `seconds`.
 std::tm localTime(std::time_t seconds);
 std::tm utcTime(std::time_t seconds);
+
+// Sets the time zone localTime follows, as the TZ variable gives it ("UTC0"); no zone restores the
+// system's own.
+void setTimeZone(const std::optional<std::string>& zone);
 
 // The system's own text for an error, in UTF-8.
 std::string reason(const std::error_code& error);

@@ -63,6 +63,7 @@ Expected<void> replaceFileAtomically(const std::string& path, std::string_view b
         case platform::ReplaceStep::TargetIsFolder:
         case platform::ReplaceStep::TargetNotAFile:
         case platform::ReplaceStep::TargetReadOnly:
+        case platform::ReplaceStep::TargetInUse:
             return fileFailure(kind + "文件无法保存为“" + path + "”：" +
                                platform::refusalReason(replaced.step));
         case platform::ReplaceStep::CreateTemporary:

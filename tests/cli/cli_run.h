@@ -1,15 +1,14 @@
 // Running the command-line tool as a separate program, on the bundled example and on edited copies.
 #pragma once
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
+#include "platform/process.h"
 #include "temporary_folder.h"
 #include "test_support.h"
 
@@ -21,26 +20,35 @@ struct CliRun {
     std::string err;  // only where the caller keeps standard error apart
 };
 
-// Runs a shell command line; `out` holds what it wrote to standard output.
-inline CliRun runCommand(const std::string& command) {
+// Runs the program `arguments[0]` with the other arguments, handed over as they are (no shell). `out`
+// holds its standard output, and its standard error too when `withErrors` is set; else `err` holds it.
+inline CliRun runCommand(const std::vector<std::string>& arguments, bool withErrors = false) {
+    const TemporaryFolder scratch;
+    const std::string outPath = scratch.file("stdout");
+    const std::string errPath = withErrors ? outPath : scratch.file("stderr");
     CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer{};
-    while (const size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
-        run.out.append(buffer.data(), n);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.exitCode = platform::runProgram(arguments, outPath, errPath);
+    run.out = readFile(outPath);
+    run.err = withErrors ? "" : readFile(errPath);
     return run;
+}
+
+// The words of a command line written with single spaces; the paths of the tests hold none.
+inline std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> split;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) {
+        split.push_back(word);
+    }
+    return split;
 }
 
 // Runs tavrel-cli with the arguments; `out` holds its standard output, and its standard error too when
 // `withErrors` is set.
 inline CliRun runCli(const std::string& arguments, bool withErrors = false) {
-    return runCommand(std::string(TAVREL_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null"));
+    std::vector<std::string> command = words(arguments);
+    command.insert(command.begin(), TAVREL_CLI);
+    return runCommand(command, withErrors);
 }
 
 inline std::string exampleFile() {
@@ -62,9 +70,9 @@ inline std::string editedExample(const std::vector<LineEdit>& edits, const std::
         }
         content.replace(start, content.find("                    ", start) - start, edit.value);
     }
-    const auto path = std::filesystem::temp_directory_path() / name;
-    std::ofstream(path, std::ios::binary) << content;
-    return path.string();
+    const std::string path = platform::utf8FromPath(std::filesystem::temp_directory_path() / name);
+    writeFile(path, content);
+    return path;
 }
 
 // A copy of the example with lines 48 and 49 (the reader takes a value line's first ten characters, so
@@ -72,7 +80,8 @@ inline std::string editedExample(const std::vector<LineEdit>& edits, const std::
 inline std::string exampleOfEdition(const std::vector<LineEdit>& edits, const std::string& edition,
                                     const std::string& safetyClass, const std::string& name) {
     const std::string path = editedExample(edits, name);
-    std::ofstream(path, std::ios::binary | std::ios::app) << edition << "\r\n" << safetyClass << "\r\n";
+    std::ofstream(platform::pathFromUtf8(path), std::ios::binary | std::ios::app) << edition << "\r\n"
+                                                                                  << safetyClass << "\r\n";
     return path;
 }
 

@@ -40,8 +40,8 @@ TEST(DataFolder, IsBesideTheExecutableThenInTheSharedFolderOfTheInstall) {
         if (c.installedExists) {
             std::filesystem::create_directories(top / pathFromUtf8("share/tavrel/计算书图例"));
         }
-        EXPECT_EQ(dataFolder(utf8FromPath(top / "bin"), "计算书图例"),
-                  utf8FromPath(top / pathFromUtf8(c.found)));
+        EXPECT_EQ(test::withForwardSlashes(dataFolder(utf8FromPath(top / "bin"), "计算书图例")),
+                  test::withForwardSlashes(utf8FromPath(top / pathFromUtf8(c.found))));
         EXPECT_EQ(readsInstalledData(utf8FromPath(top / "bin"), "计算书图例"),
                   std::string_view(c.found).starts_with("share/"));
     }
@@ -53,7 +53,8 @@ TEST(DataFolder, AFileOfTheNameBesideIsNoFolder) {
     std::filesystem::create_directories(top / "bin");
     std::filesystem::create_directories(top / "share/tavrel/figures");
     test::writeFile(utf8FromPath(top / "bin/figures"), "not a folder");
-    EXPECT_EQ(dataFolder(utf8FromPath(top / "bin"), "figures"), utf8FromPath(top / "share/tavrel/figures"));
+    EXPECT_EQ(test::withForwardSlashes(dataFolder(utf8FromPath(top / "bin"), "figures")),
+              test::withForwardSlashes(utf8FromPath(top / "share/tavrel/figures")));
 }
 
 struct InstalledCase {

@@ -4,8 +4,6 @@
 // shear), calculated as the window calculates them and written at a fixed moment. A part that differs is
 // written beside its reference as NAME.out.xml and the first differing line is shown; TAVREL_UPDATE_GOLDEN=1
 // rewrites the references for a reviewed change.
-#include <stdlib.h>
-#include <time.h>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +20,7 @@
 #include "calc/calculate.h"
 #include "calc/stirrup.h"
 #include "calc/worked_inputs_2018.h"
+#include "platform/files.h"
 #include "report/docx_writer.h"
 #include "report/report_builder.h"
 #include "temporary_folder.h"
@@ -52,17 +51,9 @@ class UtcZone {
         if (const char* zone = std::getenv("TZ")) {
             m_previous = zone;
         }
-        ::setenv("TZ", "UTC0", 1);
-        ::tzset();
+        platform::setTimeZone("UTC0");
     }
-    ~UtcZone() {
-        if (m_previous) {
-            ::setenv("TZ", m_previous->c_str(), 1);
-        } else {
-            ::unsetenv("TZ");
-        }
-        ::tzset();
-    }
+    ~UtcZone() { platform::setTimeZone(m_previous); }
     UtcZone(const UtcZone&) = delete;
     UtcZone& operator=(const UtcZone&) = delete;
 

@@ -18,7 +18,6 @@ OMISSIONS = [
     ("the windows platform plugin", "platforms/qwindows.dll"),
     ("the native style", "styles/qwindowsvistastyle.dll"),
     ("the reader of the JPEG figures", "imageformats/qjpeg.dll"),
-    ("the figures", "计算书图例/"),
     ("the C++ runtime", "libstdc++-6.dll"),
 ]
 
