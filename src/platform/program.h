@@ -25,9 +25,9 @@ inline constexpr std::string_view kUninstallerName = "uninstall.exe";
 
 // True for a program placed by a package or an installer, which keeps its users' files in their own
 // folders: one that reads its data `name` from ../share/tavrel/ (the Debian package), or one with the
-// installer's uninstaller beside it (under Program Files, which its users cannot write, and where Windows
-// would divert a write into a per-user copy the program never reads). A folder copied whole, without the
-// uninstaller, is a portable program that keeps its files beside itself.
+// installer's uninstaller beside it (under Program Files, which its users cannot write and an
+// administrator's run must not fill). A folder copied whole, without the uninstaller, is a portable
+// program that keeps its files beside itself.
 bool installedProgram(const std::string& programFolder, std::string_view name);
 
 // The command-line arguments after the program name, in UTF-8 (on Windows `argv` is in the ANSI code page
