@@ -42,6 +42,7 @@ QString replaceFailureReason(const platform::ReplaceResult& result, bool existed
         case platform::ReplaceStep::TargetIsFolder:
         case platform::ReplaceStep::TargetNotAFile:
         case platform::ReplaceStep::TargetReadOnly:
+        case platform::ReplaceStep::TargetInUse:
             break;
     }
     return QString::fromStdString(platform::refusalReason(result.step));
