@@ -238,6 +238,7 @@ class FileCommandsTest : public QObject {
             f->prompter.answers.push_back(ui::Answer::Yes);
         }
         {
+            TAVREL_SKIP_WITHOUT_FILE_SIZE_LIMIT();
             const FileSizeLimit fullDisk(kFullDiskBytes);
             QVERIFY(fullDisk.applied());
             f->trigger(command.toUtf8().constData());
