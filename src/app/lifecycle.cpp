@@ -3,11 +3,11 @@
 
 #include <QRect>
 
-#include <cmath>
 #include <optional>
 #include <utility>
 
 #include "app/last_input.h"
+#include "ui/form_layout.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
 #include "ui/twips.h"
@@ -18,11 +18,6 @@ namespace {
 
 constexpr const char* kExitQuestion = "所有计算结果和未保存数据将会丢失，真的要退出吗？";
 constexpr const char* kExitTitle = "退出程序";
-
-// Device-independent pixels to twips, at 96 pixels to the inch.
-int toTwips(int pixels) {
-    return static_cast<int>(std::lround(pixels * ui::kTwipsPerPixel));
-}
 
 }  // namespace
 
@@ -70,9 +65,11 @@ void Lifecycle::writeGeometry() {
         {"MainWidth", frame.width()},
         {"MainHeight", frame.height()},
     };
+    const double dpi = ui::logicalDpi(m_window);
     bool stored = true;
     for (const auto& [key, pixels] : keys) {
-        stored = m_prompter.writeSetting(QString::fromUtf8(key), QString::number(toTwips(pixels))) && stored;
+        stored = m_prompter.writeSetting(QString::fromUtf8(key), QString::number(ui::toTwips(pixels, dpi))) &&
+                 stored;
     }
     if (!stored) {
         m_prompter.message(QStringLiteral("窗口位置未能保存到用户设置中。"),

@@ -18,9 +18,10 @@ ProgramFolders ProgramFolders::installed() {
 }
 
 ProgramFolders ProgramFolders::ofProgramIn(const std::string& programFolder) {
-    // A packaged program keeps the last input in the per-user folder only, also where the user may
-    // write the system folder (the superuser): a file left in /usr/bin belongs to no package.
-    const bool packaged = platform::readsInstalledData(programFolder, kFigureFolderName);
+    // An installed program keeps the last input in the per-user folder only (~/.local/share/Tavrel,
+    // %APPDATA%\Tavrel), also where the user may write the program's folder (the superuser, an
+    // administrator): a file left in /usr/bin or Program Files belongs to no package and no user.
+    const bool packaged = platform::installedProgram(programFolder, kFigureFolderName);
     return {
         packaged ? QString() : QString::fromStdString(programFolder),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),

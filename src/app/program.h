@@ -21,7 +21,7 @@ namespace tavrel::app {
 
 // The folders the program works with; tests point them at temporary folders.
 struct ProgramFolders {
-    QString program;   // beside the executable: the last-input file first of all; empty when packaged
+    QString program;   // beside the executable: the last-input file first of all; empty when installed
     QString userData;  // per-user data folder: the last-input file where `program` cannot be written
     QString figures;   // the diagrams the report embeds
     QString reports;   // where each report is written as a new file

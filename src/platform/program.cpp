@@ -78,4 +78,11 @@ bool readsInstalledData(const std::string& programFolder, std::string_view name)
     return readsInstalled(dataFolderPlaces(programFolder, name));
 }
 
+bool installedProgram(const std::string& programFolder, std::string_view name) {
+    std::error_code error;
+    const std::filesystem::path uninstaller =
+        pathFromUtf8(programFolder) / pathFromUtf8(std::string(kUninstallerName));
+    return readsInstalledData(programFolder, name) || std::filesystem::is_regular_file(uninstaller, error);
+}
+
 }  // namespace tavrel::platform

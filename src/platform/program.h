@@ -20,6 +20,16 @@ std::string dataFolder(const std::string& programFolder, std::string_view name);
 // packaged program in a system folder such as /usr/bin, which is no place for a user's own files.
 bool readsInstalledData(const std::string& programFolder, std::string_view name);
 
+// The uninstaller the Windows installer puts beside the executable: its presence marks an installed copy.
+inline constexpr std::string_view kUninstallerName = "uninstall.exe";
+
+// True for a program placed by a package or an installer, which keeps its users' files in their own
+// folders: one that reads its data `name` from ../share/tavrel/ (the Debian package), or one with the
+// installer's uninstaller beside it (under Program Files, which its users cannot write and an
+// administrator's run must not fill). A folder copied whole, without the uninstaller, is a portable
+// program that keeps its files beside itself.
+bool installedProgram(const std::string& programFolder, std::string_view name);
+
 // The command-line arguments after the program name, in UTF-8 (on Windows `argv` is in the ANSI code page
 // and would lose Chinese file names, so the wide command line is read instead).
 std::vector<std::string> utf8Arguments(int argc, char** argv);

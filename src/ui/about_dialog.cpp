@@ -39,10 +39,10 @@ QPixmap programIcon() {
 }
 
 // The icon box at its designed place, on the grey of the icon's own background.
-QLabel& addIconBox(QWidget& surface) {
+QLabel& addIconBox(FormSurface& surface) {
     auto* icon = new QLabel(&surface);
     icon->setObjectName(toQString(frmAbout::picIcon));
-    icon->setGeometry(toPixels(kAboutIcon));
+    icon->setGeometry(toPixels(kAboutIcon, surface.logicalDpi()));
     icon->setAutoFillBackground(true);
     QPalette palette = icon->palette();
     palette.setColor(QPalette::Window, kIconBackground);
@@ -58,10 +58,10 @@ AboutDialog::AboutDialog(QWidget* mainWindow, Edition edition) : QDialog(mainWin
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于 ") + QString::fromUtf8(kProgramTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(windowFont());
+    setFont(windowFont(logicalDpi(*this)));
     setModal(true);
 
-    FormSurface& surface = createSurface(*this, toPixels(kAboutClientArea).size(), aboutDialogTables());
+    FormSurface& surface = createSurface(*this, kAboutClientArea, aboutDialogTables());
     const TwipsLine separator[] = {kAboutSeparator};
     surface.addLines(separator, kSeparatorColour);
     setFixedSize(surface.size());

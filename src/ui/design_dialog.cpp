@@ -73,9 +73,9 @@ DesignDialog::DesignDialog(const DesignInput& record, Prompter& prompter, QWidge
     setObjectName(QStringLiteral("frmDesign"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(windowFont());
+    setFont(windowFont(logicalDpi(*this)));
     setModal(true);
-    resize(createSurface(*this, toPixels(kDesignClientArea).size(), designDialogTables()).size());
+    resize(createSurface(*this, kDesignClientArea, designDialogTables()).size());
     const std::span<const std::string_view> diameters = barDiameterEntries();
     for (std::size_t i = 0; i < diameters.size(); ++i) {
         const std::string_view diameter = diameters[i];

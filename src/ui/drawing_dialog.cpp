@@ -65,12 +65,13 @@ DrawingDialog::DrawingDialog(const BarSchedule& schedule, const ProjectInfo& pro
     setObjectName(QStringLiteral("frmDrawing"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(windowFont());
+    setFont(windowFont(logicalDpi(*this)));
     setModal(true);
-    resize(createSurface(*this, toPixels(kDrawingClientArea).size(), drawingDialogTables()).size());
+    const FormSurface& surface = createSurface(*this, kDrawingClientArea, drawingDialogTables());
+    resize(surface.size());
     auto* view = new SheetView(m_sheet, this);
     view->setObjectName(QStringLiteral("picSheet"));
-    view->setGeometry(toPixels(kDrawingSheetArea));
+    view->setGeometry(toPixels(kDrawingSheetArea, surface.logicalDpi()));
     view->setAccessibleName(QString::fromUtf8(drawing::kDrawingName));
     connect(&control<QPushButton>(*this, frmDrawing::cmdSaveDxf), &QPushButton::clicked, this,
             &DrawingDialog::cmdSaveDxf_Click);

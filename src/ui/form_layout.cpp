@@ -8,7 +8,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextLayout>
+
+#include <cmath>
 
 #include "ui/accessible_names.h"
 
@@ -52,11 +55,11 @@ QWidget* createWidget(const ControlRow& row, QWidget& surface) {
 }
 
 // The controls of a table as children of the surface, in table order.
-void createControls(QWidget& surface, std::span<const ControlRow> table) {
+void createControls(FormSurface& surface, std::span<const ControlRow> table) {
     for (const ControlRow& row : table) {
         QWidget* widget = createWidget(row, surface);
         widget->setObjectName(toQString(row.name));
-        widget->setGeometry(toPixels(row.rect));
+        widget->setGeometry(toPixels(row.rect, surface.logicalDpi()));
         widget->setEnabled((row.state & kDisabled) == 0);
         widget->setHidden((row.state & kHidden) != 0);
         if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
@@ -91,21 +94,28 @@ std::vector<TwipsLine> outlineSegments(const GroupOutline& outline) {
     return segments;
 }
 
-QFont windowFont() {
+QFont windowFont(double logicalDpi) {
     QFont font;
-    font.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Microsoft YaHei"),
+                      QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans CJK SC"),
                       QStringLiteral("WenQuanYi Zen Hei Mono")});
-    font.setPixelSize(kWindowFontPixels);
+    font.setPixelSize(static_cast<int>(std::lround(kWindowFontPoints * logicalDpi / kPointsPerInch)));
     return font;
 }
 
-FormSurface::FormSurface(QSize clientSize, QWidget* parent) : QWidget(parent) {
+double logicalDpi(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return screen != nullptr ? screen->logicalDotsPerInch() : kDesignDpi;
+}
+
+FormSurface::FormSurface(QSize clientSize, double logicalDpi, QWidget* parent)
+    : QWidget(parent), m_logicalDpi(logicalDpi) {
     setFixedSize(clientSize);
 }
 
 void FormSurface::addLines(std::span<const TwipsLine> lines, QColor colour) {
     for (const TwipsLine& line : lines) {
-        m_lines.push_back({toPixels(line), colour});
+        m_lines.push_back({toPixels(line, m_logicalDpi), colour});
     }
     update();
 }
@@ -142,8 +152,9 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     layout.draw(&painter, QPointF(0, 0));
 }
 
-FormSurface& createSurface(QWidget& window, QSize clientSize, const FormTables& tables) {
-    auto* surface = new FormSurface(clientSize, &window);
+FormSurface& createSurface(QWidget& window, TwipsRect clientArea, const FormTables& tables) {
+    const double dpi = logicalDpi(window);
+    auto* surface = new FormSurface(toPixels(clientArea, dpi).size(), dpi, &window);
     createControls(*surface, tables.controls);
     for (const GroupOutline& outline : tables.outlines) {
         surface->addLines(outlineSegments(outline), kAppWorkspaceColour);

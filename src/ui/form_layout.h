@@ -64,17 +64,23 @@ std::vector<TwipsLine> outlineSegments(const GroupOutline& outline);
 // outlines are drawn.
 inline const QColor kAppWorkspaceColour{171, 171, 171};
 
-// The font of every window: a CJK face at 12 pixels whose Latin letters and blanks are half an em
-// wide, the metrics of the 9-point system font at 96 dpi for which the layouts and their blank-padded
-// two-line captions were drawn.
-QFont windowFont();
-inline constexpr int kWindowFontPixels = 12;
+// The font of every window: the 9-point system font the layouts and their blank-padded two-line captions
+// were drawn for (12 pixels at 96 dpi), in a CJK face whose Latin letters and blanks are half an em wide.
+// The design's 宋体 where the system has it (SimSun on Windows), then Microsoft YaHei, then the faces of a
+// Linux desktop. Its pixel size follows the logical resolution as the layout does.
+QFont windowFont(double logicalDpi);
+inline constexpr double kWindowFontPoints = 9.0;
+inline constexpr double kPointsPerInch = 72.0;
+
+// The logical resolution of the screen a window is on (or will open on), at which its twips become pixels.
+double logicalDpi(const QWidget& window);
 
 // The client area of a fixed-layout window: holds the controls and draws the thin lines.
 class FormSurface : public QWidget {
     Q_OBJECT
   public:
-    explicit FormSurface(QSize clientSize, QWidget* parent = nullptr);
+    FormSurface(QSize clientSize, double logicalDpi, QWidget* parent = nullptr);
+    double logicalDpi() const { return m_logicalDpi; }
     void addLines(std::span<const TwipsLine> lines, QColor colour);
 
   protected:
@@ -85,6 +91,7 @@ class FormSurface : public QWidget {
         QLine line;
         QColor colour;
     };
+    double m_logicalDpi;
     std::vector<ColouredLine> m_lines;
 };
 
@@ -108,10 +115,10 @@ struct FormTables {
     std::span<const CaptionLink> captions;
 };
 
-// Creates the window's client surface from its tables: the controls in table order, each named, placed,
-// captioned and in its initial state, the outlines in the workspace colour, then the tab order and the
-// names a screen reader says.
-FormSurface& createSurface(QWidget& window, QSize clientSize, const FormTables& tables);
+// Creates the window's client surface from its tables at the window's logical resolution: the controls in
+// table order, each named, placed, captioned and in its initial state, the outlines in the workspace
+// colour, then the tab order and the names a screen reader says. `clientArea` is the surface's size.
+FormSurface& createSurface(QWidget& window, TwipsRect clientArea, const FormTables& tables);
 
 // Centres a window over another, by their outer sizes; it may end partly off the screen.
 void centreOver(QWidget& window, const QWidget& owner);

@@ -205,7 +205,7 @@ MainWindow::MainWindow(CalculationResults& results, Prompter& prompter, const QS
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(windowFont());
+    setFont(windowFont(logicalDpi(*this)));
     setWindowTitle(programCaption() + QString(kCaptionBlanks, QLatin1Char(' ')) +
                    QString::fromUtf8(kCaptionLine));
 
@@ -227,8 +227,8 @@ MainWindow::~MainWindow() {
 
 // The controls of the layout table on a surface that draws the group outlines.
 void MainWindow::createClientArea() {
-    const QSize clientSize(toPixels(kMainClientArea.width), toPixels(kMainStatusBar.top));
-    setCentralWidget(&createSurface(*this, clientSize, mainWindowTables()));
+    const TwipsRect clientArea{0, 0, kMainClientArea.width, kMainStatusBar.top};
+    setCentralWidget(&createSurface(*this, clientArea, mainWindowTables()));
     control<QWidget>(*this, frmMain::Label8).setToolTip(QString::fromUtf8(kSpanTooltip));
     textBox(TextField::txtJSKJ).setToolTip(QString::fromUtf8(kSpanTooltip));
     nameOverrideCheckBoxes();
@@ -278,7 +278,7 @@ void MainWindow::createStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(toQString(frmMain::StatusBar1));
     bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(toPixels(kMainStatusBar.height));
+    bar->setFixedHeight(toPixels(kMainStatusBar.height, logicalDpi(*this)));
     // The code panel is written by showSettings.
     const QString texts[] = {QString::fromUtf8(kProgramPurpose), QString(),
                              QStringLiteral("版本 ") + QString::fromUtf8(kVersion)};
@@ -314,7 +314,8 @@ void MainWindow::showSettings() {
 // The client area below the menu bar opens at its designed place on the screen.
 void MainWindow::placeAtDesignedPosition() {
     layout()->activate();
-    const QPoint clientTopLeft = toPixels(TwipsPoint{kMainClientArea.left, kMainClientArea.top});
+    const QPoint clientTopLeft =
+        toPixels(TwipsPoint{kMainClientArea.left, kMainClientArea.top}, logicalDpi(*this));
     setGeometry(QRect(clientTopLeft - QPoint(0, centralWidget()->y()), size()));
 }
 

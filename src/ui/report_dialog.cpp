@@ -41,10 +41,9 @@ ReportDialog::ReportDialog(const ProjectInfo& project, ReportFormat format, Prom
     setObjectName(QStringLiteral("frmReport"));
     setWindowTitle(QStringLiteral("计算书选项"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(windowFont());
+    setFont(windowFont(logicalDpi(*this)));
     setModal(true);
-    const FormSurface& surface =
-        createSurface(*this, toPixels(kReportClientArea).size(), reportDialogTables());
+    const FormSurface& surface = createSurface(*this, kReportClientArea, reportDialogTables());
     setFixedSize(surface.size());
 
     const auto fields = projectFields();

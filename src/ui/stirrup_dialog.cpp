@@ -28,10 +28,10 @@ StirrupDialog::StirrupDialog(StirrupDesign& design, Prompter& prompter,
       m_mainConcreteGrade(std::move(mainConcreteGrade)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString::fromUtf8(kCaption));
-    setFont(windowFont());
+    setFont(windowFont(logicalDpi(*this)));
     setModal(false);
 
-    resize(createSurface(*this, toPixels(kStirrupClientArea).size(), stirrupDialogTables()).size());
+    resize(createSurface(*this, kStirrupClientArea, stirrupDialogTables()).size());
 
     connect(&control<QComboBox>(*this, Form3::CboGJDJ), &QComboBox::currentIndexChanged, this,
             &StirrupDialog::CboGJDJ_Click);

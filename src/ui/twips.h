@@ -9,7 +9,9 @@
 
 namespace tavrel::ui {
 
-inline constexpr double kTwipsPerPixel = 15.0;  // 1440 twips per inch at 96 pixels per inch
+inline constexpr double kTwipsPerInch = 1440.0;
+// The logical resolution the layouts were drawn at (100 % display scaling): 15 twips to a pixel.
+inline constexpr double kDesignDpi = 96.0;
 
 struct TwipsPoint {
     int x, y;
@@ -23,21 +25,30 @@ struct TwipsLine {
     TwipsPoint from, to;
 };
 
-// Each coordinate and extent is rounded on its own, to the nearest device-independent pixel.
-inline int toPixels(int twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+// Pixels at the screen's logical resolution. Qt's high-DPI scaling makes that 96 at any display scaling
+// and enlarges the device-independent pixels itself; where a rounding policy leaves part of the scaling
+// to the program (120 dpi at 125 %), the layout grows with it, so the windows keep their proportions.
+// Each coordinate and extent is rounded on its own, to the nearest pixel.
+inline int toPixels(int twips, double logicalDpi) {
+    return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
 }
 
-inline QPoint toPixels(TwipsPoint point) {
-    return {toPixels(point.x), toPixels(point.y)};
+inline QPoint toPixels(TwipsPoint point, double logicalDpi) {
+    return {toPixels(point.x, logicalDpi), toPixels(point.y, logicalDpi)};
 }
 
-inline QRect toPixels(TwipsRect rect) {
-    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
+inline QRect toPixels(TwipsRect rect, double logicalDpi) {
+    return {toPixels(rect.left, logicalDpi), toPixels(rect.top, logicalDpi), toPixels(rect.width, logicalDpi),
+            toPixels(rect.height, logicalDpi)};
 }
 
-inline QLine toPixels(TwipsLine line) {
-    return {toPixels(line.from), toPixels(line.to)};
+inline QLine toPixels(TwipsLine line, double logicalDpi) {
+    return {toPixels(line.from, logicalDpi), toPixels(line.to, logicalDpi)};
+}
+
+// The other way, for the window's place recorded in the settings store.
+inline int toTwips(int pixels, double logicalDpi) {
+    return static_cast<int>(std::lround(pixels * kTwipsPerInch / logicalDpi));
 }
 
 }  // namespace tavrel::ui

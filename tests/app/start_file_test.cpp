@@ -56,19 +56,26 @@ class StartFileTest : public QObject {
     }
 
     // The last input lives beside a program run from its own folder, and in the per-user folder only for
-    // a packaged one, which reads its diagrams from ../share/tavrel.
+    // an installed one: packaged (diagrams from ../share/tavrel) or put there by the Windows installer.
     void onlyAProgramRunFromItsOwnFolderKeepsItsLastInputBesideItself_data() {
-        QTest::addColumn<QString>("figures");  // below the temporary root
+        QTest::addColumn<QString>("figures");        // below the temporary root
+        QTest::addColumn<QString>("besideProgram");  // a file beside the executable, or empty
         QTest::addColumn<bool>("keptBeside");
-        QTest::newRow("build tree or copied folder") << "bin/计算书图例" << true;
-        QTest::newRow("packaged") << "share/tavrel/计算书图例" << false;
+        QTest::newRow("build tree or copied folder") << "bin/计算书图例" << QString() << true;
+        QTest::newRow("packaged") << "share/tavrel/计算书图例" << QString() << false;
+        QTest::newRow("Windows installer") << "bin/计算书图例"
+                                           << "uninstall.exe" << false;
     }
     void onlyAProgramRunFromItsOwnFolderKeepsItsLastInputBesideItself() {
         QFETCH(QString, figures);
+        QFETCH(QString, besideProgram);
         QFETCH(bool, keptBeside);
         QTemporaryDir root;
         QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")) && QDir(root.path()).mkpath(figures));
         const QString bin = root.filePath(QStringLiteral("bin"));
+        if (!besideProgram.isEmpty()) {
+            QVERIFY(writeBytes(QDir(bin).filePath(besideProgram), "MZ"));
+        }
         const ProgramFolders folders = ProgramFolders::ofProgramIn(bin.toStdString());
         QCOMPARE(folders.program, keptBeside ? bin : QString());
         QCOMPARE(folders.figures, QDir::cleanPath(root.filePath(figures)));

@@ -57,5 +57,35 @@ TEST(DataFolder, AFileOfTheNameBesideIsNoFolder) {
               test::withForwardSlashes(utf8FromPath(top / "share/tavrel/figures")));
 }
 
+struct InstalledCase {
+    const char* name;
+    const char* figures;     // relative to the temporary root
+    const char* besideFile;  // a file beside the executable, or null
+    bool installed;
+};
+
+// clang-format off
+const InstalledCase kInstalledCases[] = {
+    {"build tree or copied folder",        "bin/计算书图例",          nullptr,          false},
+    {"Debian package",                     "share/tavrel/计算书图例", nullptr,          true},
+    {"Windows installer",                  "bin/计算书图例",          "uninstall.exe",  true},
+    {"another file beside",                "bin/计算书图例",          "uninstall.txt",  false},
+};
+// clang-format on
+
+TEST(InstalledProgram, IsAPackageOrAFolderWithTheInstallersUninstaller) {
+    for (const InstalledCase& c : kInstalledCases) {
+        SCOPED_TRACE(c.name);
+        test::TemporaryFolder root;
+        const std::filesystem::path top = pathFromUtf8(root.path());
+        std::filesystem::create_directories(top / "bin");
+        std::filesystem::create_directories(top / pathFromUtf8(c.figures));
+        if (c.besideFile != nullptr) {
+            test::writeFile(utf8FromPath(top / "bin" / c.besideFile), "MZ");
+        }
+        EXPECT_EQ(installedProgram(utf8FromPath(top / "bin"), "计算书图例"), c.installed);
+    }
+}
+
 }  // namespace
 }  // namespace tavrel::platform
