@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     window.resize(824, 581);
     if (QApplication::arguments().contains(QStringLiteral("--caption"))) {
         auto* caption = new QLabel(QStringLiteral("计算参数"), &window);
-        caption->setFont(tavrel::ui::windowFont());
+        caption->setFont(tavrel::ui::windowFont(tavrel::ui::logicalDpi(window)));
         caption->move(32, 16);
     }
     QuitWhenPainted quit;
