@@ -54,16 +54,6 @@ DesignInput recordOf(const json& c) {
     return input;
 }
 
-std::vector<std::string> crLfLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < bytes.size();) {
-        const std::size_t end = bytes.find("\r\n", start);
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 // The reading rule of the program before the project block: lines 1..49 by position, each value its
 // first ten characters without blanks, everything after line 49 never looked at; line 48 empty is the
 // 2004 edition, "2018" the 2018 edition, anything else a mark it does not know (it says so).
@@ -76,7 +66,7 @@ OldReading readAsBefore(const std::string& bytes) {
     constexpr std::size_t kLinesKnown = 49;
     constexpr int kValueCharacters = 10;
     OldReading reading;
-    std::vector<std::string> lines = crLfLines(bytes);
+    std::vector<std::string> lines = test::crLfLines(bytes);
     lines.resize(kLinesKnown);
     for (const std::string& line : lines) {
         std::string value = gbk::decode(line, kValueCharacters);
@@ -122,7 +112,7 @@ TEST(ProjectLines, RecordIsReadBackExactlyWithItsLineCount) {
         const DesignInput record = recordOf(c);
         const auto bytes = tvrl::write(record);
         ASSERT_TRUE(bytes) << bytes.error().message;
-        EXPECT_EQ(crLfLines(*bytes).size(), c.at("lineCount").get<std::size_t>());
+        EXPECT_EQ(test::crLfLines(*bytes).size(), c.at("lineCount").get<std::size_t>());
         const test::AppliedBytes read = test::appliedBytes(*bytes);
         EXPECT_EQ(read.input, record);
         EXPECT_TRUE(read.messages.empty());

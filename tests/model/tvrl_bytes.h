@@ -24,4 +24,15 @@ inline AppliedBytes appliedBytes(const std::string& bytes, DesignInput start = {
     return applied;
 }
 
+// The lines of a file's bytes, each without its CR LF.
+inline std::vector<std::string> crLfLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = bytes.find("\r\n", start);
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
 }  // namespace tavrel::test

@@ -26,14 +26,7 @@ std::string referenceBytes() {
 
 // The reference file's 47 lines as GBK bytes, without their line ends.
 std::vector<std::string> referenceLines() {
-    const std::string bytes = referenceBytes();
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < bytes.size();) {
-        const std::size_t end = bytes.find("\r\n", start);
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
+    return test::crLfLines(referenceBytes());
 }
 
 std::string joinLines(const std::vector<std::string>& lines, const std::string& lineEnd = "\r\n") {
