@@ -25,7 +25,8 @@ ProgramFolders ProgramFolders::ofProgramIn(const std::string& programFolder) {
     return {
         packaged ? QString() : QString::fromStdString(programFolder),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-        QString::fromStdString(figureFolderOf(programFolder)),
+        // In Qt's form (forward slashes) on every platform, as the other folders are.
+        QDir::cleanPath(QString::fromStdString(figureFolderOf(programFolder))),
         QDir::tempPath(),
     };
 }

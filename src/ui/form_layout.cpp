@@ -100,6 +100,13 @@ QFont windowFont(double logicalDpi) {
                       QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans CJK SC"),
                       QStringLiteral("WenQuanYi Zen Hei Mono")});
     font.setPixelSize(static_cast<int>(std::lround(kWindowFontPoints * logicalDpi / kPointsPerInch)));
+    // A scaled window draws unhinted glyphs, which keep their fractional advances (a half-width letter
+    // is 7.5 pixels at 15), so a caption drawn for 96 dpi still fits its label: hinted advances round
+    // each letter up to whole pixels and at 120 dpi push the last letters of the tightest captions onto
+    // a third line. At 96 dpi the advances are whole pixels anyway and the glyphs stay hinted.
+    if (logicalDpi != kDesignDpi) {
+        font.setHintingPreference(QFont::PreferNoHinting);
+    }
     return font;
 }
 

@@ -211,8 +211,12 @@ class FileCommandsTest : public QObject {
         QCOMPARE(readBytes(saved), referenceBytes());
         QCOMPARE(readBytes(f->file("plain.txt")), QByteArray("plain"));
         QVERIFY(QFileInfo(f->file("folder")).isDir());
-        QCOMPARE(folderEntries(f->root.filePath("files")),
-                 (QStringList{"a.tvrl", "folder", "pipe", "plain.txt"}));
+#ifdef Q_OS_WIN
+        const QStringList entries{"a.tvrl", "folder", "plain.txt"};
+#else
+        const QStringList entries{"a.tvrl", "folder", "pipe", "plain.txt"};
+#endif
+        QCOMPARE(folderEntries(f->root.filePath("files")), entries);
         QVERIFY(!QFileInfo(f->file("pipe")).isFile());
     }
 
@@ -264,6 +268,9 @@ class FileCommandsTest : public QObject {
 
     // The link stays a link; the file it leads to gets the input and keeps who may read and write it.
     void aSaveOverALinkWritesItsFileAndKeepsThatFilesPermissions() {
+#ifdef Q_OS_WIN
+        QSKIP("on Windows QFile::link makes a shortcut (.lnk), not a symbolic link");
+#endif
         const QString real = f->file("real.tvrl");
         const QString link = f->file("link.tvrl");
         QVERIFY(writeBytes(real, "old"));

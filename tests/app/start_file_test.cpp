@@ -39,15 +39,17 @@ class StartFileTest : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("file");  // empty for none
         const QString here = QDir::currentPath() + QLatin1Char('/');
+        const QString root = QDir::rootPath();  // "/", or a drive such as "C:/"
         QTest::newRow("no argument") << QStringList{"tavrel"} << QString();
         QTest::newRow("absolute path")
-            << QStringList{"tavrel", "/data/盖板 K12.tvrl"} << "/data/盖板 K12.tvrl";
+            << QStringList{"tavrel", root + "data/盖板 K12.tvrl"} << root + "data/盖板 K12.tvrl";
         QTest::newRow("relative path") << QStringList{"tavrel", "a/b.tvrl"} << here + "a/b.tvrl";
         QTest::newRow("options passed over")
             << QStringList{"tavrel", "--reverse", "b.tvrl"} << here + "b.tvrl";
         QTest::newRow("only options") << QStringList{"tavrel", "--reverse"} << QString();
         QTest::newRow("a dash name after --") << QStringList{"tavrel", "--", "-b.tvrl"} << here + "-b.tvrl";
-        QTest::newRow("the first of two") << QStringList{"tavrel", "/a.tvrl", "/b.tvrl"} << "/a.tvrl";
+        QTest::newRow("the first of two")
+            << QStringList{"tavrel", root + "a.tvrl", root + "b.tvrl"} << root + "a.tvrl";
     }
     void theFileIsTheFirstArgumentThatIsNoOption() {
         QFETCH(QStringList, arguments);
